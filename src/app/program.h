@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/form10.h"
+#include "app/form13.h"
+#include "app/mdi_form1.h"
+#include "conditions/form23.h"
+#include "conditions/form25.h"
+#include "conditions/form3.h"
+#include "model/design_data.h"
+#include "platform/form.h"
+#include "report/output/form15.h"
+#include "sections/form22.h"
+#include "sections/form7.h"
+#include "stability/form14.h"
+#include "stability/form19.h"
+#include "stability/form21.h"
+#include "stability/form26.h"
+#include "stability/form4.h"
+
+namespace app {
+
+// The running program: the design data and every window, each created on its first reference
+// through its slot (`prog.Form4()`) and discarded by its unload.
+struct Program {
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    model::DesignData d;
+
+    platform::FormSlot<app::MDIForm1> MDIForm1;
+    platform::FormSlot<app::Form10> Form10;
+    platform::FormSlot<app::Form13> Form13;
+    platform::FormSlot<conditions::Form3> Form3;
+    platform::FormSlot<conditions::Form23> Form23;
+    platform::FormSlot<conditions::Form25> Form25;
+    platform::FormSlot<stability::Form4> Form4;
+    platform::FormSlot<stability::Form14> Form14;
+    platform::FormSlot<stability::Form19> Form19;
+    platform::FormSlot<stability::Form21> Form21;
+    platform::FormSlot<stability::Form26> Form26;
+    platform::FormSlot<sections::Form7> Form7;
+    platform::FormSlot<sections::Form22> Form22;
+    platform::FormSlot<report::Form15> Form15;
+};
+
+} // namespace app

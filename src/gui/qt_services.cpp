@@ -1,0 +1,271 @@
+#include "gui/qt_services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTranslator>
+#include <cmath>
+
+#include "gui/form_view.h"
+#include "gui/form_window.h"
+#include "gui/main_window.h"
+#include "gui/page_painter.h"
+#include "gui/qt_convert.h"
+#include "platform/form.h"
+
+namespace gui {
+namespace {
+
+// The height of a printed line: the font's height in whole screen pixels, in twips.
+double measuredLineHeight(std::string_view name, double size) {
+    static QHash<QString, double> cache;
+    const QString key = qs(name) + QLatin1Char('/') + QString::number(size);
+    if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+    QFont font(substituteFont(name));
+    font.setPointSizeF(size > 0 ? size : 1);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const double height = std::round(QFontMetrics(font).height() * 1440.0 / dpi);
+    cache.insert(key, height);
+    return height;
+}
+
+// "desc|pattern|desc|pattern" → "desc (pattern);;desc (pattern)"; "*.*" is every file here.
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = qs(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i].trimmed();
+        desc.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)$")));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+        }
+        out << desc + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+    case platform::mb::Critical:
+        return QMessageBox::Critical;
+    case platform::mb::Question:
+        return QMessageBox::Question;
+    case platform::mb::Exclamation:
+        return QMessageBox::Warning;
+    case platform::mb::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+platform::Answer answerOf(QMessageBox::StandardButton b, int style) {
+    switch (b) {
+    case QMessageBox::Ok:
+        return platform::Answer::Ok;
+    case QMessageBox::Cancel:
+        return platform::Answer::Cancel;
+    case QMessageBox::Yes:
+        return platform::Answer::Yes;
+    case QMessageBox::No:
+        return platform::Answer::No;
+    default:
+        return platform::defaultAnswer(style);
+    }
+}
+
+} // namespace
+
+void installTranslator() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+QtServices::QtServices() {
+    platform::installServices(this);
+    platform::setLineMetrics(measuredLineHeight);
+}
+
+QtServices::~QtServices() {
+    if (&platform::services() == this) platform::installServices(nullptr);
+    platform::setLineMetrics(nullptr);
+    delete main_.data();
+}
+
+QWidget* QtServices::dialogParent() const {
+    if (QWidget* w = QApplication::activeModalWidget()) return w;
+    if (QWidget* w = QApplication::activeWindow()) return w;
+    return main_;
+}
+
+platform::Answer QtServices::msgBox(const std::string& text, int style, const std::string& title) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(qs(title.empty() ? std::string(kAppTitle) : title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qs(text).remove(QLatin1Char('\r')));
+    box.setIcon(iconOf(style));
+    QList<QMessageBox::StandardButton> buttons;
+    switch (style & 7) {
+    case platform::mb::OkCancel:
+        buttons = {QMessageBox::Ok, QMessageBox::Cancel};
+        break;
+    case 3:
+        buttons = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        break;
+    case platform::mb::YesNo:
+        buttons = {QMessageBox::Yes, QMessageBox::No};
+        break;
+    default:
+        buttons = {QMessageBox::Ok};
+        break;
+    }
+    for (auto b : buttons)
+        box.addButton(b);
+    const int defaultIndex = (style & 0x300) / platform::mb::DefaultButton2;
+    box.setDefaultButton(buttons.value(defaultIndex, buttons.front()));
+    box.exec();
+    return answerOf(box.standardButton(box.clickedButton()), style);
+}
+
+void QtServices::beep() {
+    QApplication::beep();
+}
+
+MainWindow* QtServices::mainWindow() const {
+    return main_;
+}
+
+std::optional<std::string> QtServices::fileDialog(const platform::FileDialogOptions& options, bool save) {
+    QString folder = qs(options.initialFolder);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    QFileDialog dialog(dialogParent(), qs(options.title), folder, qtFilter(options.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(!save && options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QString suffix = qs(options.defaultExtension);
+    while (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return utf8(dialog.selectedFiles().front());
+}
+
+std::optional<std::string> QtServices::openFileDialog(const platform::FileDialogOptions& options) {
+    return fileDialog(options, false);
+}
+
+std::optional<std::string> QtServices::saveFileDialog(const platform::FileDialogOptions& options) {
+    return fileDialog(options, true);
+}
+
+QPrinter& QtServices::printerDevice() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!printer_->pageLayout().isValid())
+            printer_->setPageLayout(
+                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    }
+    return *printer_;
+}
+
+// Without a printer the document goes into a PDF file of the user's choice.
+bool QtServices::printerDialog() {
+    QPrinter& printer = printerDevice();
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        platform::FileDialogOptions options;
+        options.title = "PDFファイルに印刷";
+        options.filter = "PDF (*.pdf)|*.pdf";
+        options.defaultExtension = "pdf";
+        options.overwritePrompt = true;
+        auto path = saveFileDialog(options);
+        if (!path) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qs(*path));
+        return true;
+    }
+    QPrintDialog dialog(&printer, dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+platform::PrinterGeometry QtServices::printerGeometry() {
+    const QPageLayout layout = printerDevice().pageLayout();
+    if (!layout.isValid()) return {};
+    const QRectF full = layout.fullRect(QPageLayout::Point);
+    const QRectF paint = layout.paintRect(QPageLayout::Point);
+    if (full.isEmpty() || paint.isEmpty()) return {};
+    // A point is 20 twips.
+    return {full.width() * 20, full.height() * 20, paint.width() * 20, paint.height() * 20};
+}
+
+bool printPages(QPrinter& printer, const std::vector<platform::Page>& pages) {
+    if (pages.empty()) return true;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // Twips from the printable area's top-left corner.
+    const double scale = printer.resolution() / 1440.0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        paintPage(painter, pages[i], scale);
+    }
+    return painter.end();
+}
+
+void QtServices::printDocument(const std::vector<platform::Page>& pages) {
+    QPrinter& printer = printerDevice();
+    if (printPages(printer, pages)) return;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        msgBox("PDFファイルに書き込めませんでした。\n" + utf8(printer.outputFileName()),
+               platform::mb::Exclamation, {});
+    else
+        msgBox("印刷できませんでした。", platform::mb::Exclamation, {});
+}
+
+void QtServices::runModal(platform::Form& form) {
+    FormView* view = FormView::of(form);
+    if (!view || !form.loaded() || !form.visible()) return;
+    QEventLoop loop;
+    QObject::connect(view, &FormView::closed, &loop, &QEventLoop::quit);
+    QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void QtServices::createView(platform::Form& form) {
+    if (form.kind() == platform::FormKind::MdiParent && !main_) {
+        main_ = new MainWindow(form);
+        return;
+    }
+    createFormWindow(form, main_);
+}
+
+// The main window closes without asking again. Not QCoreApplication::quit(): Qt 6 would first try to
+// close every window, and a form that keeps its window open would stop the program from ending.
+void QtServices::quit() {
+    if (main_) main_->setQuitting();
+    QCoreApplication::exit(0);
+}
+
+} // namespace gui

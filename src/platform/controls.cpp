@@ -1,0 +1,545 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+
+#include "platform/form.h"
+
+namespace platform {
+namespace {
+
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// Byte offset of character `n` (clamped to the end).
+std::size_t byteOffset(std::string_view s, int n) {
+    std::size_t i = 0;
+    while (n > 0 && i < s.size()) {
+        ++i;
+        while (i < s.size() && isContinuation(static_cast<unsigned char>(s[i])))
+            ++i;
+        --n;
+    }
+    return i;
+}
+
+std::string encodeUtf8(int cp) {
+    std::string out;
+    auto c = static_cast<unsigned>(cp);
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Splits UTF-8 text into code points (an invalid byte stands for itself).
+std::vector<int> codePoints(std::string_view s) {
+    std::vector<int> cps;
+    for (std::size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+        if (i + static_cast<std::size_t>(len) > s.size()) len = 1;
+        int cp = len == 1 ? c : c & (0x7F >> len);
+        for (int k = 1; k < len; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        cps.push_back(cp);
+        i += static_cast<std::size_t>(len);
+    }
+    return cps;
+}
+
+} // namespace
+
+int charCount(std::string_view utf8) {
+    int n = 0;
+    for (char c : utf8)
+        if (!isContinuation(static_cast<unsigned char>(c))) ++n;
+    return n;
+}
+
+std::string charSlice(std::string_view utf8, int start, int count) {
+    std::size_t from = byteOffset(utf8, std::max(start, 0));
+    std::string_view rest = utf8.substr(from);
+    if (count < 0) return std::string(rest);
+    return std::string(rest.substr(0, byteOffset(rest, count)));
+}
+
+// ---- EditableText
+
+bool EditableText::storeSelectAll() {
+    bool changed = storeSelStart(0);
+    return storeSelLength(charCount(text_)) || changed;
+}
+
+bool EditableText::storeText(std::string&& text) {
+    if (text == text_) return false;
+    text_ = std::move(text);
+    selStart_ = 0;
+    selLength_ = 0;
+    return true;
+}
+
+bool EditableText::storeSelStart(int start) {
+    start = std::clamp(start, 0, charCount(text_));
+    bool changed = start != selStart_ || selLength_ != 0;
+    selStart_ = start;
+    selLength_ = 0;
+    return changed;
+}
+
+bool EditableText::storeSelLength(int length) {
+    length = std::clamp(length, 0, charCount(text_) - selStart_);
+    bool changed = length != selLength_;
+    selLength_ = length;
+    return changed;
+}
+
+std::string EditableText::replacedSelection(std::string_view s, int* caret) const {
+    std::string out = charSlice(text_, 0, selStart_);
+    out += s;
+    out += charSlice(text_, selStart_ + selLength_);
+    *caret = selStart_ + charCount(s);
+    return out;
+}
+
+namespace {
+// One key of typing into editable text: Backspace deletes, other control characters insert
+// nothing, the rest replace the selection.
+template <class Box> void typeInto(Box& box, std::string_view utf8) {
+    for (int cp : codePoints(utf8)) {
+        int code = box.keyPress(cp);
+        if (code == 0 || !box.enabled()) continue;
+        int caret = 0;
+        std::string text;
+        if (code == 8) {
+            int start = box.selStart(), length = box.selLength();
+            if (length == 0 && start == 0) continue;
+            if (length == 0) --start, length = 1;
+            text = charSlice(box.text(), 0, start) + charSlice(box.text(), start + length);
+            caret = start;
+        } else if (code < 32) {
+            continue;
+        } else {
+            text = box.replacedSelection(encodeUtf8(code), &caret);
+        }
+        box.userEdit(std::move(text), caret);
+    }
+}
+} // namespace
+
+// ---- TextBox
+
+TextBox::TextBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::TextBox) {
+    setBackColor(kWhite);
+}
+
+void TextBox::setText(std::string text) {
+    if (!storeText(std::move(text))) return;
+    notify(Property::Text);
+    fire(onChange);
+}
+
+void TextBox::setSelStart(int start) {
+    if (storeSelStart(start)) notify(Property::Selection);
+}
+
+void TextBox::setSelLength(int length) {
+    if (storeSelLength(length)) notify(Property::Selection);
+}
+
+void TextBox::selectAll() {
+    if (storeSelectAll()) notify(Property::Selection);
+}
+
+void TextBox::setBorder(bool single) {
+    if (single == border_) return;
+    border_ = single;
+    notify(Property::Border);
+}
+
+void TextBox::setInputMode(InputMode m) {
+    inputMode_ = m;
+    notify(Property::InputMode);
+}
+
+void TextBox::setAlignment(Alignment a) {
+    alignment_ = a;
+    notify(Property::Alignment);
+}
+
+void TextBox::focusGained() {
+    if (selectAllOnFocus) selectAll();
+    fire(onGotFocus);
+}
+
+void TextBox::click() {
+    if (!enabled() || !visible()) return;
+    setFocus();
+    if (selectAllOnClick) selectAll();
+    fire(onClick);
+}
+
+void TextBox::dblClick() {
+    if (!enabled() || !visible()) return;
+    setSelStart(dblClickSelStart);
+    setSelLength(charCount(text_));
+    fire(onDblClick);
+}
+
+int TextBox::keyPress(int code) {
+    fire(onKeyPress, code);
+    return code;
+}
+
+void TextBox::type(std::string_view utf8) {
+    if (locked_) return;
+    typeInto(*this, utf8);
+}
+
+void TextBox::userEdit(std::string text, int caret) {
+    if (text == text_) {
+        userSelect(caret, 0);
+        return;
+    }
+    text_ = std::move(text);
+    selStart_ = std::clamp(caret, 0, charCount(text_));
+    selLength_ = 0;
+    notify(Property::Text);
+    fire(onChange);
+}
+
+void TextBox::userSelect(int start, int length) {
+    storeSelStart(start);
+    storeSelLength(length);
+}
+
+// ---- Label
+
+Label::Label(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), ControlKind::Label), caption_(std::move(caption)) {}
+
+void Label::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+void Label::setAlignment(Alignment a) {
+    alignment_ = a;
+    notify(Property::Alignment);
+}
+
+void Label::setOpaque(bool v) {
+    opaque_ = v;
+    notify(Property::Colors);
+}
+
+void Label::setBorder(bool v) {
+    border_ = v;
+    notify(Property::Border);
+}
+
+void Label::click() {
+    if (enabled()) fire(onClick);
+}
+
+void Label::dblClick() {
+    if (enabled()) fire(onDblClick);
+}
+
+// ---- CommandButton
+
+CommandButton::CommandButton(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), ControlKind::CommandButton), caption_(std::move(caption)) {}
+
+void CommandButton::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+void CommandButton::click() {
+    if (!enabled() || !visible()) return;
+    setFocus();
+    fire(onClick);
+}
+
+void CommandButton::press() {
+    fire(onClick);
+}
+
+// ---- OptionButton
+
+OptionButton::OptionButton(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), ControlKind::OptionButton), caption_(std::move(caption)) {}
+
+void OptionButton::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+void OptionButton::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    notify(Property::Value);
+    if (!v) return;
+    for (Control* c : form().controls()) {
+        if (c == this || c->kind() != ControlKind::OptionButton || c->container() != container()) continue;
+        auto* other = static_cast<OptionButton*>(c);
+        if (other->value_) {
+            other->value_ = false;
+            other->notify(Property::Value);
+        }
+    }
+    fire(onClick);
+}
+
+void OptionButton::click() {
+    if (!enabled() || !visible()) return;
+    setFocus();
+    if (value_)
+        fire(onClick);
+    else
+        setValue(true);
+}
+
+// ---- CheckBox
+
+CheckBox::CheckBox(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), ControlKind::CheckBox), caption_(std::move(caption)) {}
+
+void CheckBox::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+bool CheckBox::setValue(int v) {
+    if (v < 0 || v > 2) return false;
+    if (v == value_) return true;
+    value_ = v;
+    notify(Property::Value);
+    fire(onClick);
+    return true;
+}
+
+void CheckBox::click() {
+    if (!enabled() || !visible()) return;
+    setFocus();
+    setValue(value_ == 0 ? 1 : 0);
+}
+
+// ---- ComboBox
+
+ComboBox::ComboBox(Form& form, std::string name, Style style)
+    : Control(form, std::move(name), ControlKind::ComboBox), style_(style) {
+    setBackColor(kWhite);
+}
+
+void ComboBox::addItem(std::string item) {
+    items_.push_back(std::move(item));
+    notify(Property::Items);
+}
+
+void ComboBox::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    storeText({});
+    notify(Property::Items);
+    notify(Property::Text);
+}
+
+bool ComboBox::setListIndex(int i) {
+    if (i < -1 || i >= listCount()) return false;
+    if (i == listIndex_) return true;
+    listIndex_ = i;
+    storeText(i >= 0 ? items_[static_cast<std::size_t>(i)] : std::string());
+    notify(Property::Value);
+    notify(Property::Text);
+    fire(onClick);
+    return true;
+}
+
+void ComboBox::setText(std::string text) {
+    if (style_ == Style::DropDownList) {
+        auto it = std::find(items_.begin(), items_.end(), text);
+        if (it != items_.end()) setListIndex(static_cast<int>(it - items_.begin()));
+        return;
+    }
+    if (!storeText(std::move(text))) return;
+    if (listIndex_ >= 0 && items_[static_cast<std::size_t>(listIndex_)] != text_) {
+        listIndex_ = -1;
+        notify(Property::Value);
+    }
+    notify(Property::Text);
+    fire(onChange);
+}
+
+void ComboBox::setSelStart(int start) {
+    if (storeSelStart(start)) notify(Property::Selection);
+}
+
+void ComboBox::setSelLength(int length) {
+    if (storeSelLength(length)) notify(Property::Selection);
+}
+
+void ComboBox::selectAll() {
+    if (storeSelectAll()) notify(Property::Selection);
+}
+
+void ComboBox::choose(int i) {
+    if (!enabled() || i < 0 || i >= listCount()) return;
+    if (i != listIndex_) {
+        listIndex_ = i;
+        storeText(std::string(items_[static_cast<std::size_t>(i)]));
+        notify(Property::Value);
+        notify(Property::Text);
+    }
+    fire(onClick);
+}
+
+int ComboBox::keyPress(int code) {
+    fire(onKeyPress, code);
+    return code;
+}
+
+void ComboBox::type(std::string_view utf8) {
+    if (style_ == Style::DropDownList) {
+        for (int cp : codePoints(utf8))
+            keyPress(cp);
+        return;
+    }
+    typeInto(*this, utf8);
+}
+
+void ComboBox::userEdit(std::string text, int caret) {
+    if (text == text_) {
+        userSelect(caret, 0);
+        return;
+    }
+    text_ = std::move(text);
+    selStart_ = std::clamp(caret, 0, charCount(text_));
+    selLength_ = 0;
+    if (listIndex_ >= 0 && items_[static_cast<std::size_t>(listIndex_)] != text_) {
+        listIndex_ = -1;
+        notify(Property::Value);
+    }
+    notify(Property::Text);
+    fire(onChange);
+}
+
+void ComboBox::userSelect(int start, int length) {
+    storeSelStart(start);
+    storeSelLength(length);
+}
+
+// ---- Frame
+
+Frame::Frame(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), ControlKind::Frame), caption_(std::move(caption)) {}
+
+void Frame::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+void Frame::setBorder(bool v) {
+    border_ = v;
+    notify(Property::Border);
+}
+
+// ---- Line
+
+Line::Line(Form& form, std::string name, int x1, int y1, int x2, int y2)
+    : Control(form, std::move(name), ControlKind::Line), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {}
+
+void Line::setPoints(int x1, int y1, int x2, int y2) {
+    x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2;
+    notify(Property::Geometry);
+}
+
+void Line::setBorderColor(Color c) {
+    color_ = c;
+    notify(Property::Colors);
+}
+
+void Line::setBorderStyle(DrawStyle s) {
+    style_ = s;
+    notify(Property::Style);
+}
+
+void Line::setBorderWidth(int w) {
+    width_ = w;
+    notify(Property::Style);
+}
+
+// ---- PictureBox
+
+PictureBox::PictureBox(Form& form, std::string name)
+    : Control(form, std::move(name), ControlKind::PictureBox) {
+    surface_.setFontName(form.fontName());
+    surface_.setFontSize(form.fontSize());
+    surface_.onDrawn = [this] { notify(Property::Drawing); };
+}
+
+void PictureBox::setScale(double width, double height) {
+    scaleWidth_ = width;
+    scaleHeight_ = height;
+    notify(Property::Geometry);
+}
+
+void PictureBox::setBorder(bool v) {
+    border_ = v;
+    notify(Property::Border);
+}
+
+// ---- Image
+
+Image::Image(Form& form, std::string name, std::string picture)
+    : Control(form, std::move(name), ControlKind::Image), picture_(std::move(picture)) {}
+
+void Image::setPicture(std::string key) {
+    picture_ = std::move(key);
+    notify(Property::Drawing);
+}
+
+// ---- ScrollBar
+
+ScrollBar::ScrollBar(Form& form, std::string name, Orientation o)
+    : Control(form, std::move(name), ControlKind::ScrollBar), orientation_(o) {}
+
+void ScrollBar::setRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    notify(Property::Scroll);
+    setValue(value_);
+}
+
+void ScrollBar::setSteps(int small, int large) {
+    small_ = std::max(small, 1);
+    large_ = std::max(large, 1);
+    notify(Property::Scroll);
+}
+
+void ScrollBar::setValue(int v) {
+    v = std::clamp(v, min_, max_);
+    if (v == value_) return;
+    value_ = v;
+    notify(Property::Scroll);
+    fire(onChange);
+}
+
+} // namespace platform

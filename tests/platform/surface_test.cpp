@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "platform/services.h"
+#include "platform/surface.h"
+#include "support/recording_services.h"
+
+using namespace platform;
+
+namespace {
+
+TEST(Surface, ATextStatementDrawsItsItemsInARowAndEndsTheLine) {
+    RecordingSurface s;
+    s.setFontSize(11);
+    s.setCurrentX(500);
+    s.setCurrentY(1000);
+    s.print({"ＫＡ", "＝", 0.297f, "kN/m2"});
+    ASSERT_EQ(s.page().size(), 1u);
+    const auto& t = std::get<TextOp>(s.page()[0]);
+    EXPECT_EQ(t.text, "ＫＡ＝ .297 kN/m2");
+    EXPECT_EQ(t.x, 500);
+    EXPECT_EQ(t.y, 1000);
+    EXPECT_EQ(s.currentX(), 0);
+    EXPECT_EQ(s.currentY(), 1000 + lineHeight(s.fontName(), 11));
+
+    s.setFontSize(9); // the line feed takes the height of the size in force
+    s.print();
+    EXPECT_EQ(s.currentY(), 1000 + lineHeight(s.fontName(), 11) + lineHeight(s.fontName(), 9));
+    EXPECT_EQ(s.page().size(), 1u); // an empty statement draws nothing
+}
+
+TEST(Surface, ALineLeavesThePositionAtItsEndInTheCurrentColourAndStyle) {
+    RecordingSurface s;
+    s.setForeColor(kLightMagenta);
+    s.setDrawStyle(DrawStyle::Dot);
+    s.line(100, 200, 300, 400);
+    EXPECT_EQ(std::get<LineOp>(s.page()[0]), (LineOp{100, 200, 300, 400, kLightMagenta, DrawStyle::Dot}));
+    s.print();
+    EXPECT_EQ(s.currentX(), 0);
+    EXPECT_EQ(s.currentY(), 400 + lineHeight(s.fontName(), s.fontSize()));
+
+    s.cls();
+    EXPECT_TRUE(s.page().empty());
+    EXPECT_EQ(s.currentY(), 0);
+    EXPECT_EQ(s.foreColor(), kLightMagenta); // clearing keeps the drawing state
+}
+
+TEST(Surface, ThePrinterHandsOverItsPagesWithoutATrailingBlankSheet) {
+    testing_support::RecordingServices services;
+    Printer& p = printer();
+    p.print({"1"});
+    p.newPage();
+    p.print({"2"});
+    p.newPage();
+    p.endDoc();
+    ASSERT_EQ(services.printed.size(), 1u);
+    EXPECT_EQ(services.printed[0].size(), 2u);
+    EXPECT_EQ(p.pages().size(), 1u);
+    EXPECT_TRUE(p.page().empty());
+}
+
+} // namespace
