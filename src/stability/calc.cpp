@@ -1,0 +1,79 @@
+#include "stability/calc.h"
+
+#include <cmath>
+
+#include "platform/runtime.h"
+
+namespace stability {
+
+void Calc::read(float& target, const std::string& text, std::string_view name) {
+    if (failed_) return;
+    const float v = platform::valSingle(text);
+    if (!std::isfinite(v)) {
+        fail(std::string(name) + " の値が大きすぎます。");
+        return;
+    }
+    target = v;
+}
+
+double Calc::put(float& target, double v) {
+    if (failed_) return 0;
+    const float s = platform::toSingle(v);
+    if (!std::isfinite(s)) {
+        failWith("値が大きすぎます");
+        return 0;
+    }
+    target = s;
+    return s;
+}
+
+double Calc::put(double& target, double v) {
+    if (failed_) return 0;
+    if (!std::isfinite(v)) {
+        failWith("値が大きすぎます");
+        return 0;
+    }
+    target = v;
+    return v;
+}
+
+double Calc::div(double a, double b, std::string_view divisor) {
+    if (failed_) return 0;
+    if (b == 0) {
+        failWith(std::string(divisor) + " が 0 です");
+        return 0;
+    }
+    return a / b;
+}
+
+double Calc::root(double a) {
+    if (failed_) return 0;
+    if (!(a >= 0)) {
+        failWith("平方根の中が負になります");
+        return 0;
+    }
+    return std::sqrt(a);
+}
+
+void Calc::requireNonRightAngle(double cosine, std::string_view angle) {
+    // cos(90 × 3.14159 / 180) is about 1.3E-06; no angle of a real wall comes that close to 90°.
+    if (failed_ || std::fabs(cosine) >= 1e-5) return;
+    failWith(std::string(angle) + " が 90° です");
+}
+
+void Calc::fail(std::string message) {
+    if (failed_) return;
+    failed_ = true;
+    message_ = std::move(message);
+}
+
+void Calc::failWith(std::string_view reason) {
+    fail(std::string(topic_) + "を計算できません（" + std::string(reason) + "）。");
+}
+
+platform::Status Calc::status() const {
+    if (!failed_) return {};
+    return platform::Fault{message_};
+}
+
+} // namespace stability

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/result.h"
+#include "stability/engine.h"
+
+namespace app {
+struct Program;
+}
+
+namespace stability {
+
+// The dimensions screen: the wall's cross-section and surcharges, the earth-pressure coefficient, the
+// stability engine and its verdict labels.
+class Form4 : public platform::Form {
+public:
+    explicit Form4(app::Program& program);
+
+    platform::TextBox txt1{*this, "txt1"};   // report chapter number (text)
+    platform::TextBox txt2{*this, "txt2"};   // wall symbol (text)
+    platform::TextBox txt3{*this, "txt3"};   // H3
+    platform::TextBox txt4{*this, "txt4"};   // H4
+    platform::TextBox txt5{*this, "txt5"};   // H1
+    platform::TextBox txt6{*this, "txt6"};   // H2
+    platform::TextBox txt7{*this, "txt7"};   // front wall width at its top
+    platform::TextBox txt8{*this, "txt8"};   // batter of the front wall's inner face
+    platform::TextBox txt9{*this, "txt9"};   // rear wall width at its top
+    platform::TextBox txt10{*this, "txt10"}; // batter of the rear wall's inner face
+    platform::TextBox txt11{*this, "txt11"}; // KA, typed or as computed
+    platform::TextBox txt12{*this, "txt12"}; // toe projection; 0: no toe
+    platform::TextBox txt13{*this, "txt13"}; // front wall thickness at the slab top
+    platform::TextBox txt14{*this, "txt14"}; // clear span between the walls
+    platform::TextBox txt15{*this, "txt15"}; // rear wall thickness at the slab top
+    platform::TextBox txt16{*this, "txt16"}; // heel projection; 0: no heel
+    platform::TextBox txt17{*this, "txt17"}; // base slab thickness
+    platform::TextBox txt18{*this, "txt18"}; // toe thickness at its free end
+    platform::TextBox txt19{*this, "txt19"}; // heel thickness at its free end
+    platform::TextBox txt20{*this, "txt20"}; // depth of the central fill
+    platform::TextBox txt21{*this, "txt21"}; // surcharge on the back ground
+    platform::TextBox txt22{*this, "txt22"}; // surcharge on the central fill
+    platform::TextBox txt23{*this, "txt23"}; // surcharge on the front ground
+
+    platform::Frame Frame2{*this, "Frame2", "前面土の荷重"};
+    platform::OptionButton opt3{*this, "opt3", "計算に含む"};
+    platform::OptionButton opt4{*this, "opt4", "計算に含まない"};
+    platform::Frame Frame3{*this, "Frame3", "突起"};
+    platform::OptionButton opt5{*this, "opt5", "無し"};
+    platform::OptionButton opt6{*this, "opt6", "有り"};
+    platform::Frame Frame4{*this, "Frame4", "主働土圧係数"};
+    platform::OptionButton opt7{*this, "opt7"}; // KA typed
+    platform::OptionButton opt8{*this, "opt8"}; // KA computed
+    platform::CheckBox chk1{*this, "chk1", "上載荷重から５kN/m2を差し引いて算定する。"};
+
+    // The twenty verdict labels: overturning, bearing, sliding, sliding without the key, eccentricity.
+    platform::Label lbl52{*this, "lbl52"};
+    platform::Label lbl53{*this, "lbl53"};
+    platform::Label lbl54{*this, "lbl54"};
+    platform::Label lbl56{*this, "lbl56"};
+    platform::Label lbl57{*this, "lbl57"};
+    platform::Label lbl58{*this, "lbl58"};
+    platform::Label lbl59{*this, "lbl59"};
+    platform::Label lbl60{*this, "lbl60"};
+    platform::Label lbl61{*this, "lbl61"};
+    platform::Label lbl62{*this, "lbl62"};
+    platform::Label lbl64{*this, "lbl64"};
+    platform::Label lbl65{*this, "lbl65"};
+    platform::Label lbl66{*this, "lbl66"};
+    platform::Label lbl67{*this, "lbl67", "突起の無い状態で"};
+    platform::Label lbl68{*this, "lbl68"};
+    platform::Label lbl69{*this, "lbl69"};
+    platform::Label lbl70{*this, "lbl70"};
+    platform::Label lbl71{*this, "lbl71"};
+    platform::Label lbl72{*this, "lbl72"};
+    platform::Label lbl73{*this, "lbl73"};
+
+    // The copy of the boxes into the design data with the derived geometry.
+    platform::Status HENSUU();
+    // The earth-pressure coefficient KA for the load case and seismic method.
+    platform::Status KEISAN();
+    // The stability engine: loads, overturning, contact pressure, sliding and shear key.
+    platform::Status DANMEM_1();
+    // Stale-results marks: hide the verdicts and clear Sigma_max; disable overwrite-save, preview and
+    // print; hide the verdicts only.
+    void Hihyouji_1();
+    void Hihyouji_2();
+    void Hihyouji_3();
+
+private:
+    EngineChoices engineChoices();
+    std::array<platform::Label*, 20> verdictLabels();
+
+    app::Program& prog_;
+};
+
+} // namespace stability
