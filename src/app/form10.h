@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace app {
+
+struct Program;
+
+// The reference window: three tables of reference values.
+class Form10 : public platform::Form {
+public:
+    explicit Form10(Program& program);
+
+    platform::CommandButton cmd1{*this, "cmd1", "閉じる"};
+
+    void cmd1_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    Program& prog_;
+};
+
+} // namespace app

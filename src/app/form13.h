@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace app {
+
+struct Program;
+
+// The About box.
+class Form13 : public platform::Form {
+public:
+    explicit Form13(Program& program);
+
+    platform::Image Picture1{*this, "Picture1", "icon"};
+    platform::Label lbl1{*this, "lbl1", "Tarvelo(Mirenda版) Version 1.04"};
+    platform::Label lbl2{*this, "lbl2", "Ｕ型擁壁の設計計算"};
+    platform::CommandButton cmd1{*this, "cmd1", "ＯＫ"};
+
+    void cmd1_Click();
+};
+
+} // namespace app

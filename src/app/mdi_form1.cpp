@@ -1,0 +1,189 @@
+#include "app/mdi_form1.h"
+
+#include "app/program.h"
+#include "platform/services.h"
+
+namespace app {
+
+namespace mb = platform::mb;
+using platform::Answer;
+
+MDIForm1::MDIForm1(Program& program) : Form("MDIForm1", platform::FormKind::MdiParent), prog_(program) {
+    setCaption("Tarvelo(Mirenda版)");
+    using Style = platform::ToolbarButton::Style;
+    Toolbar1.addButton("新規作成", "[ファイル]-[新規作成]", 1);
+    Toolbar1.addButton("開く", "[ファイル]-[開く]", 2);
+    Toolbar1.addButton("上書き保存", "[ファイル]-[上書き保存]", 3);
+    Toolbar1.addButton("", "", 0, Style::Separator);
+    Toolbar1.addButton("印刷ｲﾒｰｼﾞ", "[ファイル]-[印刷ｲﾒｰｼﾞ]", 4);
+    Toolbar1.addButton("印刷", "[ファイル]-[印刷]", 5);
+
+    Men_F.onClick = [this] { Men_F_Click(); };
+    Men_FNew.onClick = [this] { Men_FNew_Click(); };
+    Men_FOpn.onClick = [this] { Men_FOpn_Click(); };
+    Men_FCls.onClick = [this] { Men_FCls_Click(); };
+    Men_FOvw.onClick = [this] { Men_FOvw_Click(); };
+    Men_FSav.onClick = [this] { Men_FSav_Click(); };
+    Men_FImg.onClick = [this] { Men_FImg_Click(); };
+    Men_FPrn.onClick = [this] { Men_FPrn_Click(); };
+    Men_FEnd.onClick = [this] { Men_FEnd_Click(); };
+    Men_S.onClick = [this] { Men_S_Click(); };
+    Men_FVer.onClick = [this] { Men_FVer_Click(); };
+    Toolbar1.onButtonClick = [this](const platform::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
+}
+
+void MDIForm1::Form_Load() {
+    prog_.d.ScreenNo = 0;
+    for (int i : {3, 5, 6})
+        Toolbar1.setButtonEnabled(i, false);
+}
+
+void MDIForm1::Form_QueryUnload(bool& cancel) {
+    if (platform::msgBox("終了してもよろしいですか?", mb::YesNo, "") == Answer::No) {
+        cancel = true;
+        return;
+    }
+    platform::services().quit();
+}
+
+void MDIForm1::Men_F_Click() {
+    const auto& d = prog_.d;
+    const bool path = !fileName.empty();
+    if (d.Sigma_max == 0) {
+        for (auto* m : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn})
+            m->setEnabled(false);
+    }
+    if (d.F_Slide != 0) {
+        Men_FImg.setEnabled(true);
+        Men_FPrn.setEnabled(true);
+        Men_FOvw.setEnabled(path);
+    }
+    if (d.SectCheck_Done == 0) {
+        Men_FSav.setEnabled(false);
+        Men_FOvw.setEnabled(false);
+    } else {
+        Men_FSav.setEnabled(true);
+        if (path) Men_FOvw.setEnabled(true);
+    }
+}
+
+// The result markers of a project; New, Close and Open clear them together.
+void MDIForm1::clearResultMarkers() {
+    prog_.d.Sigma_max = 0;
+    prog_.d.SectCheck_Done = 0;
+    prog_.d.F_Slide = 0;
+}
+
+void MDIForm1::FileNew() {
+    clearResultMarkers();
+    prog_.Form3.unload();
+    prog_.Form23.unload();
+    prog_.Form4.unload();
+    prog_.Form7.unload();
+    prog_.Form14.unload();
+    prog_.Form19.unload();
+    prog_.Form21.unload();
+    prog_.Form25.unload();
+
+    auto& form3 = prog_.Form3();
+    form3.move(0, 0);
+    form3.show();
+    form3.txt1.setFocus();
+    form3.txt1.selectAll();
+    form3.lbl46.setVisible(false);
+    form3.lbl47.setVisible(false);
+    form3.txt13.setVisible(false);
+    disableOutputButtons();
+    fileName.clear();
+}
+
+void MDIForm1::Men_FCls_Click() {
+    prog_.d.ScreenNo = 0;
+    clearResultMarkers();
+    if (platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
+                         "確認") == Answer::Cancel)
+        return;
+    prog_.Form3.unload();
+    prog_.Form23.unload();
+    prog_.Form4.unload();
+    prog_.Form7.unload();
+    prog_.Form14.unload();
+    prog_.Form19.unload();
+    prog_.Form25.unload();
+    disableOutputButtons();
+    fileName.clear();
+}
+
+void MDIForm1::disableOutputButtons() {
+    for (int i : {3, 5, 6})
+        Toolbar1.setButtonEnabled(i, false);
+}
+
+void MDIForm1::FileImage() {
+    // Without an input screen there is no page to open; the toolbar stays as it is.
+    if (prog_.d.ScreenNo == 0) return;
+}
+
+void MDIForm1::FileOpen() {}
+void MDIForm1::FileUpdate() {}
+void MDIForm1::FilePrint() {}
+void MDIForm1::Pri_Ippan() {}
+void MDIForm1::Pri_Keisan() {}
+void MDIForm1::Pri_Haikin() {}
+
+void MDIForm1::Men_FNew_Click() {
+    FileNew();
+}
+void MDIForm1::Men_FOpn_Click() {
+    FileOpen();
+}
+void MDIForm1::Men_FOvw_Click() {
+    FileUpdate();
+}
+void MDIForm1::Men_FSav_Click() {}
+void MDIForm1::Men_FImg_Click() {
+    FileImage();
+}
+void MDIForm1::Men_FPrn_Click() {}
+
+void MDIForm1::Men_FEnd_Click() {
+    if (platform::msgBox("終了してもよろしいですか？", mb::YesNo + mb::DefaultButton2, "確認") == Answer::Yes)
+        platform::services().quit();
+}
+
+void MDIForm1::Men_S_Click() {
+    Men_F.setEnabled(false);
+    Men_S.setEnabled(false);
+    Toolbar1.setVisible(false);
+    auto& form10 = prog_.Form10();
+    form10.move(0, 0);
+    form10.show();
+}
+
+void MDIForm1::Men_FVer_Click() {
+    prog_.Form13().showModal();
+}
+
+void MDIForm1::Toolbar1_ButtonClick(const platform::ToolbarButton& button) {
+    switch (button.index) {
+    case 1:
+        FileNew();
+        break;
+    case 2:
+        FileOpen();
+        break;
+    case 3:
+        FileUpdate();
+        break;
+    case 5:
+        FileImage();
+        break;
+    case 6:
+        Men_FPrn_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace app

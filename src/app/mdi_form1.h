@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/menu.h"
+
+namespace app {
+
+struct Program;
+
+// The main window: menus, toolbar and the current project's file.
+class MDIForm1 : public platform::Form {
+public:
+    explicit MDIForm1(Program& program);
+
+    platform::MenuItem Men_F{*this, "Men_F", "ﾌｧｲﾙ(&F)"};
+    platform::MenuItem Men_FNew{*this, "Men_FNew", "新規作成(&N)", &Men_F};
+    platform::MenuItem Men_FOpn{*this, "Men_FOpn", "開く(&O)", &Men_F};
+    platform::MenuItem Men_FCls{*this, "Men_FCls", "閉じる(&C)", &Men_F};
+    platform::MenuItem Men_FL1{*this, "Men_FL1", "-", &Men_F};
+    platform::MenuItem Men_FOvw{*this, "Men_FOvw", "上書き保存(&V)", &Men_F};
+    platform::MenuItem Men_FSav{*this, "Men_FSav", "名前を付けて保存(&A)", &Men_F};
+    platform::MenuItem Men_FL2{*this, "Men_FL2", "-", &Men_F};
+    platform::MenuItem Men_FImg{*this, "Men_FImg", "印刷イメージ(&I)", &Men_F};
+    platform::MenuItem Men_FPrn{*this, "Men_FPrn", "印刷(&P)", &Men_F};
+    platform::MenuItem Men_FL3{*this, "Men_FL3", "-", &Men_F};
+    platform::MenuItem Men_FEnd{*this, "Men_FEnd", "終了(&X)", &Men_F};
+    platform::MenuItem Men_S{*this, "Men_S", "参考(&S)"};
+    platform::MenuItem Men_H{*this, "Men_H", "ﾍﾙﾌﾟ(&H)"};
+    platform::MenuItem Men_FVer{*this, "Men_FVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", &Men_H};
+    platform::Toolbar Toolbar1{*this, "Toolbar1"};
+
+    // The current project's path (the file dialog's FileName); empty when the project has no file.
+    std::string fileName;
+
+    // Named operations.
+    void FileImage();
+    void FileNew();
+    void FileOpen();
+    void FileUpdate();
+    void FilePrint();
+    void Pri_Ippan();
+    void Pri_Keisan();
+    void Pri_Haikin();
+
+    // Handlers.
+    void Men_F_Click();
+    void Men_FNew_Click();
+    void Men_FOpn_Click();
+    void Men_FCls_Click();
+    void Men_FOvw_Click();
+    void Men_FSav_Click();
+    void Men_FImg_Click();
+    void Men_FPrn_Click();
+    void Men_FEnd_Click();
+    void Men_S_Click();
+    void Men_FVer_Click();
+    void Toolbar1_ButtonClick(const platform::ToolbarButton& button);
+
+    // Overwrite-save, preview and print wait for new results (the dimensions screen's second mark).
+    void disableOutputButtons();
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void clearResultMarkers();
+
+    Program& prog_;
+};
+
+} // namespace app

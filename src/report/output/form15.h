@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace app {
+struct Program;
+}
+
+namespace report {
+
+class Form15 : public platform::Form {
+public:
+    explicit Form15(app::Program& program);
+
+private:
+    app::Program& prog_;
+};
+
+} // namespace report
