@@ -74,16 +74,21 @@ void MDIForm1::clearResultMarkers() {
     prog_.d.F_Slide = 0;
 }
 
-void MDIForm1::FileNew() {
-    clearResultMarkers();
+// The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog.
+void MDIForm1::unloadProject(bool withForm21) {
     prog_.Form3.unload();
     prog_.Form23.unload();
     prog_.Form4.unload();
     prog_.Form7.unload();
     prog_.Form14.unload();
     prog_.Form19.unload();
-    prog_.Form21.unload();
+    if (withForm21) prog_.Form21.unload();
     prog_.Form25.unload();
+}
+
+void MDIForm1::FileNew() {
+    clearResultMarkers();
+    unloadProject(true);
 
     auto& form3 = prog_.Form3();
     form3.move(0, 0);
@@ -103,13 +108,7 @@ void MDIForm1::Men_FCls_Click() {
     if (platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
                          "確認") == Answer::Cancel)
         return;
-    prog_.Form3.unload();
-    prog_.Form23.unload();
-    prog_.Form4.unload();
-    prog_.Form7.unload();
-    prog_.Form14.unload();
-    prog_.Form19.unload();
-    prog_.Form25.unload();
+    unloadProject(false);
     disableOutputButtons();
     fileName.clear();
 }

@@ -68,6 +68,7 @@ protected:
 
 private:
     void clearResultMarkers();
+    void unloadProject(bool withForm21);
 
     Program& prog_;
 };

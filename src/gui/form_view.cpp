@@ -145,9 +145,9 @@ void FormView::watch(QWidget* widget, Control& control) {
 }
 
 // Keys, edits and selections of a text box or of a combo box's edit part go to the model.
-template <class Box> void FormView::wireEditable(Box& box, TextField* field) {
+void FormView::wireEditable(platform::EditBox& box, TextField* field) {
     Control* cp = &box;
-    Box* bp = &box;
+    platform::EditBox* bp = &box;
     field->onKey = [this, cp, bp](int code) {
         if (!alive(cp)) return -1;
         const int result = bp->keyPress(code);
@@ -545,10 +545,8 @@ void FormView::showSelection(Control& c) {
     QWidget* w = widgetFor(c);
     TextField* field = w ? fieldOf(w) : nullptr;
     if (!field) return;
-    const platform::EditableText* e = nullptr;
-    if (c.kind() == ControlKind::TextBox) e = &as<platform::TextBox>(c);
-    if (c.kind() == ControlKind::ComboBox) e = &as<platform::ComboBox>(c);
-    if (!e) return;
+    if (c.kind() != ControlKind::TextBox && c.kind() != ControlKind::ComboBox) return;
+    const auto* e = &as<platform::EditBox>(c);
     const QSignalBlocker block(field);
     const QString text = field->text();
     const int start = utf16Index(text, e->selStart());

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/control.h"
+#include "platform/controls.h"
 #include "platform/form.h"
 
 namespace gui {
@@ -51,7 +52,7 @@ private:
     QWidget* realise(platform::Control& control);
     QWidget* create(platform::Control& control, QWidget* parent);
     void watch(QWidget* widget, platform::Control& control);
-    template <class Box> void wireEditable(Box& box, TextField* field);
+    void wireEditable(platform::EditBox& box, TextField* field);
     void apply(platform::Control& control, platform::Property what);
     void applyKind(platform::Control& control, QWidget* widget, platform::Property what);
     void applyColors(platform::Control& control, QWidget* widget);

@@ -76,14 +76,13 @@ std::string charSlice(std::string_view utf8, int start, int count) {
     return std::string(rest.substr(0, byteOffset(rest, count)));
 }
 
-// ---- EditableText
+// ---- EditBox
 
-bool EditableText::storeSelectAll() {
-    bool changed = storeSelStart(0);
-    return storeSelLength(charCount(text_)) || changed;
+EditBox::EditBox(Form& form, std::string name, ControlKind kind) : Control(form, std::move(name), kind) {
+    setBackColor(kWhite);
 }
 
-bool EditableText::storeText(std::string&& text) {
+bool EditBox::storeText(std::string&& text) {
     if (text == text_) return false;
     text_ = std::move(text);
     selStart_ = 0;
@@ -91,77 +90,79 @@ bool EditableText::storeText(std::string&& text) {
     return true;
 }
 
-bool EditableText::storeSelStart(int start) {
-    start = std::clamp(start, 0, charCount(text_));
-    bool changed = start != selStart_ || selLength_ != 0;
-    selStart_ = start;
-    selLength_ = 0;
-    return changed;
-}
-
-bool EditableText::storeSelLength(int length) {
-    length = std::clamp(length, 0, charCount(text_) - selStart_);
-    bool changed = length != selLength_;
-    selLength_ = length;
-    return changed;
-}
-
-std::string EditableText::replacedSelection(std::string_view s, int* caret) const {
-    std::string out = charSlice(text_, 0, selStart_);
-    out += s;
-    out += charSlice(text_, selStart_ + selLength_);
-    *caret = selStart_ + charCount(s);
-    return out;
-}
-
-namespace {
-// One key of typing into editable text: Backspace deletes, other control characters insert
-// nothing, the rest replace the selection.
-template <class Box> void typeInto(Box& box, std::string_view utf8) {
-    for (int cp : codePoints(utf8)) {
-        int code = box.keyPress(cp);
-        if (code == 0 || !box.enabled()) continue;
-        int caret = 0;
-        std::string text;
-        if (code == 8) {
-            int start = box.selStart(), length = box.selLength();
-            if (length == 0 && start == 0) continue;
-            if (length == 0) --start, length = 1;
-            text = charSlice(box.text(), 0, start) + charSlice(box.text(), start + length);
-            caret = start;
-        } else if (code < 32) {
-            continue;
-        } else {
-            text = box.replacedSelection(encodeUtf8(code), &caret);
-        }
-        box.userEdit(std::move(text), caret);
-    }
-}
-} // namespace
-
-// ---- TextBox
-
-TextBox::TextBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::TextBox) {
-    setBackColor(kWhite);
-}
-
-void TextBox::setText(std::string text) {
+void EditBox::setText(std::string text) {
     if (!storeText(std::move(text))) return;
+    textChanged();
     notify(Property::Text);
     fire(onChange);
 }
 
-void TextBox::setSelStart(int start) {
-    if (storeSelStart(start)) notify(Property::Selection);
+void EditBox::setSelStart(int start) {
+    start = std::clamp(start, 0, charCount(text_));
+    if (start == selStart_ && selLength_ == 0) return;
+    selStart_ = start;
+    selLength_ = 0;
+    notify(Property::Selection);
 }
 
-void TextBox::setSelLength(int length) {
-    if (storeSelLength(length)) notify(Property::Selection);
+void EditBox::setSelLength(int length) {
+    length = std::clamp(length, 0, charCount(text_) - selStart_);
+    if (length == selLength_) return;
+    selLength_ = length;
+    notify(Property::Selection);
 }
 
-void TextBox::selectAll() {
-    if (storeSelectAll()) notify(Property::Selection);
+void EditBox::selectAll() {
+    userSelect(0, charCount(text_));
+    notify(Property::Selection);
 }
+
+int EditBox::keyPress(int code) {
+    fire(onKeyPress, code);
+    return code;
+}
+
+// Each character goes through KeyPress; Backspace deletes, other control characters insert nothing,
+// the rest replace the selection.
+void EditBox::type(std::string_view utf8) {
+    for (int cp : codePoints(utf8)) {
+        int code = keyPress(cp);
+        if (code == 0 || !enabled()) continue;
+        int start = selStart_, length = selLength_;
+        std::string insert;
+        if (code == 8) {
+            if (length == 0 && start == 0) continue;
+            if (length == 0) --start, length = 1;
+        } else if (code < 32) {
+            continue;
+        } else {
+            insert = encodeUtf8(code);
+        }
+        std::string text = charSlice(text_, 0, start) + insert + charSlice(text_, start + length);
+        userEdit(std::move(text), start + charCount(insert));
+    }
+}
+
+void EditBox::userEdit(std::string text, int caret) {
+    if (text != text_) {
+        text_ = std::move(text);
+        userSelect(caret, 0);
+        textChanged();
+        notify(Property::Text);
+        fire(onChange);
+        return;
+    }
+    userSelect(caret, 0);
+}
+
+void EditBox::userSelect(int start, int length) {
+    selStart_ = std::clamp(start, 0, charCount(text_));
+    selLength_ = std::clamp(length, 0, charCount(text_) - selStart_);
+}
+
+// ---- TextBox
+
+TextBox::TextBox(Form& form, std::string name) : EditBox(form, std::move(name), ControlKind::TextBox) {}
 
 void TextBox::setBorder(bool single) {
     if (single == border_) return;
@@ -194,35 +195,12 @@ void TextBox::click() {
 void TextBox::dblClick() {
     if (!enabled() || !visible()) return;
     setSelStart(dblClickSelStart);
-    setSelLength(charCount(text_));
+    setSelLength(charCount(text()));
     fire(onDblClick);
 }
 
-int TextBox::keyPress(int code) {
-    fire(onKeyPress, code);
-    return code;
-}
-
 void TextBox::type(std::string_view utf8) {
-    if (locked_) return;
-    typeInto(*this, utf8);
-}
-
-void TextBox::userEdit(std::string text, int caret) {
-    if (text == text_) {
-        userSelect(caret, 0);
-        return;
-    }
-    text_ = std::move(text);
-    selStart_ = std::clamp(caret, 0, charCount(text_));
-    selLength_ = 0;
-    notify(Property::Text);
-    fire(onChange);
-}
-
-void TextBox::userSelect(int start, int length) {
-    storeSelStart(start);
-    storeSelLength(length);
+    if (!locked_) EditBox::type(utf8);
 }
 
 // ---- Label
@@ -345,9 +323,7 @@ void CheckBox::click() {
 // ---- ComboBox
 
 ComboBox::ComboBox(Form& form, std::string name, Style style)
-    : Control(form, std::move(name), ControlKind::ComboBox), style_(style) {
-    setBackColor(kWhite);
-}
+    : EditBox(form, std::move(name), ControlKind::ComboBox), style_(style) {}
 
 void ComboBox::addItem(std::string item) {
     items_.push_back(std::move(item));
@@ -357,93 +333,45 @@ void ComboBox::addItem(std::string item) {
 void ComboBox::clear() {
     items_.clear();
     listIndex_ = -1;
-    storeText({});
     notify(Property::Items);
+    setText({});
+}
+
+void ComboBox::select(int i) {
+    listIndex_ = i;
+    storeText(i >= 0 ? std::string(items_[static_cast<std::size_t>(i)]) : std::string());
+    notify(Property::Value);
     notify(Property::Text);
 }
 
 bool ComboBox::setListIndex(int i) {
     if (i < -1 || i >= listCount()) return false;
     if (i == listIndex_) return true;
-    listIndex_ = i;
-    storeText(i >= 0 ? items_[static_cast<std::size_t>(i)] : std::string());
-    notify(Property::Value);
-    notify(Property::Text);
+    select(i);
     fire(onClick);
     return true;
 }
 
-void ComboBox::setText(std::string text) {
-    if (style_ == Style::DropDownList) {
-        auto it = std::find(items_.begin(), items_.end(), text);
-        if (it != items_.end()) setListIndex(static_cast<int>(it - items_.begin()));
-        return;
-    }
-    if (!storeText(std::move(text))) return;
-    if (listIndex_ >= 0 && items_[static_cast<std::size_t>(listIndex_)] != text_) {
-        listIndex_ = -1;
-        notify(Property::Value);
-    }
-    notify(Property::Text);
-    fire(onChange);
-}
-
-void ComboBox::setSelStart(int start) {
-    if (storeSelStart(start)) notify(Property::Selection);
-}
-
-void ComboBox::setSelLength(int length) {
-    if (storeSelLength(length)) notify(Property::Selection);
-}
-
-void ComboBox::selectAll() {
-    if (storeSelectAll()) notify(Property::Selection);
-}
-
 void ComboBox::choose(int i) {
     if (!enabled() || i < 0 || i >= listCount()) return;
-    if (i != listIndex_) {
-        listIndex_ = i;
-        storeText(std::string(items_[static_cast<std::size_t>(i)]));
-        notify(Property::Value);
-        notify(Property::Text);
-    }
+    if (i != listIndex_) select(i);
     fire(onClick);
 }
 
-int ComboBox::keyPress(int code) {
-    fire(onKeyPress, code);
-    return code;
-}
-
 void ComboBox::type(std::string_view utf8) {
-    if (style_ == Style::DropDownList) {
-        for (int cp : codePoints(utf8))
-            keyPress(cp);
+    if (style_ == Style::DropDownCombo) {
+        EditBox::type(utf8);
         return;
     }
-    typeInto(*this, utf8);
+    for (int cp : codePoints(utf8))
+        keyPress(cp);
 }
 
-void ComboBox::userEdit(std::string text, int caret) {
-    if (text == text_) {
-        userSelect(caret, 0);
-        return;
-    }
-    text_ = std::move(text);
-    selStart_ = std::clamp(caret, 0, charCount(text_));
-    selLength_ = 0;
-    if (listIndex_ >= 0 && items_[static_cast<std::size_t>(listIndex_)] != text_) {
+void ComboBox::textChanged() {
+    if (listIndex_ >= 0 && items_[static_cast<std::size_t>(listIndex_)] != text()) {
         listIndex_ = -1;
         notify(Property::Value);
     }
-    notify(Property::Text);
-    fire(onChange);
-}
-
-void ComboBox::userSelect(int start, int length) {
-    storeSelStart(start);
-    storeSelLength(length);
 }
 
 // ---- Frame

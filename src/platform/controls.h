@@ -18,31 +18,14 @@ int charCount(std::string_view utf8);
 // The part of a UTF-8 text from character `start`, `count` characters long (clamped).
 std::string charSlice(std::string_view utf8, int start, int count = -1);
 
-// Shared by the text box and the editable part of a combo box: a text with a selection, the
-// character-key event and the habits every input box of the program has.
-class EditableText {
+// Shared by the text box and the combo box: an editable text with a selection counted in characters,
+// the character-key event and the change event.
+class EditBox : public Control {
 public:
     const std::string& text() const { return text_; }
     int selStart() const { return selStart_; }
     int selLength() const { return selLength_; }
     std::string selText() const { return charSlice(text_, selStart_, selLength_); }
-    // The text with the selection replaced by `s`; `caret` gets the position after it.
-    std::string replacedSelection(std::string_view s, int* caret) const;
-
-protected:
-    bool storeSelectAll();              // true when the selection changed
-    bool storeText(std::string&& text); // true when it changed; the caret goes to the start
-    bool storeSelStart(int start);
-    bool storeSelLength(int length);
-
-    std::string text_;
-    int selStart_ = 0;
-    int selLength_ = 0;
-};
-
-class TextBox : public Control, public EditableText {
-public:
-    TextBox(Form& form, std::string name);
 
     // Setting the text runs Change when it differs; the caret goes to the start.
     void setText(std::string text);
@@ -52,6 +35,39 @@ public:
     void setSelLength(int length);
     // Selection start 0, length the whole text.
     void selectAll();
+
+    bool focusable() const override { return true; }
+
+    // What the user does; the view and the tests call these.
+    // A character key: runs KeyPress and returns the code it leaves (0 swallows the key).
+    int keyPress(int code);
+    // Types characters as the keyboard would: each one through KeyPress, then into the selection.
+    virtual void type(std::string_view utf8);
+    // An edit made in the view (after KeyPress had its say): the new text and caret.
+    void userEdit(std::string text, int caret);
+    // A selection made in the view.
+    void userSelect(int start, int length);
+
+    std::function<void()> onChange;
+    std::function<void(int&)> onKeyPress;
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+protected:
+    EditBox(Form& form, std::string name, ControlKind kind);
+    // The text changed, before Change runs.
+    virtual void textChanged() {}
+    bool storeText(std::string&& text); // true when it changed; the caret goes to the start
+
+private:
+    std::string text_;
+    int selStart_ = 0;
+    int selLength_ = 0;
+};
+
+class TextBox : public EditBox {
+public:
+    TextBox(Form& form, std::string name);
 
     bool border() const { return border_; }
     void setBorder(bool single);
@@ -67,25 +83,10 @@ public:
     bool selectAllOnClick = true;
     int dblClickSelStart = 10;
 
-    bool focusable() const override { return true; }
     void focusGained() override;
-
-    // What the user does; the view and the tests call these.
     void click();
     void dblClick();
-    // A character key: runs KeyPress and returns the code it leaves (0 swallows the key).
-    int keyPress(int code);
-    // Types characters as the keyboard would: each one through KeyPress, then into the selection.
-    void type(std::string_view utf8);
-    // An edit made in the view (after KeyPress had its say): the new text and caret.
-    void userEdit(std::string text, int caret);
-    // A selection made in the view.
-    void userSelect(int start, int length);
-
-    std::function<void()> onChange;
-    std::function<void(int&)> onKeyPress;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
+    void type(std::string_view utf8) override;
 
 private:
     bool border_ = true;
@@ -184,7 +185,7 @@ private:
     int value_ = 0;
 };
 
-class ComboBox : public Control, public EditableText {
+class ComboBox : public EditBox {
 public:
     enum class Style { DropDownCombo, DropDownList };
     ComboBox(Form& form, std::string name, Style style = Style::DropDownCombo);
@@ -198,29 +199,19 @@ public:
 
     int listIndex() const { return listIndex_; }
     // −1 … count−1; a change sets the text to the item and runs Click. Other values are refused.
+    // A text set or typed that is not the chosen item clears the choice.
     bool setListIndex(int i);
-    // Setting the text runs Change when it differs; a text that is not the chosen item clears the
-    // choice.
-    void setText(std::string text);
-    void setSelStart(int start);
-    void setSelLength(int length);
-    void selectAll();
 
-    bool focusable() const override { return true; }
+    // An item picked from the list: runs Click, also for the same item.
+    void choose(int i);
+    void type(std::string_view utf8) override;
 
-    // What the user does.
-    void choose(int i); // an item picked from the list: runs Click, also for the same item
-    int keyPress(int code);
-    void type(std::string_view utf8);
-    void userEdit(std::string text, int caret);
-    void userSelect(int start, int length);
-
-    std::function<void()> onClick;
-    std::function<void()> onChange;
-    std::function<void(int&)> onKeyPress;
-    std::function<void()> onDblClick;
+protected:
+    void textChanged() override;
 
 private:
+    void select(int i);
+
     Style style_;
     std::vector<std::string> items_;
     int listIndex_ = -1;
