@@ -133,11 +133,14 @@ platform::Status computeKa(model::DesignData& w, const EngineChoices& ch) {
 platform::Status runStability(model::DesignData& w, const EngineChoices& ch) {
     const bool normal = ch.loadCase == LoadCase::Normal;
     const bool inertia = ch.method == SeismicMethod::K2 || ch.method == SeismicMethod::D1;
-    // Without these choices the overturning moment and the horizontal force would keep the values of an
-    // earlier run.
-    if (!normal && ch.method == SeismicMethod::None) return platform::Fault{kNoSeismicMethod};
+    // Without these choices the overturning moment, the horizontal force or the front soil would keep the
+    // values of an earlier run. The symmetric shape has neither moment nor horizontal force, so it needs no
+    // seismic method.
     if (ch.shape == GroundShape::None) return platform::Fault{kNoGroundShape};
     const bool oneSided = ch.shape == GroundShape::OneSided;
+    if (oneSided && !normal && ch.method == SeismicMethod::None) return platform::Fault{kNoSeismicMethod};
+    if (oneSided && w.B_Toe != 0 && !ch.frontSoilCounted && !ch.frontSoilOmitted)
+        return platform::Fault{kNoFrontSoilChoice};
 
     const double H = w.H_EarthPressure, h2 = w.H2, h3 = w.H3;
     const double hFrontSoil = w.H_FrontSoil, hBackSoil = w.H_BackSoil, hCenterSoil = w.H_CenterSoil;

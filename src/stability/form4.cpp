@@ -30,7 +30,9 @@ void Form4::Hihyouji_1() {
     prog_.d.Sigma_max = 0;
 }
 
-void Form4::Hihyouji_2() { prog_.MDIForm1().disableOutputButtons(); }
+void Form4::Hihyouji_2() {
+    prog_.MDIForm1().disableOutputButtons();
+}
 
 void Form4::Hihyouji_3() {
     for (platform::Label* l : verdictLabels())

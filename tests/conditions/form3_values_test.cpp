@@ -107,6 +107,10 @@ TEST_F(Form3ValuesTest, FrictionCoefficientIsTanPhiBAsDisplayed) {
         EXPECT_FLOAT_EQ(prog.d.Mu_Base, row.mu) << row.phiB; // π taken as 3.14159
         EXPECT_EQ(platform::format(prog.d.Mu_Base, "0.00#"), row.shown);
         EXPECT_EQ(prog.d.Phi_Base, platform::valSingle(row.phiB));
+        // The caller shows the coefficient; the next copy reads it as shown.
+        f3().txt9.setText(platform::format(prog.d.Mu_Base, "0.00#"));
+        ASSERT_TRUE(f3().HENSUU());
+        EXPECT_EQ(prog.d.Mu_Base, platform::valSingle(row.shown)) << row.phiB;
     }
     // The caller shows the coefficient; the next copy reads it as displayed.
     f3().txt11.setText("30");

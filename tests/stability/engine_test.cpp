@@ -1,7 +1,9 @@
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
 
+#include "platform/runtime.h"
 #include "stability/faults.h"
 #include "stability_fixture.h"
 
@@ -20,7 +22,9 @@ void key(app::Program& p, const char* h0, const char* b1) {
 
 TEST_F(EngineTest, SimpleWallCheckedByHand) {
     simpleWall(prog);
-    prog.d.X_Toe = 7; // no toe: an earlier value stays
+    prog.d.X_Toe = 7;      // no toe: an earlier value stays
+    prog.d.X_BackSoil = 7; // a vertical earth face without a heel: no back soil, its lever arm stays
+    prog.d.A_Eff = 7;      // no cohesion: stays
     ASSERT_TRUE(run(prog));
     const auto& d = prog.d;
     EXPECT_FLOAT_EQ(d.PA, 15.552f);  // 2.4² × 0.3 × 0.5 × 18
@@ -34,6 +38,9 @@ TEST_F(EngineTest, SimpleWallCheckedByHand) {
     EXPECT_FLOAT_EQ(d.X_BackWall, 2.45f);  // 0.3 + 2.0 + 0.15
     EXPECT_FLOAT_EQ(d.X_Slab, 1.3f);       // 0.3 + 1.0
     EXPECT_EQ(d.X_Toe, 7);
+    EXPECT_EQ(d.A_FrontSoil, 0); // no front-soil choice without a toe
+    EXPECT_EQ(d.A_BackSoil, 0);
+    EXPECT_EQ(d.X_BackSoil, 7);
     EXPECT_FLOAT_EQ(d.Mr, 81.12f);   // 21.6 × 2.45 + 21.6 × 0.15 + 19.2 × 1.3
     EXPECT_FLOAT_EQ(d.Mo, 12.4416f); // 15.552 × 2.4 / 3
     EXPECT_FLOAT_EQ(d.F_Overturn, 6.520061f);
@@ -45,6 +52,7 @@ TEST_F(EngineTest, SimpleWallCheckedByHand) {
     EXPECT_FLOAT_EQ(d.SumH, 15.552f);
     EXPECT_FLOAT_EQ(d.RH, 31.2f); // 62.4 × 0.5
     EXPECT_FLOAT_EQ(d.F_Slide, 2.0061727f);
+    EXPECT_EQ(d.A_Eff, 7);
 }
 
 TEST_F(EngineTest, TypicalWallWithToeHeelFillAndSurcharges) {
@@ -173,6 +181,12 @@ TEST_F(EngineTest, TwoSidedPressureHasNoOverturningOrSliding) {
     EXPECT_EQ(prog.d.F_Overturn, 9);
     EXPECT_EQ(prog.d.Xn, 9);
     EXPECT_EQ(prog.d.F_Slide, 9);
+
+    // Without overturning moment or horizontal force the seismic case needs no method.
+    f3().opt4.setValue(true);
+    ASSERT_TRUE(run(prog));
+    EXPECT_EQ(prog.d.Mo, 0);
+    EXPECT_FLOAT_EQ(prog.d.Sigma_max, 24);
 }
 
 TEST_F(EngineTest, ShearKeyByPassiveResistanceAndByShearResistance) {
@@ -230,6 +244,40 @@ TEST_F(EngineTest, ShearKeyByPassiveResistanceAndByShearResistance) {
     ASSERT_TRUE(run(p));
     EXPECT_FLOAT_EQ(p.d.L_Key, 0.51961422f); // 0.3 × tan(60°), π taken as 3.14159
     EXPECT_FLOAT_EQ(p.d.P_Key, 86.265472f);  // tan²(60°) × σ0
+}
+
+TEST_F(EngineTest, AnEccentricityOfExactlyASixthOfTheBase) {
+    // |e| / B rounds to the single 1/6: the contact pressure and Xn take their trapezoid forms, W1 (whose
+    // test is strict) the forms of the triangle.
+    simpleWall(prog);
+    key(prog, "0.3", "1.0");
+    f4().txt11.setText("0.652006149");
+    ASSERT_TRUE(run(prog));
+    const auto& d = prog.d;
+    ASSERT_EQ(platform::toSingle(std::fabs(double{d.e}) / d.B), platform::toSingle(1.0 / 6.0));
+    EXPECT_EQ(d.Sigma_min, -1.10039355e-06f); // 0 up to rounding; the triangle would give 0
+    EXPECT_FLOAT_EQ(d.Sigma_max, 48.0000038f);
+    EXPECT_FLOAT_EQ(d.Xn, 2.5999999f);
+    EXPECT_FLOAT_EQ(d.RH, 31.2f);
+    EXPECT_FLOAT_EQ(d.Sigma_1, 39.131344f);
+    EXPECT_FLOAT_EQ(d.Sigma_2, 29.538464f);
+    // (|Xn| − B1) × σ2 / 2 + (σmax + σ1) / 2 × (B1 − L); the form inside the middle third gives 44.5590973
+    EXPECT_EQ(d.W1_Key, 44.5591011f);
+    EXPECT_FLOAT_EQ(d.F_SlideKey, 1.5733974f);
+}
+
+TEST_F(EngineTest, AKeyBeyondTheCompressedZoneTakesNegativePressures) {
+    simpleWall(prog);
+    key(prog, "0.3", "2.5");
+    f4().txt11.setText("1.0");
+    ASSERT_TRUE(run(prog));
+    const auto& d = prog.d;
+    EXPECT_FLOAT_EQ(d.Xn, 1.9061537f); // e ≥ 0; the key at B1 = 2.5 and the wedge's end lie beyond it
+    EXPECT_FLOAT_EQ(d.Sigma_1, -2.5497084f);
+    EXPECT_FLOAT_EQ(d.Sigma_2, -20.397306f);
+    EXPECT_FLOAT_EQ(d.P_Key, -34.42038f);  // not clamped
+    EXPECT_FLOAT_EQ(d.W1_Key, 68.361794f); // (|Xn| − B1) × σ2 / 2 is positive: both factors negative
+    EXPECT_FLOAT_EQ(d.F_SlideKey, 0.46016166f);
 }
 
 TEST_F(EngineTest, CohesionWithEachEffectiveAreaChoice) {
@@ -317,6 +365,11 @@ TEST_F(EngineTest, MissingChoicesAreReportedInsteadOfEarlierValues) {
          stability::kNoGroundShape},
         {"cohesion without the effective-area choice", [](app::Program& p) { p.Form3().txt14.setText("10"); },
          stability::kNoEffectiveArea},
+        {"toe without the front-soil choice",
+         [](app::Program& p) {
+             type({{&p.Form4().txt12, "0.3"}, {&p.Form4().txt18, "0.2"}});
+         },
+         stability::kNoFrontSoilChoice},
         {"key without a design basis",
          [](app::Program& p) {
              key(p, "0.3", "1.0");

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "platform/runtime.h"
 #include "stability_fixture.h"
 
 namespace stability_test {
@@ -61,7 +62,9 @@ TEST_F(GeometryTest, TheShearKeyIsReadOnlyWhileAKeyIsChosen) {
 
 TEST_F(GeometryTest, AVerticalEarthFaceHasNoInclination) {
     simpleWall(prog);
-    type({{&f4().txt11, "0.352"}, {&f4().txt5, "1.2m"}, {&f4().txt6, "1 2"}, {&f4().txt7, "m1.2"}});
+    f4().txt11.setText(platform::format(0.3516f, "0.00#")); // a computed coefficient as shown
+    EXPECT_EQ(f4().txt11.text(), "0.352");
+    type({{&f4().txt5, "1.2m"}, {&f4().txt6, "1 2"}, {&f4().txt7, "m1.2"}});
     ASSERT_TRUE(f4().HENSUU());
     EXPECT_EQ(prog.d.Batter_BackOut, 0);
     EXPECT_EQ(prog.d.Theta, 0);
