@@ -38,7 +38,9 @@ TEST(ProgramWindow, TheMainWindowShowsItsMenusAndSixButtonToolbar) {
         EXPECT_EQ(enabled, (std::vector<bool>{true, true, false, false, false}));
         EXPECT_EQ(buttons[4]->toolTip(), "[ファイル]-[印刷ｲﾒｰｼﾞ]");
         for (QAction* b : buttons) {
-            if (!b->isSeparator()) EXPECT_FALSE(b->icon().isNull());
+            if (!b->isSeparator()) {
+                EXPECT_FALSE(b->icon().isNull());
+            }
         }
 
         buttons[0]->trigger(); // New
