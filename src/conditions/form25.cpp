@@ -1,9 +1,7 @@
 #include "conditions/form25.h"
 
-#include <cmath>
-
 #include "app/program.h"
-#include "platform/runtime.h"
+#include "model/calc.h"
 
 namespace conditions {
 
@@ -12,10 +10,11 @@ Form25::Form25(app::Program& program) : Form("Form25", platform::FormKind::Dialo
 }
 
 platform::Status Form25::Jisin() {
-    const float kh = platform::valSingle(Text1.text());
-    const float kv = platform::valSingle(Text2.text());
-    if (!std::isfinite(kh)) return platform::Fault{"設計水平震度 Kh の値が大きすぎます。"};
-    if (!std::isfinite(kv)) return platform::Fault{"設計鉛直震度 Kv の値が大きすぎます。"};
+    float kh = 0, kv = 0;
+    model::Calc c("震度");
+    c.read(kh, Text1.text(), "設計水平震度 Kh");
+    c.read(kv, Text2.text(), "設計鉛直震度 Kv");
+    if (c.failed()) return c.status();
     prog_.d.Kh = kh;
     prog_.d.Kv = kv;
     return {};

@@ -4,42 +4,15 @@
 
 #include "app/program.h"
 #include "conditions/form3.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
 
 namespace conditions {
-namespace {
-
-// A design value is stored in single precision; a number beyond that range (a typed 1e40, or twice a
-// typed 3e38) would be stored as infinity, so the copy stops with a fault instead.
-class Store {
-public:
-    void put(float& target, double v, std::string_view what) {
-        if (!fault_.empty()) return;
-        const float s = platform::toSingle(v);
-        if (!std::isfinite(s)) {
-            fault_ = std::string(what) + " の値が大きすぎます。";
-            return;
-        }
-        target = s;
-    }
-    void read(float& target, const std::string& text, std::string_view what) {
-        put(target, platform::val(text), what);
-    }
-    platform::Status status() const {
-        if (fault_.empty()) return {};
-        return platform::Fault{fault_};
-    }
-
-private:
-    std::string fault_;
-};
-
-} // namespace
 
 platform::Status Form3::HENSUU() {
     // Works on a copy that is committed only when every value could be stored.
     model::DesignData w = prog_.d;
-    Store s;
+    model::Calc s("設計条件");
 
     w.SiteName = txt1.text();
     s.read(w.Sigma28, txt2.text(), "コンクリートの設計基準強度 σ28");
@@ -96,7 +69,7 @@ platform::Status Form3::HENSUU() {
 platform::Status Form3::Masatu() {
     float phi = 0;
     float mu = 0;
-    Store s;
+    model::Calc s("底面の摩擦係数");
     s.read(phi, txt11.text(), "支持地盤の内部摩擦角 φB");
     s.put(mu, std::tan(platform::degToRad(phi)), "底面の摩擦係数 μ");
     auto status = s.status();

@@ -4,11 +4,13 @@
 #include <initializer_list>
 #include <limits>
 
+#include "model/calc.h"
 #include "platform/runtime.h"
-#include "stability/calc.h"
 #include "stability/faults.h"
 
 namespace stability {
+
+using model::Calc;
 namespace {
 
 using model::DesignBasis;

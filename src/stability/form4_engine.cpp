@@ -1,8 +1,10 @@
 #include "app/program.h"
-#include "stability/calc.h"
+#include "model/calc.h"
 #include "stability/form4.h"
 
 namespace stability {
+
+using model::Calc;
 
 // Every operation runs on a working copy of the design data and commits it only on success. On a
 // fault the design data stay as they were, except that the stability results count as absent

@@ -1,19 +1,23 @@
-#include "stability/calc.h"
+#include "model/calc.h"
 
 #include <cmath>
 
 #include "platform/runtime.h"
 
-namespace stability {
+namespace model {
 
 void Calc::read(float& target, const std::string& text, std::string_view name) {
+    put(target, platform::val(text), name);
+}
+
+void Calc::put(float& target, double v, std::string_view name) {
     if (failed_) return;
-    const float v = platform::valSingle(text);
-    if (!std::isfinite(v)) {
+    const float s = platform::toSingle(v);
+    if (!std::isfinite(s)) {
         fail(std::string(name) + " の値が大きすぎます。");
         return;
     }
-    target = v;
+    target = s;
 }
 
 double Calc::put(float& target, double v) {
@@ -76,4 +80,4 @@ platform::Status Calc::status() const {
     return platform::Fault{message_};
 }
 
-} // namespace stability
+} // namespace model

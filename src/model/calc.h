@@ -5,10 +5,10 @@
 
 #include "platform/result.h"
 
-namespace stability {
+namespace model {
 
-// Checked arithmetic of the engine: every formula is evaluated in double from the stored single
-// values and rounded to single where it is stored. A zero divisor, a negative root or a value beyond
+// Checked arithmetic of the copy steps and the engine: every formula is evaluated in double from the stored
+// single values and rounded to single where it is stored. A zero divisor, a negative root or a value beyond
 // the single range stops the calculation with a fault that names the quantity being computed (the
 // topic). After the first fault the later steps still run but harmlessly (divisions give 0, nothing
 // more is stored); the engine works on a copy of the design data that its caller discards on a fault,
@@ -23,6 +23,8 @@ public:
     // Reads the leading number of a box's text; a number beyond the single range stops with
     // "<name> の値が大きすぎます。"
     void read(float& target, const std::string& text, std::string_view name);
+    // Stores v rounded to single; beyond the single range stops with "<name> の値が大きすぎます。"
+    void put(float& target, double v, std::string_view name);
     // Stores v (rounded to single for a float) and returns the stored value.
     double put(float& target, double v);
     double put(double& target, double v);
@@ -44,4 +46,4 @@ private:
     bool failed_ = false;
 };
 
-} // namespace stability
+} // namespace model
