@@ -14,10 +14,6 @@ constexpr int kRowTop[8] = {1800, 2130, 2460, 2790, 3120, 3450, 3780, 4110};
 constexpr Color kDarkGreen{0, 128, 0};
 constexpr Color kDarkRed{192, 0, 0};
 
-void place(platform::Control& c, int left, int top, int width, int height) {
-    c.move(left, top, width, height);
-}
-
 } // namespace
 
 Form7::Form7(app::Program& program) : Form("Form7", platform::FormKind::MdiChild), prog_(program) {
@@ -41,16 +37,16 @@ void Form7::layOut() {
         if (in) l.setContainer(*in);
     };
 
-    place(lblTitle, 420, 180, 1380, 255);
+    lblTitle.move(420, 180, 1380, 255);
     lblTitle.setFont(std::string(platform::kGothic), 11.25);
     lblTitle.setForeColor(kDarkGreen);
 
-    place(chk_1, 1920, 180, 2895, 255);
-    place(lbl_1, 1920, 480, 2040, 255);
-    place(txt_1, 3960, 480, 615, 270);
-    place(lbl_2, 4620, 510, 195, 255);
+    chk_1.move(1920, 180, 2895, 255);
+    lbl_1.move(1920, 480, 2040, 255);
+    txt_1.move(3960, 480, 615, 270);
+    lbl_2.move(4620, 510, 195, 255);
 
-    place(Frame1, 4860, 120, 5655, 675);
+    Frame1.move(4860, 120, 5655, 675);
     Frame1.setBorder(false);
     for (auto* c :
          std::initializer_list<platform::Control*>{&Label28, &Label81, &txt_ka, &opt1, &cmd4, &opt2, &cmd5})
@@ -59,26 +55,24 @@ void Form7::layOut() {
     line(30, 645, 5625, 645, &Frame1);
     line(30, 30, 30, 645, &Frame1);
     line(5625, 30, 5625, 645, &Frame1);
-    place(Label28, 150, 225, 1140, 255);
-    place(Label81, 1320, 225, 375, 255);
-    place(txt_ka, 1710, 195, 609, 285);
+    Label28.move(150, 225, 1140, 255);
+    Label81.move(1320, 225, 375, 255);
+    txt_ka.move(1710, 195, 609, 285);
     txt_ka.setBorder(false);
-    place(opt1, 2520, 210, 255, 255);
-    place(cmd4, 2790, 165, 1125, 345);
-    place(opt2, 4020, 210, 255, 255);
-    place(cmd5, 4290, 165, 1125, 345);
+    opt1.move(2520, 210, 255, 255);
+    cmd4.move(2790, 165, 1125, 345);
+    opt2.move(4020, 210, 255, 255);
+    cmd5.move(4290, 165, 1125, 345);
 
-    place(lblNote, 420, 840, 3300, 255);
+    lblNote.move(420, 840, 3300, 255);
     lblNote.setForeColor(kDarkRed);
 
     // The member table: outer frame, head rule and column rules.
     line(420, 1080, 10500, 1080);
     line(420, 1620, 10500, 1620);
     line(420, 4440, 10500, 4440);
-    for (int x : {420, 1440, 2520, 3720, 4140, 5040, 6270, 7140, 8040, 8970, 9900, 10500}) {
-        if (x == 4140) continue;
+    for (int x : {420, 1440, 2520, 3720, 5040, 6270, 7140, 8040, 8970, 9900, 10500})
         line(x, 1080, x, 4440);
-    }
     line(5040, 1350, 7140, 1350);
     for (int y : {2460, 3450, 3780, 4110})
         line(420, y - 30, 10500, y - 30);
@@ -89,7 +83,7 @@ void Form7::layOut() {
     label("計算箇所", 1500, 1260, 960, 255, Alignment::Center).setFontSize(9.75);
     label("鉄筋の種類", 2580, 1260, 1095, 255, Alignment::Center);
     label("鉄筋かぶり厚", 3750, 1140, 1260, 255, Alignment::Center);
-    place(cmd6, 3780, 1290, 735, 345 - 30);
+    cmd6.move(3780, 1290, 735, 345 - 30);
     cmd6.graphical = true;
     cmd6.setBackColor(Color{227, 227, 227});
     label("(mm)", 4530, 1380, 480, 225, Alignment::Center).setFontSize(8.25);
@@ -110,11 +104,11 @@ void Form7::layOut() {
     label("判定", 9930, 1260, 540, 255, Alignment::Center);
 
     // Group captions.
-    place(Label63, 510, kRowTop[0] + 180, 870, 255);
-    place(Label76, 510, kRowTop[3] + 30, 870, 255);
-    place(Label14, 510, kRowTop[5] + 30, 870, 255);
-    place(Label19, 510, kRowTop[6] + 30, 870, 255);
-    place(Label13, 510, kRowTop[7] + 30, 870, 255);
+    Label63.move(510, kRowTop[0] + 180, 870, 255);
+    Label76.move(510, kRowTop[3] + 30, 870, 255);
+    Label14.move(510, kRowTop[5] + 30, 870, 255);
+    Label19.move(510, kRowTop[6] + 30, 870, 255);
+    Label13.move(510, kRowTop[7] + 30, 870, 255);
     for (Label* l : {&Label63, &Label76, &Label14, &Label19, &Label13})
         l->setAlignment(Alignment::Center);
 
@@ -125,19 +119,19 @@ void Form7::layOut() {
     auto boxes = spacingBoxes();
     for (int k = 0; k < 8; ++k) {
         int top = kRowTop[k];
-        place(*captions[k], 1500, top + 30, 960, 255);
-        place(*lists[static_cast<std::size_t>(k)], 2580, top, 1095, 300);
-        place(*covers[static_cast<std::size_t>(k)], 4140, top + 30, 360, 255);
-        place(*calculated[static_cast<std::size_t>(k)], 5190, top + 30, 900, 255);
+        captions[k]->move(1500, top + 30, 960, 255);
+        lists[static_cast<std::size_t>(k)]->move(2580, top, 1095, 300);
+        covers[static_cast<std::size_t>(k)]->move(4140, top + 30, 360, 255);
+        calculated[static_cast<std::size_t>(k)]->move(5190, top + 30, 900, 255);
         calculated[static_cast<std::size_t>(k)]->setOpaque(true);
         calculated[static_cast<std::size_t>(k)]->setBackColor(platform::kWhite);
-        place(*boxes[static_cast<std::size_t>(k)], 6330, top, 555, 285);
+        boxes[static_cast<std::size_t>(k)]->move(6330, top, 555, 285);
         boxes[static_cast<std::size_t>(k)]->setInputMode(platform::InputMode::Off);
         auto results = resultLabels(k);
         const int lefts[4] = {7230, 8130, 9060, 9990};
         const int widths[4] = {810, 810, 810, 480};
         for (int i = 0; i < 4; ++i)
-            place(*results[static_cast<std::size_t>(i)], lefts[i], top + 30, widths[i], 255);
+            results[static_cast<std::size_t>(i)]->move(lefts[i], top + 30, widths[i], 255);
         for (Label* l : {covers[static_cast<std::size_t>(k)], calculated[static_cast<std::size_t>(k)]})
             l->setAlignment(Alignment::Center);
         for (Label* l : results)
@@ -152,8 +146,8 @@ void Form7::layOut() {
     label("③設計上の鉄筋の間隔を入力（３０cm以下）", 420, 5520, 4200, 255);
     label("④応力度計算をクリック（結果が判定されます）", 420, 5880, 4200, 255);
 
-    place(cmd1, 9060, 5760, 1470, 405);
-    place(cmd3, 9060, 6300, 1470, 405);
+    cmd1.move(9060, 5760, 1470, 405);
+    cmd3.move(9060, 6300, 1470, 405);
 
     // Wall sketch: front wall left, rear wall right, base slab with toe, heel and shear key.
     line(5910, 4740, 5910, 6300); // front wall, outer face
@@ -176,8 +170,6 @@ void Form7::layOut() {
     for (int y = 5100; y <= 6000; y += 180)
         line(7500, y, 7260, y); // earth-pressure arrows on the rear wall
     line(7500, 5100, 7500, 6000);
-    place(Line100, 0, 0, 0, 0);
-    place(Line101, 0, 0, 0, 0);
     platform::Line* arrows[8] = {&Line102, &Line103, &Line104, &Line105,
                                  &Line106, &Line107, &Line108, &Line109};
     for (int i = 0; i < 6; ++i)
@@ -205,9 +197,9 @@ void Form7::layOut() {
     label("ΔPA", 7740, 5010, 450, 225);
     label("PA", 7800, 5250, 300, 225);
     label("δ", 7470, 5460, 180, 225);
-    place(Label100, 4980, 4980, 450, 225);
-    place(Label101, 5160, 5370, 300, 225);
-    place(Label102, 5520, 5460, 180, 225);
+    Label100.move(4980, 4980, 450, 225);
+    Label101.move(5160, 5370, 300, 225);
+    Label102.move(5520, 5460, 180, 225);
 
     // Keyboard order.
     std::vector<platform::Control*> order{&cmd4, &cmd5, &txt_ka};
