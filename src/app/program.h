@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screen_header.h"
+
 #include "app/form10.h"
 #include "app/form13.h"
 #include "app/mdi_form1.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screen_header.h"
+
 #include "platform/controls.h"
 #include "platform/form.h"
 
