@@ -223,6 +223,11 @@ TEST_F(Shell, CommandsNotBuiltYetSaySo) {
              main().Men_FImg.click();
          },
          "「印刷イメージ」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd1.click(); }, "「応力度計算」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd4.click(); }, "「直接入力」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd5.click(); }, "「計算する」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd6.click(); }, "「変更」は、まだ組み込まれていません。"},
+        {[&] { prog.Form22().cmd1.click(); }, "「ＯＫ」は、まだ組み込まれていません。"},
     };
     for (int i : {M::kButtonOverwrite, M::kButtonImage, M::kButtonPrint})
         main().Toolbar1.setButtonEnabled(i, true);
@@ -236,6 +241,9 @@ TEST_F(Shell, CommandsNotBuiltYetSaySo) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.lastMessage().text, text);
     }
+    // "キャンセル" discards the cover dialog.
+    prog.Form22().cmd2.click();
+    EXPECT_FALSE(prog.Form22.loaded());
 }
 
 std::multiset<std::string> captionsOf(const platform::Form& form) {
