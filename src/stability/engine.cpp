@@ -56,9 +56,9 @@ platform::Status deriveGeometry(model::DesignData& w, GroundShape shape) {
         std::atan(c.div(tBack - tBackTop - batterBackIn, h1 - tSlab + h2, "H1－底版の厚さ＋H2")));
     c.put(w.Theta, t / platform::kPi * 180);
 
-    for (float* v : {&w.A_FrontWall, &w.A_BackWall, &w.A_Slab, &w.A_Heel, &w.A_Toe, &w.A_CenterSoil,
-                     &w.A_BackSoil, &w.A_FrontSoil, &w.W_QBack, &w.W_QCenter, &w.W_QFront})
-        *v = 0;
+    for (const WallPartFields& p : kWallParts)
+        w.*p.area = 0;
+    w.W_QBack = w.W_QCenter = w.W_QFront = 0;
     return c.status();
 }
 
@@ -134,9 +134,10 @@ struct PartPieces {
     const char* areaName;   // the divisor: the part's area
     int first;              // index of the first piece
     int count;
-    bool fromBack; // the pieces' x run from the heel end: the arm is B − centroid
-    double offset; // else the arm is centroid + offset (none for the toe and the front soil)
-    bool offsetAdded;
+    // Where the pieces' x start: at the front end (the arm is the centroid), `offset` along the base
+    // (centroid + offset) or at the heel end (B − centroid).
+    enum class Origin { Front, Offset, Back } origin;
+    double offset;
     bool counted; // whether the part has a lever arm in this run
 };
 
@@ -289,10 +290,10 @@ void layPieces(Run& r) {
         c.put(x, xv);
         r.pieces[n++] = {&a, &x, y, yv};
     };
-    const auto part = [&](WallPart k, const char* topic, const char* areaName, int first, bool fromBack,
-                          double offset, bool offsetAdded, bool counted) {
-        r.parts[static_cast<int>(k)] = {topic,    areaName, first,       n - first,
-                                        fromBack, offset,   offsetAdded, counted};
+    using Origin = PartPieces::Origin;
+    const auto part = [&](WallPart k, const char* topic, const char* areaName, int first, Origin origin,
+                          double offset, bool counted) {
+        r.parts[static_cast<int>(k)] = {topic, areaName, first, n - first, origin, offset, counted};
     };
 
     c.topic("各部の重心位置");
@@ -304,7 +305,7 @@ void layPieces(Run& r) {
     piece(w.A_FrontWall_TriOut, fh * batterFrontOut / 2, w.X_FrontWall_TriOut, batterFrontOut * 2 / 3,
           &w.Y_FrontWall_TriOut, fh / 3 + tSlab);
     piece(w.A_FrontWall_Slab, tSlab * tFront, w.X_FrontWall_Slab, tFront / 2, &w.Y_FrontWall_Slab, tSlab / 2);
-    part(WallPart::FrontWall, "前たて壁の重心位置", "前たて壁の断面積", first, false, bToe, true, true);
+    part(WallPart::FrontWall, "前たて壁の重心位置", "前たて壁の断面積", first, Origin::Offset, bToe, true);
 
     first = n;
     piece(w.A_BackWall_Rect, bh * tBackTop, w.X_BackWall_Rect, tBackTop / 2 + batterBackIn,
@@ -314,23 +315,23 @@ void layPieces(Run& r) {
     piece(w.A_BackWall_TriOut, bh * batterBackOut / 2, w.X_BackWall_TriOut,
           batterBackIn + tBackTop + batterBackOut / 3, &w.Y_BackWall_TriOut, bh / 3 + tSlab);
     piece(w.A_BackWall_Slab, tBack * tSlab, w.X_BackWall_Slab, tBack / 2, &w.Y_BackWall_Slab, tSlab / 2);
-    part(WallPart::BackWall, "後たて壁の重心位置", "後たて壁の断面積", first, false, bToe + tFront + bSpan,
-         true, true);
+    part(WallPart::BackWall, "後たて壁の重心位置", "後たて壁の断面積", first, Origin::Offset,
+         bToe + tFront + bSpan, true);
 
     first = n;
     piece(w.A_Slab_Rect, bSpan * tSlab, w.X_Slab_Rect, bSpan / 2, &w.Y_Slab_Rect, tSlab / 2);
-    part(WallPart::Slab, "底版の重心位置", "底版の断面積", first, false, bToe + tFront, true, true);
+    part(WallPart::Slab, "底版の重心位置", "底版の断面積", first, Origin::Offset, bToe + tFront, true);
 
     first = n;
     piece(w.A_Heel_Rect, tHeelTip * bHeel, w.X_Heel_Rect, bHeel / 2, &w.Y_Heel_Rect, tHeelTip / 2);
     piece(w.A_Heel_Tri, taperHeel * bHeel / 2, w.X_Heel_Tri, bHeel * 2 / 3, &w.Y_Heel_Tri,
           taperHeel / 3 + tHeelTip);
-    part(WallPart::Heel, "かかと版の重心位置", "かかと版の断面積", first, true, B, false, w.B_Heel != 0);
+    part(WallPart::Heel, "かかと版の重心位置", "かかと版の断面積", first, Origin::Back, B, w.B_Heel != 0);
 
     first = n;
     piece(w.A_Toe_Rect, tToeTip * bToe, w.X_Toe_Rect, bToe / 2, &w.Y_Toe_Rect, tToeTip / 2);
     piece(w.A_Toe_Tri, taperToe * bToe / 2, w.X_Toe_Tri, bToe * 2 / 3, &w.Y_Toe_Tri, taperToe / 3 + tToeTip);
-    part(WallPart::Toe, "つま先版の重心位置", "つま先版の断面積", first, false, 0, false, w.B_Toe != 0);
+    part(WallPart::Toe, "つま先版の重心位置", "つま先版の断面積", first, Origin::Front, 0, w.B_Toe != 0);
 
     first = n;
     piece(w.A_CenterSoil_Rect, hCenterSoil * bSpan, w.X_CenterSoil_Rect, bSpan / 2, &w.Y_CenterSoil_Rect,
@@ -339,7 +340,7 @@ void layPieces(Run& r) {
           &w.Y_CenterSoil_TriFront, 2.0 / 3.0 * hCenterSoil + tSlab);
     piece(w.A_CenterSoil_TriBack, hCenterSoil * r.ab / 2, w.X_CenterSoil_TriBack, r.ab / 3 + bSpan,
           &w.Y_CenterSoil_TriBack, 2.0 / 3.0 * hCenterSoil + tSlab);
-    part(WallPart::CenterSoil, "中央土の重心位置", "中央土の断面積", first, false, bToe + tFront, true,
+    part(WallPart::CenterSoil, "中央土の重心位置", "中央土の断面積", first, Origin::Offset, bToe + tFront,
          w.A_CenterSoil != 0);
 
     first = n;
@@ -349,7 +350,7 @@ void layPieces(Run& r) {
           2.0 / 3.0 * taperHeel + tHeelTip);
     piece(r.aBackSoilWedge, r.wb * hBackSoil / 2, r.xBackSoilWedge, r.wb / 3 + bHeel, nullptr,
           (taperHeel + tHeelTip) + 2.0 / 3.0 * hBackSoil);
-    part(WallPart::BackSoil, "背面土の重心位置", "背面土の断面積", first, true, B, false,
+    part(WallPart::BackSoil, "背面土の重心位置", "背面土の断面積", first, Origin::Back, B,
          w.A_BackSoil != 0 || batterBackOut != 0);
 
     first = n;
@@ -359,7 +360,7 @@ void layPieces(Run& r) {
           2.0 / 3.0 * taperToe + tToeTip);
     piece(w.A_FrontSoil_TriWall, hFrontSoil * r.wf / 2, w.X_FrontSoil_TriWall, r.wf / 3 + bToe,
           &w.Y_FrontSoil_TriWall, (taperToe + tToeTip) + 2.0 / 3.0 * hFrontSoil);
-    part(WallPart::FrontSoil, "前面土の重心位置", "前面土の断面積", first, false, 0, false,
+    part(WallPart::FrontSoil, "前面土の重心位置", "前面土の断面積", first, Origin::Front, 0,
          w.A_FrontSoil != 0 || batterFrontOut != 0);
 
     if (!r.inertia) return;
@@ -380,7 +381,10 @@ void leverArms(Run& r) {
         if (!part.counted) continue;
         c.topic(part.leverTopic);
         const double x = centroid(r, part, false);
-        c.put(w.*(kWallParts[i].x), part.fromBack ? w.B - x : part.offsetAdded ? x + part.offset : x);
+        const double arm = part.origin == PartPieces::Origin::Back     ? w.B - x
+                           : part.origin == PartPieces::Origin::Offset ? x + part.offset
+                                                                       : x;
+        c.put(w.*(kWallParts[i].x), arm);
     }
 
     const double B = w.B, bToe = w.B_Toe, bHeel = w.B_Heel, bSpan = w.B_Span, tFront = w.T_WallFront;
