@@ -14,7 +14,7 @@ class Form10 : public platform::Form {
 public:
     explicit Form10(Program& program);
 
-    platform::CommandButton cmd1{*this, "cmd1", "閉じる"};
+    platform::CommandButton cmd1{*this, "cmd1", "閉じる"}; // closes the window
 
     void cmd1_Click();
 
@@ -22,6 +22,9 @@ protected:
     void Form_Unload() override;
 
 private:
+    // The tables are decoration: captions and rules the form owns.
+    void layOut();
+
     Program& prog_;
 };
 

@@ -1,7 +1,9 @@
 #include "app/mdi_form1.h"
 
+#include "app/not_built.h"
 #include "app/program.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace app {
 
@@ -9,33 +11,24 @@ namespace mb = platform::mb;
 using platform::Answer;
 
 MDIForm1::MDIForm1(Program& program) : Form("MDIForm1", platform::FormKind::MdiParent), prog_(program) {
-    setCaption("Tarvelo(Mirenda版)");
-    using Style = platform::ToolbarButton::Style;
-    Toolbar1.addButton("新規作成", "[ファイル]-[新規作成]", 1);
-    Toolbar1.addButton("開く", "[ファイル]-[開く]", 2);
-    Toolbar1.addButton("上書き保存", "[ファイル]-[上書き保存]", 3);
-    Toolbar1.addButton("", "", 0, Style::Separator);
-    Toolbar1.addButton("印刷ｲﾒｰｼﾞ", "[ファイル]-[印刷ｲﾒｰｼﾞ]", 4);
-    Toolbar1.addButton("印刷", "[ファイル]-[印刷]", 5);
-
-    Men_F.onClick = [this] { Men_F_Click(); };
-    Men_FNew.onClick = [this] { Men_FNew_Click(); };
-    Men_FOpn.onClick = [this] { Men_FOpn_Click(); };
-    Men_FCls.onClick = [this] { Men_FCls_Click(); };
-    Men_FOvw.onClick = [this] { Men_FOvw_Click(); };
-    Men_FSav.onClick = [this] { Men_FSav_Click(); };
-    Men_FImg.onClick = [this] { Men_FImg_Click(); };
-    Men_FPrn.onClick = [this] { Men_FPrn_Click(); };
-    Men_FEnd.onClick = [this] { Men_FEnd_Click(); };
-    Men_S.onClick = [this] { Men_S_Click(); };
-    Men_FVer.onClick = [this] { Men_FVer_Click(); };
+    layOut();
+    platform::wire(*this, {{&Men_F.onClick, &MDIForm1::Men_F_Click},
+                           {&Men_FNew.onClick, &MDIForm1::Men_FNew_Click},
+                           {&Men_FOpn.onClick, &MDIForm1::Men_FOpn_Click},
+                           {&Men_FCls.onClick, &MDIForm1::Men_FCls_Click},
+                           {&Men_FOvw.onClick, &MDIForm1::Men_FOvw_Click},
+                           {&Men_FSav.onClick, &MDIForm1::Men_FSav_Click},
+                           {&Men_FImg.onClick, &MDIForm1::Men_FImg_Click},
+                           {&Men_FPrn.onClick, &MDIForm1::Men_FPrn_Click},
+                           {&Men_FEnd.onClick, &MDIForm1::Men_FEnd_Click},
+                           {&Men_S.onClick, &MDIForm1::Men_S_Click},
+                           {&Men_FVer.onClick, &MDIForm1::Men_FVer_Click}});
     Toolbar1.onButtonClick = [this](const platform::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
 }
 
 void MDIForm1::Form_Load() {
     prog_.d.ScreenNo = 0;
-    for (int i : {3, 5, 6})
-        Toolbar1.setButtonEnabled(i, false);
+    disableOutputButtons();
 }
 
 void MDIForm1::Form_QueryUnload(bool& cancel) {
@@ -114,21 +107,23 @@ void MDIForm1::Men_FCls_Click() {
 }
 
 void MDIForm1::disableOutputButtons() {
-    for (int i : {3, 5, 6})
+    for (int i : {kButtonOverwrite, kButtonImage, kButtonPrint})
         Toolbar1.setButtonEnabled(i, false);
 }
 
 void MDIForm1::FileImage() {
     // Without an input screen there is no page to open; the toolbar stays as it is.
     if (prog_.d.ScreenNo == 0) return;
+    sayNotBuilt("印刷イメージ");
 }
 
-void MDIForm1::FileOpen() {}
-void MDIForm1::FileUpdate() {}
-void MDIForm1::FilePrint() {}
-void MDIForm1::Pri_Ippan() {}
-void MDIForm1::Pri_Keisan() {}
-void MDIForm1::Pri_Haikin() {}
+void MDIForm1::FileOpen() {
+    sayNotBuilt("開く");
+}
+
+void MDIForm1::FileUpdate() {
+    sayNotBuilt("上書き保存");
+}
 
 void MDIForm1::Men_FNew_Click() {
     FileNew();
@@ -139,11 +134,15 @@ void MDIForm1::Men_FOpn_Click() {
 void MDIForm1::Men_FOvw_Click() {
     FileUpdate();
 }
-void MDIForm1::Men_FSav_Click() {}
+void MDIForm1::Men_FSav_Click() {
+    sayNotBuilt("名前を付けて保存");
+}
 void MDIForm1::Men_FImg_Click() {
     FileImage();
 }
-void MDIForm1::Men_FPrn_Click() {}
+void MDIForm1::Men_FPrn_Click() {
+    sayNotBuilt("印刷");
+}
 
 void MDIForm1::Men_FEnd_Click() {
     if (platform::msgBox("終了してもよろしいですか？", mb::YesNo + mb::DefaultButton2, "確認") == Answer::Yes)
@@ -165,19 +164,19 @@ void MDIForm1::Men_FVer_Click() {
 
 void MDIForm1::Toolbar1_ButtonClick(const platform::ToolbarButton& button) {
     switch (button.index) {
-    case 1:
+    case kButtonNew:
         FileNew();
         break;
-    case 2:
+    case kButtonOpen:
         FileOpen();
         break;
-    case 3:
+    case kButtonOverwrite:
         FileUpdate();
         break;
-    case 5:
+    case kButtonImage:
         FileImage();
         break;
-    case 6:
+    case kButtonPrint:
         Men_FPrn_Click();
         break;
     default:

@@ -17,22 +17,31 @@ class MDIForm1 : public platform::Form {
 public:
     explicit MDIForm1(Program& program);
 
-    platform::MenuItem Men_F{*this, "Men_F", "ﾌｧｲﾙ(&F)"};
-    platform::MenuItem Men_FNew{*this, "Men_FNew", "新規作成(&N)", &Men_F};
-    platform::MenuItem Men_FOpn{*this, "Men_FOpn", "開く(&O)", &Men_F};
-    platform::MenuItem Men_FCls{*this, "Men_FCls", "閉じる(&C)", &Men_F};
-    platform::MenuItem Men_FL1{*this, "Men_FL1", "-", &Men_F};
-    platform::MenuItem Men_FOvw{*this, "Men_FOvw", "上書き保存(&V)", &Men_F};
-    platform::MenuItem Men_FSav{*this, "Men_FSav", "名前を付けて保存(&A)", &Men_F};
-    platform::MenuItem Men_FL2{*this, "Men_FL2", "-", &Men_F};
-    platform::MenuItem Men_FImg{*this, "Men_FImg", "印刷イメージ(&I)", &Men_F};
-    platform::MenuItem Men_FPrn{*this, "Men_FPrn", "印刷(&P)", &Men_F};
-    platform::MenuItem Men_FL3{*this, "Men_FL3", "-", &Men_F};
-    platform::MenuItem Men_FEnd{*this, "Men_FEnd", "終了(&X)", &Men_F};
-    platform::MenuItem Men_S{*this, "Men_S", "参考(&S)"};
-    platform::MenuItem Men_H{*this, "Men_H", "ﾍﾙﾌﾟ(&H)"};
-    platform::MenuItem Men_FVer{*this, "Men_FVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", &Men_H};
-    platform::Toolbar Toolbar1{*this, "Toolbar1"};
+    // The toolbar's buttons by their 1-based index; 4 is a separator.
+    enum ToolbarButtonIndex : int {
+        kButtonNew = 1,       // "新規作成": FileNew
+        kButtonOpen = 2,      // "開く": FileOpen
+        kButtonOverwrite = 3, // "上書き保存": FileUpdate
+        kButtonImage = 5,     // "印刷ｲﾒｰｼﾞ": FileImage
+        kButtonPrint = 6,     // "印刷": the print dialog
+    };
+
+    platform::MenuItem Men_F{*this, "Men_F", "ﾌｧｲﾙ(&F)"};                           // File menu
+    platform::MenuItem Men_FNew{*this, "Men_FNew", "新規作成(&N)", &Men_F};         // New
+    platform::MenuItem Men_FOpn{*this, "Men_FOpn", "開く(&O)", &Men_F};             // Open
+    platform::MenuItem Men_FCls{*this, "Men_FCls", "閉じる(&C)", &Men_F};           // Close
+    platform::MenuItem Men_FL1{*this, "Men_FL1", "-", &Men_F};                      // separator
+    platform::MenuItem Men_FOvw{*this, "Men_FOvw", "上書き保存(&V)", &Men_F};       // Overwrite-save
+    platform::MenuItem Men_FSav{*this, "Men_FSav", "名前を付けて保存(&A)", &Men_F}; // Save as
+    platform::MenuItem Men_FL2{*this, "Men_FL2", "-", &Men_F};                      // separator
+    platform::MenuItem Men_FImg{*this, "Men_FImg", "印刷イメージ(&I)", &Men_F};     // report preview
+    platform::MenuItem Men_FPrn{*this, "Men_FPrn", "印刷(&P)", &Men_F};             // print dialog
+    platform::MenuItem Men_FL3{*this, "Men_FL3", "-", &Men_F};                      // separator
+    platform::MenuItem Men_FEnd{*this, "Men_FEnd", "終了(&X)", &Men_F};             // Exit
+    platform::MenuItem Men_S{*this, "Men_S", "参考(&S)"};                           // the reference window
+    platform::MenuItem Men_H{*this, "Men_H", "ﾍﾙﾌﾟ(&H)"};                           // Help menu
+    platform::MenuItem Men_FVer{*this, "Men_FVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)", &Men_H};      // the About box
+    platform::Toolbar Toolbar1{*this, "Toolbar1"}; // New, Open, Overwrite-save, preview, print
 
     // The current project's path (the file dialog's FileName); empty when the project has no file.
     std::string fileName;
@@ -42,10 +51,6 @@ public:
     void FileNew();
     void FileOpen();
     void FileUpdate();
-    void FilePrint();
-    void Pri_Ippan();
-    void Pri_Keisan();
-    void Pri_Haikin();
 
     // Handlers.
     void Men_F_Click();
@@ -69,6 +74,7 @@ protected:
     void Form_QueryUnload(bool& cancel) override;
 
 private:
+    void layOut();
     void clearResultMarkers();
     void unloadProject(bool withForm21);
 

@@ -20,25 +20,23 @@ class Form7 : public platform::Form {
 public:
     explicit Form7(app::Program& program);
 
-    platform::Label lblTitle{*this, "lblTitle", "断 面 計 算"};
+    platform::Label lblTitle{*this, "lblTitle", "断 面 計 算"}; // the screen's title
 
-    // Surcharge inertia.
-    platform::CheckBox chk_1{*this, "chk_1", "上載荷重の慣性力を算入する"};
-    platform::Label lbl_1{*this, "lbl_1", "作用位置：底盤下端より"};
-    platform::TextBox txt_1{*this, "txt_1"};
-    platform::Label lbl_2{*this, "lbl_2", "m"};
+    platform::CheckBox chk_1{*this, "chk_1", "上載荷重の慣性力を算入する"}; // count the surcharge's inertia
+    platform::Label lbl_1{*this, "lbl_1", "作用位置：底盤下端より"};        // caption of txt_1
+    platform::TextBox txt_1{*this, "txt_1"};                                // its height above the base (m)
+    platform::Label lbl_2{*this, "lbl_2", "m"};                             // unit of txt_1
 
-    // The section's own earth-pressure coefficient.
-    platform::Frame Frame1{*this, "Frame1"};
-    platform::Label Label28{*this, "Label28", "主働土圧係数"};
-    platform::Label Label81{*this, "Label81", "KA="};
-    platform::TextBox txt_ka{*this, "txt_ka"};
-    platform::OptionButton opt1{*this, "opt1"};
-    platform::CommandButton cmd4{*this, "cmd4", "直接入力"};
-    platform::OptionButton opt2{*this, "opt2"};
-    platform::CommandButton cmd5{*this, "cmd5", "計算する"};
+    platform::Frame Frame1{*this, "Frame1"};                   // the section's own coefficient
+    platform::Label Label28{*this, "Label28", "主働土圧係数"}; // its caption
+    platform::Label Label81{*this, "Label81", "KA="};          // caption of txt_ka
+    platform::TextBox txt_ka{*this, "txt_ka"};                 // the coefficient KA of the sections
+    platform::OptionButton opt1{*this, "opt1"};                // KA typed
+    platform::CommandButton cmd4{*this, "cmd4", "直接入力"};   // type KA
+    platform::OptionButton opt2{*this, "opt2"};                // KA computed
+    platform::CommandButton cmd5{*this, "cmd5", "計算する"};   // compute KA
 
-    platform::Label lblNote{*this, "lblNote", "たて壁は、背面土の土圧で計算"};
+    platform::Label lblNote{*this, "lblNote", "たて壁は、背面土の土圧で計算"}; // note on the walls' load
 
     // Group and row captions.
     platform::Label Label63{*this, "Label63", "たて壁"};
@@ -70,19 +68,19 @@ public:
     platform::TextBox txt1{*this, "txt1"}, txt2{*this, "txt2"}, txt5{*this, "txt5"}, txt6{*this, "txt6"},
         txt7{*this, "txt7"}, txt8{*this, "txt8"}, txt9{*this, "txt9"}, txt10{*this, "txt10"};
 
-    platform::CommandButton cmd6{*this, "cmd6", "変更"};
-    platform::CommandButton cmd1{*this, "cmd1", "応力度計算"};
-    platform::CommandButton cmd3{*this, "cmd3", "< 寸法の変更"};
+    platform::CommandButton cmd6{*this, "cmd6", "変更"};         // opens the cover dialog
+    platform::CommandButton cmd1{*this, "cmd1", "応力度計算"};   // checks the members' stresses
+    platform::CommandButton cmd3{*this, "cmd3", "< 寸法の変更"}; // back to the dimensions screen
 
     // Front side of the wall sketch, shown by the ground shape.
-    platform::Line Line100{*this, "Line100", 4800, 5640, 5910, 5640};
-    platform::Line Line101{*this, "Line101", 4800, 4740, 5940, 4740};
+    platform::Line Line100{*this, "Line100", 4800, 5640, 5910, 5640}; // front ground surface
+    platform::Line Line101{*this, "Line101", 4800, 4740, 5940, 4740}; // front ground of the symmetric shape
     platform::Line Line102{*this, "Line102"}, Line103{*this, "Line103"}, Line104{*this, "Line104"},
         Line105{*this, "Line105"}, Line106{*this, "Line106"}, Line107{*this, "Line107"},
         Line108{*this, "Line108"}, Line109{*this, "Line109"};
-    platform::Label Label100{*this, "Label100", "ΔPA"};
-    platform::Label Label101{*this, "Label101", "PA"};
-    platform::Label Label102{*this, "Label102", "δ"};
+    platform::Label Label100{*this, "Label100", "ΔPA"}; // front-side surcharge pressure mark
+    platform::Label Label101{*this, "Label101", "PA"};  // front-side earth pressure mark
+    platform::Label Label102{*this, "Label102", "δ"};   // front-side wall friction mark
 
     // Results σc, σs, τc and verdict, four a member: lbl1 … lbl8 (A, B), lbl17 … lbl40 (C … H).
     platform::Label lbl1{*this, "lbl1"}, lbl2{*this, "lbl2"}, lbl3{*this, "lbl3"}, lbl4{*this, "lbl4"},
@@ -106,7 +104,11 @@ public:
     // Voids the member section design: bars, spacings, results and the coefficient box.
     void Hihyouji_3();
 
+    void cmd1_Click();
     void cmd3_Click();
+    void cmd4_Click();
+    void cmd5_Click();
+    void cmd6_Click();
 
 protected:
     void Form_Load() override;

@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "model/calc.h"
+#include "model/on_copy.h"
 #include "stability/form4.h"
 
 namespace stability {
@@ -13,12 +14,8 @@ using model::Calc;
 namespace {
 
 template <class Run> platform::Status onCopy(model::DesignData& d, Form4& form, Run run) {
-    model::DesignData w = d;
-    auto status = run(w);
-    if (status)
-        d = std::move(w);
-    else
-        form.Hihyouji_1();
+    auto status = model::computeOnCopy(d, run);
+    if (!status) form.Hihyouji_1();
     return status;
 }
 

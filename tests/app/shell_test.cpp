@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -205,6 +206,44 @@ TEST_F(Shell, ToolbarDispatchAndThePreviewWithoutAScreen) {
     EXPECT_TRUE(main().Toolbar1.visible());
     main().Toolbar1.click(1);
     EXPECT_TRUE(prog.Form3().visible());
+}
+
+// Commands whose work is not in the program yet say so instead of doing nothing.
+TEST_F(Shell, CommandsNotBuiltYetSaySo) {
+    using M = app::MDIForm1;
+    const std::pair<std::function<void()>, const char*> commands[] = {
+        {[&] { main().Men_FOpn.click(); }, "「開く」は、まだ組み込まれていません。"},
+        {[&] { main().Toolbar1.click(M::kButtonOpen); }, "「開く」は、まだ組み込まれていません。"},
+        {[&] { main().Men_FSav.click(); }, "「名前を付けて保存」は、まだ組み込まれていません。"},
+        {[&] { main().Men_FPrn.click(); }, "「印刷」は、まだ組み込まれていません。"},
+        {[&] { main().Toolbar1.click(M::kButtonPrint); }, "「印刷」は、まだ組み込まれていません。"},
+        {[&] { main().Toolbar1.click(M::kButtonOverwrite); }, "「上書き保存」は、まだ組み込まれていません。"},
+        {[&] {
+             prog.d.ScreenNo = 1;
+             main().Men_FImg.click();
+         },
+         "「印刷イメージ」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd1.click(); }, "「応力度計算」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd4.click(); }, "「直接入力」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd5.click(); }, "「計算する」は、まだ組み込まれていません。"},
+        {[&] { prog.Form7().cmd6.click(); }, "「変更」は、まだ組み込まれていません。"},
+        {[&] { prog.Form22().cmd1.click(); }, "「ＯＫ」は、まだ組み込まれていません。"},
+    };
+    for (int i : {M::kButtonOverwrite, M::kButtonImage, M::kButtonPrint})
+        main().Toolbar1.setButtonEnabled(i, true);
+    main().Men_FSav.setEnabled(true);
+    main().Men_FImg.setEnabled(true);
+    main().Men_FPrn.setEnabled(true);
+    for (const auto& [command, text] : commands) {
+        SCOPED_TRACE(text);
+        services.messages.clear();
+        command();
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.lastMessage().text, text);
+    }
+    // "キャンセル" discards the cover dialog.
+    prog.Form22().cmd2.click();
+    EXPECT_FALSE(prog.Form22.loaded());
 }
 
 std::multiset<std::string> captionsOf(const platform::Form& form) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/runtime.h"
+#include "stability/engine.h"
 #include "stability/faults.h"
 #include "stability_fixture.h"
 
@@ -90,6 +91,30 @@ TEST_F(EngineTest, TypicalWallWithToeHeelFillAndSurcharges) {
     EXPECT_FLOAT_EQ(d.Xn, 16.715204f);
     EXPECT_FLOAT_EQ(d.SumH, 22.104166f);
     EXPECT_FLOAT_EQ(d.F_Slide, 3.7522795f);
+}
+
+// The table of parts is what the self-weight report loops over: its rows must add up to the engine's
+// totals, in the inertia method too.
+TEST_F(EngineTest, ThePartsTableAddsUpToTheEngineTotals) {
+    typicalWall(prog);
+    seismic(prog, Method::K2, "0.2");
+    ASSERT_TRUE(run(prog));
+    const auto& d = prog.d;
+    double w = 0, wx = 0, wy = 0;
+    for (const stability::WallPartFields& part : stability::kWallParts) {
+        w += stability::partWeight(d, part);
+        wx += stability::partWeight(d, part) * (d.*part.x);
+        wy += stability::partWeight(d, part) * (d.*part.y);
+    }
+    EXPECT_FLOAT_EQ(static_cast<float>(w), d.SumW);
+    EXPECT_FLOAT_EQ(static_cast<float>(wx), d.SumWx);
+    EXPECT_FLOAT_EQ(static_cast<float>(wy), d.SumWy);
+    // ⑤ is concrete: γc 24.5 × A_Toe 0.225 = 5.5125; ⑥ is soil: γs 18 × A_CenterSoil.
+    EXPECT_FLOAT_EQ(
+        static_cast<float>(stability::partWeight(d, stability::wallPart(stability::WallPart::Toe))), 5.5125f);
+    EXPECT_FLOAT_EQ(
+        static_cast<float>(stability::partWeight(d, stability::wallPart(stability::WallPart::CenterSoil))),
+        18 * d.A_CenterSoil);
 }
 
 TEST_F(EngineTest, SeismicMethodsChooseTheOverturningMomentAndHorizontalForce) {

@@ -11,6 +11,7 @@ struct Program;
 
 namespace report {
 
+// The print dialog: which chapters to print. Its controls come with the print job.
 class Form15 : public platform::Form {
 public:
     explicit Form15(app::Program& program);
