@@ -130,7 +130,7 @@ void seismicBlock(Surface& s, const model::DesignData& d, const EarthPressurePag
         placeText(
             s, 1800, 1400,
             {"設計水平震度Kh=CZ･Kho=", kNoValue, "×", kNoValue, "=", f2(d.Kh), "    設計鉛直震度Kv=", kv});
-    else
+    else if (c.basis == model::DesignBasis::Building)
         placeText(s, 1800, 1400, {"設計水平震度Kh=", f2(d.Kh), "    設計鉛直震度Kv=", kv});
     placeText(s, 1800, 1700,
               {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", f2(d.Kh), "/(1－", kv, ")}=", f2(tk), "ﾟ"});

@@ -187,7 +187,11 @@ void writeSelfWeight(Surface& s, const model::DesignData& d, const WallPageChoic
         const double yk = 8650 + 500 * k;
         formula(k);
         placeText(s, 4700, yk, {"＝"});
-        alignedCell(s, 5050, yk, r.roundArea ? platform::r4(r.area) : double(r.area), 3);
+        // Some rows print the area as the engine holds it, aligned by its rounded value all the same.
+        if (r.roundArea)
+            alignedCell(s, 5050, yk, platform::r4(r.area), 3);
+        else
+            placeText(s, platform::digitAlignX(5050, r.area, 3), yk, {format(r.area, "0.0000")});
         placeText(s, r.gammaX, yk, {format(r.gamma, "0.0")});
         const double w = double(r.gamma) * r.area;
         alignedCell(s, 6900, yk, w, 3);
