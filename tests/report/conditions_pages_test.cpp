@@ -463,3 +463,52 @@ TEST_F(ReportPages, TheBackSurchargeRowNeedsBackSoilAsTheReportPrintsIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportPagesGround, TheFrontGroundLineFollowsTheShapeAndTheSlabLevel) {
+    struct Case {
+        const char* name;
+        bool twoSided;
+        const char* h4;
+        double x1, x2; // twips; x2 < 0: the front wall's outer face at the ground level
+        double groundY;
+        const char* leftHeights; // the texts at x 1400, in order
+    };
+    // simpleWall: H1 + H2 = 3.0, so DrawScale 1.05 and Y(y) = 2600 + (3 − y) × 1000 / 1.05; the front
+    // wall's face is vertical at X(0) = 2850.
+    const Case cases[] = {
+        {"one-sided, ground above the slab", false, "0.6", 1300, 2850, 2600 + 2.4 * 1000 / 1.05,
+         "2,400|600|"},
+        {"one-sided, ground below the slab top", false, "0.2", 1300, 2850, 2600 + 2.8 * 1000 / 1.05,
+         "2,800|200|"},
+        {"two-sided, at the back ground's level", true, "0.4", 1600, 2850, 2600 + 0.6 * 1000 / 1.05,
+         "600|2,400|"},
+    };
+    for (const auto& c : cases) {
+        testing_support::RecordingServices rs;
+        app::Program p;
+        simpleWall(p);
+        if (c.twoSided) p.Form23().opt2.setValue(true);
+        p.Form4().txt4.setText(c.h4);
+        if (!c.twoSided) p.Form4().txt3.setText(c.h4 == std::string("0.6") ? "2.4" : "2.8");
+        p.Form4().opt7.setValue(true);
+        ASSERT_TRUE(run(p)) << c.name;
+        RecordingSurface s;
+        s.setFontSize(11);
+        p.Form4().KEIJYOU(s);
+        const auto all = lines(s);
+        const bool found = std::any_of(all.begin(), all.end(), [&](const LineOp& l) {
+            return l.x1 == c.x1 && std::abs(l.x2 - c.x2) < 0.01 && std::abs(l.y1 - c.groundY) < 0.01 &&
+                   l.y1 == l.y2;
+        });
+        EXPECT_TRUE(found) << c.name;
+        // The left heights: H3 and H4 one-sided, H2 and H1 two-sided.
+        std::string left;
+        for (const auto& t : texts(s))
+            if (t.x == 1400) left += t.text + "|";
+        EXPECT_EQ(left, c.leftHeights) << c.name;
+    }
+}
+
+} // namespace
