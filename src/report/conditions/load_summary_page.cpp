@@ -91,27 +91,33 @@ void writeLoadSummary(Surface& s, const model::DesignData& d, const EarthPressur
     for (double x : {7000, 9600})
         t.line(x, 9900, x, 13100);
 
-    t.text(1800, 9800, "荷重の種類");
-    t.text(3300, 9650, "鉛 直 力");
-    t.text(3300, 9950, "Ｖ(kN/m)");
-    t.text(4550, 9650, "水 平 力");
-    t.text(4550, 9950, "Ｈ(kN/m)");
-    t.text(6400, 9600, "作 用 点 (m)");
-    t.text(8550, 9600, "モーメント(kN･m/m)");
-    t.text(6250, 10000, "ｘ");
-    t.text(7550, 10000, "ｙ");
-    t.text(8750, 10000, "Ｖ･x");
-    t.text(10000, 10000, "Ｈ･y");
-
-    t.text(1900, 10400, "自 重(W)");
-    if (oneSided) {
-        t.text(1900, 10800, "土圧(PA)");
-        t.text(1800, 11200, "土圧(△PA)");
-    }
-    t.text(1700, 11600, "背面上載荷重");
-    t.text(1700, 12000, "中央上載荷重");
-    t.text(1700, 12400, "前面上載荷重");
-    t.text(1900, 12800, "合 計 Σ");
+    struct Placed {
+        double x, y;
+        const char* text;
+        bool oneSidedOnly;
+    };
+    const Placed heads[] = {
+        {1800, 9800, "荷重の種類", false},
+        {3300, 9650, "鉛 直 力", false},
+        {3300, 9950, "Ｖ(kN/m)", false},
+        {4550, 9650, "水 平 力", false},
+        {4550, 9950, "Ｈ(kN/m)", false},
+        {6400, 9600, "作 用 点 (m)", false},
+        {8550, 9600, "モーメント(kN･m/m)", false},
+        {6250, 10000, "ｘ", false},
+        {7550, 10000, "ｙ", false},
+        {8750, 10000, "Ｖ･x", false},
+        {10000, 10000, "Ｈ･y", false},
+        {1900, 10400, "自 重(W)", false},
+        {1900, 10800, "土圧(PA)", true},
+        {1800, 11200, "土圧(△PA)", true},
+        {1700, 11600, "背面上載荷重", false},
+        {1700, 12000, "中央上載荷重", false},
+        {1700, 12400, "前面上載荷重", false},
+        {1900, 12800, "合 計 Σ", false},
+    };
+    for (const auto& h : heads)
+        if (oneSided || !h.oneSidedOnly) t.text(h.x, h.y, h.text);
 
     const Cell selfInertia = oneSided   ? (normal || c.method == SeismicMethod::K1 ? Cell::Dash
                                            : inertia                               ? Cell::Value
