@@ -512,3 +512,22 @@ TEST(ReportPagesGround, TheFrontGroundLineFollowsTheShapeAndTheSlabLevel) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReportPages, SeismicBlockDropsTheRootWhenTheSeismicAngleExceedsTheFriction) {
+    simpleWall(prog);
+    f3().opt_T.setValue(true);
+    seismic(prog, Method::D1, "0.25");
+    runComputed();
+    prog.d.Phi_Back = 10; // θk = atan 0.25 = 14.04° > φ
+    f4().Doatu(page);
+    EXPECT_EQ(find(page, "設計水平震度Kh=").text, "設計水平震度Kh=0.25    設計鉛直震度Kv=0.00");
+    EXPECT_TRUE(hasLine(page, 1380, 4900, 3380, 4900));
+    EXPECT_EQ(find(page, "=" + platform::format(prog.d.KA, "0.000")).y, 5300);
+    EXPECT_FALSE(hasLine(page, 4330, 5330, 5730, 5330)); // no bar under a root
+    // The reduced form ends on its bar at 4900; two 9-point lines, then the resultants.
+    EXPECT_EQ(find(page, " 　　　　　　　 前面及び背面土による土圧").y, 4900 + 2 * h9 + h11);
+}
+
+} // namespace
