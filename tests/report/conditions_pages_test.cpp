@@ -405,7 +405,9 @@ TEST_F(ReportPages, LoadSummaryOffsetAndHeadingFollowTheCoefficientAndTheCase) {
         (c.typed ? p.Form4().opt7 : p.Form4().opt8).setValue(true);
         ASSERT_TRUE(p.Form3().HENSUU());
         ASSERT_TRUE(p.Form4().HENSUU());
-        if (!c.typed) ASSERT_TRUE(p.Form4().KEISAN());
+        if (!c.typed) {
+            ASSERT_TRUE(p.Form4().KEISAN());
+        }
         ASSERT_TRUE(p.Form4().DANMEM_1());
         RecordingSurface s;
         s.setFontSize(11);
@@ -524,7 +526,9 @@ TEST_F(ReportPages, SeismicBlockDropsTheRootWhenTheSeismicAngleExceedsTheFrictio
     f4().Doatu(page);
     EXPECT_EQ(find(page, "設計水平震度Kh=").text, "設計水平震度Kh=0.25    設計鉛直震度Kv=0.00");
     EXPECT_TRUE(hasLine(page, 1380, 4900, 3380, 4900));
-    EXPECT_EQ(find(page, "=" + platform::format(prog.d.KA, "0.000")).y, 5300);
+    std::string kaLine = "=";
+    kaLine += platform::format(prog.d.KA, "0.000");
+    EXPECT_EQ(find(page, kaLine).y, 5300);
     EXPECT_FALSE(hasLine(page, 4330, 5330, 5730, 5330)); // no bar under a root
     // The reduced form ends on its bar at 4900; two 9-point lines, then the resultants.
     EXPECT_EQ(find(page, " 　　　　　　　 前面及び背面土による土圧").y, 4900 + 2 * h9 + h11);
