@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/result.h"
+#include "platform/surface.h"
 
 namespace app {
 struct Program;
@@ -63,6 +64,8 @@ public:
     platform::Status HENSUU();
     // μ := tan φB; fails, changing nothing, on a φB beyond the single range.
     platform::Status Masatu();
+    // Report page 1, the design conditions, drawn on the report's output object.
+    void Ippan(platform::Surface& Pri_Obj);
 
 protected:
     void Form_Load() override;

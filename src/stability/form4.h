@@ -7,6 +7,8 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/result.h"
+#include "platform/surface.h"
+#include "report/conditions/report_pages.h"
 #include "stability/engine.h"
 
 namespace app {
@@ -89,9 +91,17 @@ public:
     void Hihyouji_1();
     void Hihyouji_2();
     void Hihyouji_3();
+    // Report pages 2 and 3 on the report's output object: the chapter head and wall drawing, the self
+    // weight and surcharges, the earth pressure, the load summary.
+    void KEIJYOU(platform::Surface& Pri_Obj);
+    void JIJYUU(platform::Surface& Pri_Obj);
+    void Doatu(platform::Surface& Pri_Obj);
+    void Doatu2(platform::Surface& Pri_Obj);
 
 private:
     EngineChoices engineChoices();
+    report::WallPageChoices wallPageChoices();
+    report::EarthPressurePageChoices earthPressurePageChoices();
     std::array<platform::Label*, 20> verdictLabels();
 
     app::Program& prog_;

@@ -1,0 +1,275 @@
+#include <optional>
+
+#include "platform/runtime.h"
+#include "report/conditions/report_pages.h"
+#include "report/page_format.h"
+
+namespace report {
+
+using model::GroundShape;
+using model::LoadCase;
+using platform::format;
+using platform::Surface;
+using platform::toSingle;
+
+namespace {
+
+std::optional<double> ratio(double numer, double denom) {
+    if (denom == 0) return std::nullopt;
+    return numer / denom;
+}
+
+std::string mm(double metres) {
+    return format(metres * 1000.0, "##,###");
+}
+
+} // namespace
+
+float printedBackSoilArea(const model::DesignData& d) {
+    if (d.B_Heel == 0 && toSingle(double(d.Batter_BackIn) + d.T_WallBackTop) == d.T_WallBack) return 0;
+    return d.A_BackSoil;
+}
+
+float printedFrontSoilArea(const model::DesignData& d, GroundShape shape) {
+    if (shape == GroundShape::OneSided && d.B_Toe == 0) return 0;
+    return d.A_FrontSoil;
+}
+
+void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoices& c) {
+    emptyLines(s, 5);
+    s.print({"          § ", d.SectionNo, "．ＲＣ擁壁（", d.WallSymbol, "）の設計"});
+    s.print();
+    if (c.loadCase == LoadCase::Normal)
+        s.print({"            ", d.SectionNo, "－１ 荷重の計算（常時）"});
+    else if (c.loadCase == LoadCase::Seismic)
+        s.print({"            ", d.SectionNo, "－１ 荷重の計算（地震時）"});
+
+    const bool oneSided = c.shape == GroundShape::OneSided;
+    const bool twoSided = c.shape == GroundShape::TwoSided && !oneSided;
+    const double height = double(d.H1) + d.H2;
+    const double scale = toSingle(height) <= 1.0f ? 0.35 : double(toSingle(height * 3.5 / 10.0));
+    auto X = [&](double x) { return double(toSingle(2850.0 + x * 1000.0 / scale)); };
+    auto Y = [&](double y) { return double(toSingle(2600.0 + (height - y) * 1000.0 / scale)); };
+    auto wall = [&](double x1, double y1, double x2, double y2) { s.line(X(x1), Y(y1), X(x2), Y(y2)); };
+
+    const double B = d.B, bToe = d.B_Toe, bHeel = d.B_Heel, tSlab = d.T_Slab;
+    const double backH = double(d.H_BackSoil) + d.H2, frontH = double(d.H_FrontSoil) + d.H3;
+    const double xBackOut = B - bHeel - d.Batter_BackOut; // outer top corner of the back wall
+    const double xFrontOut = bToe + d.Batter_FrontOut;    // outer top corner of the front wall
+    const double hc = tSlab + d.H_CenterSoil;
+    // The face points at a ground or fill level divide by a wall's height above the slab; a wall of
+    // no such height leaves them, and whatever stands on them, out of the drawing.
+    std::optional<double> gb, gf, cf, cb;
+    if (auto r = ratio(double(d.Batter_BackOut) * d.H2, backH)) gb = xBackOut + *r;
+    if (auto r = ratio(double(d.Batter_FrontOut) * d.H_FrontSoil, frontH)) gf = bToe + *r;
+    if (auto r = ratio(double(d.Batter_FrontIn) * d.H_CenterSoil, frontH)) cf = bToe + d.T_WallFront - *r;
+    if (auto r = ratio(double(d.Batter_BackIn) * d.H_CenterSoil, backH)) cb = B - bHeel - d.T_WallBack + *r;
+
+    const double topF = double(d.H3) + d.H4;
+    wall(xFrontOut, topF, xFrontOut + d.T_WallFrontTop, topF);
+    wall(xFrontOut, topF, bToe, tSlab);
+    wall(bToe + d.T_WallFront - d.Batter_FrontIn, topF, bToe + d.T_WallFront, tSlab);
+    const double backInTop = xBackOut - d.T_WallBackTop;
+    wall(backInTop, height, xBackOut, height);
+    wall(backInTop, height, backInTop - d.Batter_BackIn, tSlab);
+    wall(xBackOut, height, B - bHeel, tSlab);
+    wall(bToe + d.T_WallFront, tSlab, B - bHeel - d.T_WallBack, tSlab);
+    wall(bToe, 0, B - bHeel, 0);
+    if (bHeel != 0) {
+        wall(B - bHeel, tSlab, B, d.T_HeelTip);
+        wall(B, d.T_HeelTip, B, 0);
+        wall(B - bHeel, 0, B, 0);
+    } else {
+        wall(B - bHeel, tSlab, B - bHeel, 0);
+    }
+    if (bToe != 0) {
+        wall(bToe, tSlab, 0, d.T_ToeTip);
+        wall(0, d.T_ToeTip, 0, 0);
+        wall(bToe, 0, 0, 0);
+    } else {
+        wall(bToe, tSlab, bToe, 0);
+    }
+
+    const double yH1 = Y(d.H1), yH4 = Y(d.H4);
+    const bool slabAboveFront = tSlab > d.H4;
+    if (gb) s.line(X(*gb), yH1, X(B) + 900, yH1);
+    if (oneSided) {
+        if (!slabAboveFront && gf)
+            s.line(1300, yH4, X(*gf), yH4);
+        else if (slabAboveFront)
+            s.line(1300, yH4, 2850, yH4);
+    } else if (twoSided && gf) {
+        s.line(1600, yH1, X(*gf), yH1);
+    }
+    if (cf && cb) s.line(X(*cf), Y(hc), X(*cb), Y(hc));
+
+    if (gb) {
+        const double top = yH1 - 10.0 * d.q_Back;
+        s.line(X(*gb), top, X(*gb) + 1200, top);
+        s.line(X(*gb), yH1, X(*gb), top);
+        for (int k = 1; k <= 12; ++k)
+            s.line(X(*gb) + 100 * k, yH1, X(*gb) + 100 * k, top);
+    }
+    if (d.q_Front != 0 && gf && (oneSided || twoSided)) {
+        const double base = oneSided ? (slabAboveFront ? Y(tSlab) : yH4) : yH1;
+        const double start = oneSided ? (slabAboveFront ? 700 : 1200) : 1100;
+        const int strokes = oneSided && slabAboveFront ? 7 : 12;
+        const double top = base - 10.0 * d.q_Front;
+        s.line(X(bToe) - start, top, X(*gf), top);
+        for (int k = 0; k <= strokes; ++k)
+            s.line(X(*gf) - 100 * k, base, X(*gf) - 100 * k, top);
+    }
+    if (d.q_Center != 0 && cf && cb) {
+        const double top = Y(hc) - 10.0 * d.q_Center;
+        s.line(X(*cf), top, X(*cb), top);
+        for (int k = 0; k <= 7; ++k) {
+            s.line(X(*cf) + 100 * k, Y(hc), X(*cf) + 100 * k, top);
+            s.line(X(*cb) - 100 * k, Y(hc), X(*cb) - 100 * k, top);
+        }
+    }
+
+    // Dimension lines.
+    const double xFrontTopIn = xFrontOut + d.T_WallFrontTop;
+    s.line(X(xFrontOut), 2100, X(xBackOut), 2100);
+    s.line(X(xFrontOut), 2100, X(xFrontOut), 2500);
+    s.line(X(xBackOut), 2100, X(xBackOut), 2500);
+    s.line(X(xFrontTopIn), 2100, X(xFrontTopIn), 2500);
+    s.line(X(backInTop), 2100, X(backInTop), 2500);
+    if (d.Batter_FrontOut != 0) {
+        s.line(X(xFrontOut), 2100, X(bToe), 2100);
+        s.line(X(bToe), 2100, X(bToe), 2500);
+    }
+    if (d.Batter_BackOut != 0) {
+        s.line(X(xBackOut), 2100, X(B - bHeel), 2100);
+        s.line(X(B - bHeel), 2100, X(B - bHeel), 2500);
+    }
+    const double y0 = Y(0);
+    s.line(1600, Y(topF), 1600, y0);
+    s.line(1600, Y(topF), 2750, Y(topF));
+    s.line(1600, y0, 2750, y0);
+    s.line(2100, Y(d.T_ToeTip), 2100, y0);
+    s.line(2100, Y(d.T_ToeTip), 2750, Y(d.T_ToeTip));
+    if (bToe == 0 && twoSided) s.line(2100, Y(tSlab), 2750, Y(tSlab));
+    if (twoSided) s.line(2100, Y(d.T_ToeTip), 2100, yH1);
+    const double xr = X(B);
+    s.line(xr + 1250, yH1, xr + 1250, y0);
+    s.line(xr + 1250, yH1, xr + 150, yH1);
+    s.line(xr + 1250, y0, xr + 150, y0);
+    const double tipY = Y(d.T_HeelTip != 0 ? d.T_HeelTip : d.T_Slab);
+    s.line(xr + 750, tipY, xr + 150, tipY);
+    s.line(xr + 750, yH1, xr + 750, y0);
+    if (d.H2 != 0) {
+        s.line(xr + 1250, Y(height), xr + 1250, yH1);
+        s.line(xr + 1250, Y(height), xr + 150, Y(height));
+    }
+    const double xm = bToe + d.T_WallFront + d.B_Span / 4.0;
+    s.line(X(xm), Y(hc), X(xm), y0);
+    s.line(2850, y0 + 600, xr, y0 + 600);
+    s.line(2850, y0 + 900, xr, y0 + 900);
+    s.line(2850, y0 + 900, 2850, y0 + 200);
+    for (double x : {bToe, bToe + d.T_WallFront, B - bHeel - d.T_WallBack, B - bHeel})
+        s.line(X(x), y0 + 600, X(x), y0 + 200);
+    s.line(xr, y0 + 900, xr, y0 + 200);
+
+    // Dimension texts in mm.
+    s.setFontSize(kLabelSize);
+    auto dim = [&](double value, double x, double y) { placeText(s, x, y, {mm(value)}); };
+    dim(d.T_WallFrontTop, X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900);
+    if (d.Batter_FrontOut != 0) dim(d.Batter_FrontOut, X(bToe) - 200, 1900);
+    dim(d.B_SpanTop, X(xFrontTopIn + d.B_SpanTop / 2.0) - 200, 1900);
+    dim(d.T_WallBackTop, X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900);
+    if (d.Batter_BackOut != 0) dim(d.Batter_BackOut, X(B - bHeel), 1900);
+    if (oneSided) {
+        dim(d.H3, 1400, Y(d.H4 + d.H3 / 2.0) - 50);
+        dim(d.H4, 1400, Y(d.H4 / 2.0) - 75);
+    }
+    if (d.H2 != 0) {
+        dim(d.H2, xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50);
+        if (twoSided) dim(d.H2, 1400, Y(d.H1 + d.H2 / 2.0) - 50);
+    }
+    dim(d.H1, xr + 1050, Y(d.H1 / 2.0) - 50);
+    if (twoSided) dim(d.H1, 1400, Y(d.H1 / 2.0) - 50);
+    const double heelSoil = toSingle(double(d.H_BackSoil) + d.Taper_Heel);
+    const double toeSoil = toSingle(double(d.H_BackSoil) + d.Taper_Toe);
+    if (bHeel != 0) dim(heelSoil, xr + 400, Y(d.H1 - heelSoil / 2.0) - 50);
+    if (bToe != 0 && twoSided) dim(toeSoil, 2000, Y(d.H1 - toeSoil / 2.0) - 50);
+    if (bToe == 0 && twoSided) dim(toSingle(double(d.H1) - tSlab), 2000, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
+    if (bHeel == 0) {
+        dim(d.H_BackSoil, xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
+        dim(tSlab, xr + 450, Y(tSlab / 2.0) - 75);
+    }
+    dim(tSlab, X(xm) - 100, Y(tSlab / 2.0) - 75);
+    if (bToe == 0 && twoSided) dim(tSlab, 2150, Y(tSlab / 2.0) - 75);
+    dim(d.H_CenterSoil, X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75);
+    if (bHeel != 0) dim(d.T_HeelTip, xr + 450, Y(d.T_HeelTip / 2.0) - 75);
+    if (bToe != 0) {
+        dim(d.T_ToeTip, 2150, Y(d.T_ToeTip / 2.0) - 75);
+        dim(bToe, X(bToe / 2.0) - 150, y0 + 400);
+    }
+    dim(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, y0 + 400);
+    dim(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, y0 + 400);
+    dim(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, y0 + 400);
+    if (bHeel != 0) dim(bHeel, X(B - bHeel / 2.0) - 100, y0 + 400);
+    dim(B, X(B / 2.0) - 200, y0 + 700);
+
+    // Surcharge labels, 400 and 200 twips above their blocks.
+    auto label = [&](std::string_view word, double xWord, double xValue, double top, float q) {
+        placeText(s, xWord, top - 400, {word});
+        placeText(s, xValue, top - 200, {format(q, "0.0#"), "kN/m2"});
+    };
+    if (d.q_Back != 0) {
+        if (auto r = ratio(double(d.Batter_BackOut) * d.H2, height)) {
+            const double x = X(xBackOut + *r) + 300;
+            label("上載荷重", x, x, yH1 - 10.0 * d.q_Back, d.q_Back);
+        }
+    }
+    if (d.q_Center != 0) {
+        const double x = X(bToe + d.Batter_FrontOut + d.Batter_FrontIn + d.B_Span / 2.0) - 100;
+        label("上載荷重", x, x, Y(hc) - 10.0 * d.q_Center, d.q_Center);
+    }
+    if (d.q_Front != 0) {
+        if (oneSided && !slabAboveFront)
+            label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH4 - 10.0 * d.q_Front, d.q_Front);
+        else if (oneSided)
+            label("上載荷重 ", X(bToe) - 950, X(bToe) - 900, Y(tSlab) - 10.0 * d.q_Front, d.q_Front);
+        else if (twoSided)
+            label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH1 - 10.0 * d.q_Front, d.q_Front);
+    }
+
+    // Part numbers.
+    const float backSoil = printedBackSoilArea(d), frontSoil = printedFrontSoilArea(d, c.shape);
+    if (d.A_FrontWall != 0)
+        placeText(s, X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50, {"①"});
+    if (d.A_BackWall != 0) placeText(s, X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50, {"②"});
+    if (d.A_Slab != 0)
+        placeText(s, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50, {"③"});
+    if (d.A_Heel != 0) placeText(s, X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {"④"});
+    if (d.A_Toe != 0) placeText(s, X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {"⑤"});
+    if (d.A_CenterSoil != 0)
+        placeText(s, X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
+                  {"⑥"});
+    if (backSoil != 0) placeText(s, X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50, {"⑦"});
+    if (frontSoil > 0) {
+        const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
+        placeText(s, X(bToe / 2.0) - 100, y - 25, {"⑧"});
+    }
+
+    // Dotted part boundaries.
+    s.setDrawStyle(platform::DrawStyle::Dot);
+    s.line(xr, Y(d.T_HeelTip), xr, yH1);
+    if (frontSoil > 0 && oneSided) s.line(2850, yH4, 2850, Y(d.T_ToeTip));
+    if (frontSoil > 0 && twoSided) s.line(2850, yH1, 2850, Y(d.T_ToeTip));
+    if (bToe != 0) s.line(X(bToe), Y(tSlab), X(bToe), y0);
+    s.line(X(bToe + d.T_WallFront), Y(tSlab), X(bToe + d.T_WallFront), y0);
+    s.line(X(B - bHeel - d.T_WallBack), Y(tSlab), X(B - bHeel - d.T_WallBack), y0);
+    if (bHeel != 0) s.line(X(B - bHeel), y0, X(B - bHeel), Y(tSlab));
+    s.setDrawStyle(platform::DrawStyle::Solid);
+
+    s.setFontSize(kTextSize);
+    placeText(s, 0, 6700, {"                   地表面と水平面とのなす角度 β=0ﾟ"});
+    s.print({"                   壁背面と鉛直面とのなす角度 θ=", format(d.Theta, "0.00#"), "ﾟ"});
+    s.print({"                   粘着力０の土圧に対しては、H=Ho=", format(d.H_EarthPressure, "0.000"), "m"});
+    s.print();
+}
+
+} // namespace report

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/surface.h"
+
+namespace report {
+
+// What stands in a report where a value cannot be computed (a zero divisor).
+inline constexpr std::string_view kNoValue = "―";
+
+// The three font sizes of the report pages: running text and headings, the numbers in a table's
+// body, and a table's heads and labels and the drawing's dimension texts.
+inline constexpr double kTextSize = 11;
+inline constexpr double kCellSize = 10;
+inline constexpr double kLabelSize = 9;
+
+// One statement with its top-left corner at (x, y); afterwards x is 0, one line lower.
+void placeText(platform::Surface& s, double x, double y, std::initializer_list<platform::PrintItem> items);
+// One statement at height y, keeping the x the surface holds (0 after a statement).
+void placeTextAt(platform::Surface& s, double y, std::initializer_list<platform::PrintItem> items);
+
+// The empty lines a page starts with.
+void emptyLines(platform::Surface& s, int count = 5);
+
+// A value as a table cell prints it: rounded to four decimals and written "0.0000"; the three-decimal
+// rounding of quoted totals written "0.000".
+std::string cellText(double v);
+std::string totalText(double v);
+
+// A number in a table cell: printed "0.0000" after the four-decimal rounding, right-aligned by its
+// integer digits from base x (three or four positions 100 twips apart) on the row's line y, followed
+// by the given items in the same statement.
+void alignedCell(platform::Surface& s, double baseX, double y, double value, int positions,
+                 std::initializer_list<platform::PrintItem> after = {});
+
+} // namespace report
