@@ -27,6 +27,9 @@ enum class GroundShape {
     TwoSided, // 両側対称土圧: no overturning or sliding check
 };
 
+// How the earth-pressure coefficient KA is obtained.
+enum class KaInput { None, Typed, Computed };
+
 // Members of the section design; the value is the index that their controls and values carry (3 and 4
 // are unused). F, G and H exist only with a heel, a toe or a shear key.
 enum class Member : int {
