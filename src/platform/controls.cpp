@@ -91,7 +91,8 @@ bool EditBox::storeText(std::string&& text) {
     return true;
 }
 
-void EditBox::setText(std::string text) {
+// Kept out of line: inlined into ComboBox::setText it trips a false uninitialised-value warning.
+[[gnu::noinline]] void EditBox::setText(std::string text) {
     if (!storeText(std::move(text))) return;
     textChanged();
     notify(Property::Text);
@@ -373,11 +374,12 @@ void ComboBox::type(std::string_view utf8) {
 }
 
 void ComboBox::setText(std::string text) {
+    int row = -1;
+    for (int i = 0; i < listCount() && row < 0; ++i)
+        if (items_[static_cast<std::size_t>(i)] == text) row = i;
     EditBox::setText(std::move(text));
-    if (listIndex_ >= 0) return;
-    const auto row = std::find(items_.begin(), items_.end(), this->text());
-    if (row == items_.end()) return;
-    listIndex_ = static_cast<int>(row - items_.begin());
+    if (listIndex_ >= 0 || row < 0) return;
+    listIndex_ = row;
     notify(Property::Value);
     fire(onClick);
 }

@@ -22,7 +22,7 @@ Form*& active() {
     static Form* f = nullptr;
     return f;
 }
-void erase(std::vector<Form*>& v, Form* f) {
+template <class T> void erase(std::vector<T*>& v, T* f) {
     v.erase(std::remove(v.begin(), v.end(), f), v.end());
 }
 
@@ -233,6 +233,27 @@ void Form::focusFirst() {
     for (Control* c : controls_)
         if (c->focusable() && c->reachable() && (!first || c->tabIndex() < first->tabIndex())) first = c;
     if (first) focusControl(*first);
+}
+
+// ---- FormSlotBase
+
+namespace {
+std::vector<FormSlotBase*>& slots() {
+    static std::vector<FormSlotBase*> v;
+    return v;
+}
+} // namespace
+
+FormSlotBase::FormSlotBase() {
+    slots().push_back(this);
+}
+
+FormSlotBase::~FormSlotBase() {
+    erase(slots(), this);
+}
+
+const std::vector<FormSlotBase*>& FormSlotBase::all() {
+    return slots();
 }
 
 // ---- Desktop

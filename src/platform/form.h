@@ -36,10 +36,21 @@ public:
     virtual void formUnloaded(Form& form) = 0;
 };
 
+// Every form slot alive registers itself, so that checks over all of the program's windows (the
+// caption test of the Qt view) reach the windows added later without a list of their own.
 class FormSlotBase {
 public:
-    virtual ~FormSlotBase() = default;
+    FormSlotBase();
+    virtual ~FormSlotBase();
+    FormSlotBase(const FormSlotBase&) = delete;
+    FormSlotBase& operator=(const FormSlotBase&) = delete;
+
     virtual void release(Form& form) = 0;
+    // The slot's form, created (and loaded) on first reference.
+    virtual Form& form() = 0;
+
+    // The slots alive, in the order they were made.
+    static const std::vector<FormSlotBase*>& all();
 };
 
 // A window with its controls. The program's forms derive from it, hold their controls as members
@@ -191,8 +202,6 @@ public:
     ~FormSlot() override {
         if (form_) form_->setSlot(nullptr);
     }
-    FormSlot(const FormSlot&) = delete;
-    FormSlot& operator=(const FormSlot&) = delete;
 
     T& operator()() {
         if (!form_) {
@@ -203,6 +212,7 @@ public:
         }
         return *form_;
     }
+    Form& form() override { return (*this)(); }
     T* get() const { return form_.get(); }
     bool loaded() const { return form_ != nullptr; }
     bool unload() { return form_ ? form_->unload() : true; }
