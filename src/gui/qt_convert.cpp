@@ -28,7 +28,7 @@ QFont controlFont(std::string_view name, double pointSize, bool bold) {
     font.setBold(bold);
     if (font.pointSizeF() <= kCrispPointSize) {
         font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
+        font.setHintingPreference(QFont::PreferNoHinting);
     }
     return font;
 }
