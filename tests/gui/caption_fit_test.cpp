@@ -200,16 +200,18 @@ TEST(CaptionFit, EveryCaptionFitsItsControlAndNoneOverlap) {
                            << captions[j].control->name() << "\n";
         // A control drawn over a caption hides part of it.
         for (const Control* c : form.controls()) {
-            static const ControlKind covering[] = {ControlKind::TextBox,      ControlKind::ComboBox,
+            static const ControlKind covering[] = {ControlKind::TextBox,       ControlKind::ComboBox,
                                                    ControlKind::CommandButton, ControlKind::OptionButton,
                                                    ControlKind::CheckBox,      ControlKind::ScrollBar};
-            if (std::find(std::begin(covering), std::end(covering), c->kind()) == std::end(covering)) continue;
+            if (std::find(std::begin(covering), std::end(covering), c->kind()) == std::end(covering))
+                continue;
             QWidget* w = view.widgetFor(*c);
             if (!w || !w->isVisibleTo(&view) || w->width() <= 0) continue;
             const QRectF area(w->mapTo(&view, QPoint(0, 0)), w->size());
             for (const Caption& caption : captions)
                 if (caption.control != c && area.intersects(caption.text.adjusted(1, 1, -1, -1)))
-                    faults << form.name() << ": " << c->name() << " covers " << caption.control->name() << "\n";
+                    faults << form.name() << ": " << c->name() << " covers " << caption.control->name()
+                           << "\n";
         }
         for (const QLineF& line : formLines(form, view))
             for (const Caption& caption : captions)

@@ -268,4 +268,21 @@ TEST_F(FormViewTest, AClickAfterADoubleClickWithALostReleaseStillClicks) {
     EXPECT_EQ(labelClicks, 2);
 }
 
+// Small type is drawn crisp: every pixel of a 9-point caption is either ink or background.
+TEST_F(FormViewTest, SmallCaptionsAreDrawnWithoutGreyEdges) {
+    form.lbl1.setCaption("N/mm2 鉄筋の間隔");
+    form.lbl1.setFontSize(9);
+    const QImage image = view->widgetFor(form.lbl1)->grab().toImage();
+    const QColor back = image.pixelColor(image.width() - 1, image.height() - 1);
+    int ink = 0, grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            ink += c == QColor(Qt::black);
+            grey += c != QColor(Qt::black) && c != back;
+        }
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(grey, 0);
+}
+
 } // namespace
