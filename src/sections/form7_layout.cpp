@@ -53,6 +53,7 @@ void Form7::layOut() {
     Label81.move(1320, 225, 375, 255);
     txt_ka.move(1710, 195, 609, 285);
     txt_ka.setBorder(false);
+    txt_ka.setClickHabits(false); // a plain box: it has no handlers of its own
     opt1.move(2520, 210, 255, 255);
     cmd4.move(2790, 165, 1125, 345);
     opt2.move(4020, 210, 255, 255);
