@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "gui/icons.h"
+#include "gui/leak_suppressions.h"
 #include "gui/qt_services.h"
 
 int main(int argc, char** argv) {

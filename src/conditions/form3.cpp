@@ -71,7 +71,7 @@ void Form3::layOut() {
     lbl14.setAlignment(Alignment::Right);
     row(nullptr, txt8, "゜", 480, 3870, 3600);
     row("壁背面と土との間の壁面摩擦角： δ=", txt10, "゜", 480, 4200, 3600);
-    label("(常時：δ≦2φ/3、地震時又は透水マット使用時：δ≦φ/2)", 480, 4560, 4920).setHeight(480);
+    label("(常時：δ≦2φ/3、地震時又は透水マット使用時：δ≦φ/2)", 480, 4560, 5040).setHeight(480);
     for (auto* l : {&lbl19, &lbl16})
         l->setAlignment(Alignment::Center);
 
@@ -114,8 +114,9 @@ void Form3::layOut() {
 
     label("・材料の許容応力度 及び 単位重量", 5640, 3600, 4200);
     row("コンクリートの設計基準強度：σ28=", txt2, "N/mm2", 5880, 3930, 9000);
-    row("鉄筋コンクリートの単位体積重量：γc=", txt6, "kN/m3", 5880, 4260, 9000);
-    row("鉄筋の許容引張応力度（長期）：σsa=", txt3, "N/mm2", 5880, 4590, 9000);
+    // The two longest captions start at the column's edge to fit on one line.
+    row("鉄筋コンクリートの単位体積重量：γc=", txt6, "kN/m3", 5640, 4260, 9000);
+    row("鉄筋の許容引張応力度（長期）：σsa=", txt3, "N/mm2", 5640, 4590, 9000);
     lbl46.move(5880, 4950, 3060, 255);
     lbl46.setAlignment(Alignment::Right);
     txt13.move(9000, 4920, 900, 300);

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -16,6 +17,7 @@
 
 #include "gui/icons.h"
 #include "gui/main_window.h"
+#include "gui/page_painter.h"
 #include "gui/qt_convert.h"
 #include "gui/widgets.h"
 #include "platform/controls.h"
@@ -610,6 +612,9 @@ void FormView::applyForm(FormChange what) {
     case FormChange::Menus:
         if (main_) main_->refreshMenus();
         break;
+    case FormChange::Drawing:
+        update();
+        break;
     case FormChange::Style: {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, toQColor(form_->backColor()));
@@ -683,6 +688,13 @@ void FormView::detach() {
     form_ = nullptr;
 }
 
+void FormView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!form_ || form_->surface().page().empty()) return;
+    QPainter painter(this);
+    paintPage(painter, form_->surface().page(), 1.0 / kTwipsPerPixel);
+}
+
 // ---- Widget to model
 
 // Esc presses the cancel button, and Enter the default button, when the focused control leaves the
@@ -711,6 +723,10 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         if (c->focusable()) form_->focusControl(*c);
+        break;
+    case QEvent::MouseButtonPress:
+        // A fresh press starts a new click, also when the release of a double click was lost.
+        watched->setProperty("tarveloDouble", false);
         break;
     case QEvent::MouseButtonRelease:
         if (c->kind() == ControlKind::Label && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

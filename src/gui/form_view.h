@@ -44,6 +44,8 @@ signals:
     void closed();
 
 protected:
+    // The form's own drawing, under its controls.
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -26,6 +26,9 @@ MainWindow::MainWindow(platform::Form& form)
     setWindowIcon(QIcon(programIcon(32)));
     setContextMenuPolicy(Qt::PreventContextMenu);
     area_->setBackground(QColor(171, 171, 171));
+    // A main window smaller than its screens scrolls them instead of cutting them off.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
 

@@ -26,6 +26,10 @@ QFont controlFont(std::string_view name, double pointSize, bool bold) {
     QFont font(substituteFont(name));
     if (pointSize > 0) font.setPointSizeF(pointSize);
     font.setBold(bold);
+    if (font.pointSizeF() <= kCrispPointSize) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     return font;
 }
 

@@ -17,6 +17,10 @@ double pxToTwips(double px);
 
 // The desktop fonts the program names, by the fonts installed here.
 QString substituteFont(std::string_view name);
+// The font of a control. Up to kCrispPointSize the glyphs are drawn without antialiasing, crisp as
+// the small bitmap fonts of the screens' design; larger type is smoothed. The outlines are left
+// unhinted: hinting the IPA fonts at these sizes closes the gaps of "m" ("mm" read as "nn").
+inline constexpr double kCrispPointSize = 10.5;
 QFont controlFont(std::string_view name, double pointSize, bool bold = false);
 
 inline QString qs(std::string_view s) {

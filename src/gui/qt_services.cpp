@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTranslator>
 #include <cmath>
 
@@ -92,6 +94,12 @@ platform::Answer answerOf(QMessageBox::StandardButton b, int style) {
 
 } // namespace
 
+int titleBarWidth(const QString& title) {
+    // The frame's icon and its close box take about as much room again as a short title.
+    constexpr int kFrameButtons = 96;
+    return QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(title) + kFrameButtons;
+}
+
 void installTranslator() {
     auto* translator = new QTranslator(qApp);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
@@ -143,6 +151,12 @@ platform::Answer QtServices::msgBox(const std::string& text, int style, const st
         box.addButton(b);
     const int defaultIndex = (style & 0x300) / platform::mb::DefaultButton2;
     box.setDefaultButton(buttons.value(defaultIndex, buttons.front()));
+    // A short question under a long title: the box widens so that the title bar shows it whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = titleBarWidth(box.windowTitle());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     box.exec();
     return answerOf(box.standardButton(box.clickedButton()), style);
 }

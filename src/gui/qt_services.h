@@ -6,6 +6,7 @@
 #include "platform/services.h"
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace gui {
@@ -14,6 +15,9 @@ class MainWindow;
 
 // The program's title, on message boxes that name none.
 inline constexpr const char* kAppTitle = "Tarvelo(Mirenda版)";
+
+// The width a window needs to show `title` whole in its title bar, in pixels.
+int titleBarWidth(const QString& title);
 
 // Installs the Qt translation of the standard buttons and dialogs into Japanese.
 void installTranslator();

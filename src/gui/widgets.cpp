@@ -71,6 +71,12 @@ void TextField::focusInEvent(QFocusEvent* event) {
     if (onFocusIn) onFocusIn();
 }
 
+// A fresh press starts a new click, also when the release ending a double click was lost.
+void TextField::mousePressEvent(QMouseEvent* event) {
+    afterDoubleClick_ = false;
+    QLineEdit::mousePressEvent(event);
+}
+
 void TextField::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     // The release ending a double click is not another click.

@@ -44,6 +44,12 @@ void Control::setEnabled(bool v) {
     notify(Property::Enabled);
 }
 
+bool Control::reachable() const {
+    for (const Control* p = this; p; p = p->container())
+        if (!p->visible() || !p->enabled()) return false;
+    return true;
+}
+
 std::string Control::fontName() const {
     return fontName_.empty() ? form_.fontName() : fontName_;
 }
@@ -56,12 +62,12 @@ void Control::setFont(std::string name, double size, bool bold) {
     fontName_ = std::move(name);
     fontSize_ = size;
     fontBold_ = bold;
-    notify(Property::Font);
+    fontChanged();
 }
 
 void Control::setFontSize(double size) {
     fontSize_ = size;
-    notify(Property::Font);
+    fontChanged();
 }
 
 void Control::setForeColor(Color c) {

@@ -91,6 +91,9 @@ public:
     void setVisible(bool v);
     bool enabled() const { return enabled_; }
     void setEnabled(bool v);
+    // Visible and enabled, and so is every container around it: only then does a user reach the
+    // control with the mouse or the keyboard.
+    bool reachable() const;
 
     // Font: an empty name or a size of 0 takes the form's.
     std::string fontName() const;
@@ -98,6 +101,8 @@ public:
     bool fontBold() const { return fontBold_; }
     void setFont(std::string name, double size, bool bold = false);
     void setFontSize(double size);
+    // The control's font or the form's changed.
+    virtual void fontChanged() { notify(Property::Font); }
 
     Color foreColor() const { return foreColor_; }
     void setForeColor(Color c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/form.h"
+#include "platform/services.h"
 
 namespace platform {
 namespace {
@@ -90,7 +91,8 @@ bool EditBox::storeText(std::string&& text) {
     return true;
 }
 
-void EditBox::setText(std::string text) {
+// Kept out of line: inlined into ComboBox::setText it trips a false uninitialised-value warning.
+[[gnu::noinline]] void EditBox::setText(std::string text) {
     if (!storeText(std::move(text))) return;
     textChanged();
     notify(Property::Text);
@@ -118,7 +120,9 @@ void EditBox::selectAll() {
 }
 
 int EditBox::keyPress(int code) {
+    if (!reachable()) return -1;
     fire(onKeyPress, code);
+    if (code == 13 && !form().defaultButton()) beep();
     return code;
 }
 
@@ -127,7 +131,7 @@ int EditBox::keyPress(int code) {
 void EditBox::type(std::string_view utf8) {
     for (int cp : codePoints(utf8)) {
         int code = keyPress(cp);
-        if (code == 0 || !enabled()) continue;
+        if (code <= 0 || !reachable()) continue;
         int start = selStart_, length = selLength_;
         std::string insert;
         if (code == 8) {
@@ -186,16 +190,18 @@ void TextBox::focusGained() {
 }
 
 void TextBox::click() {
-    if (!enabled() || !visible()) return;
+    if (!reachable()) return;
     setFocus();
     if (selectAllOnClick) selectAll();
     fire(onClick);
 }
 
 void TextBox::dblClick() {
-    if (!enabled() || !visible()) return;
-    setSelStart(dblClickSelStart);
-    setSelLength(charCount(text()));
+    if (!reachable()) return;
+    if (selectOnDblClick) {
+        setSelStart(dblClickSelStart);
+        setSelLength(charCount(text()));
+    }
     fire(onDblClick);
 }
 
@@ -230,11 +236,11 @@ void Label::setBorder(bool v) {
 }
 
 void Label::click() {
-    if (enabled()) fire(onClick);
+    if (reachable()) fire(onClick);
 }
 
 void Label::dblClick() {
-    if (enabled()) fire(onDblClick);
+    if (reachable()) fire(onDblClick);
 }
 
 // ---- CommandButton
@@ -249,7 +255,7 @@ void CommandButton::setCaption(std::string caption) {
 }
 
 void CommandButton::click() {
-    if (!enabled() || !visible()) return;
+    if (!reachable()) return;
     setFocus();
     fire(onClick);
 }
@@ -286,7 +292,7 @@ void OptionButton::setValue(bool v) {
 }
 
 void OptionButton::click() {
-    if (!enabled() || !visible()) return;
+    if (!reachable()) return;
     setFocus();
     if (value_)
         fire(onClick);
@@ -315,7 +321,7 @@ bool CheckBox::setValue(int v) {
 }
 
 void CheckBox::click() {
-    if (!enabled() || !visible()) return;
+    if (!reachable()) return;
     setFocus();
     setValue(value_ == 0 ? 1 : 0);
 }
@@ -353,7 +359,7 @@ bool ComboBox::setListIndex(int i) {
 }
 
 void ComboBox::choose(int i) {
-    if (!enabled() || i < 0 || i >= listCount()) return;
+    if (!reachable() || i < 0 || i >= listCount()) return;
     if (i != listIndex_) select(i);
     fire(onClick);
 }
@@ -365,6 +371,17 @@ void ComboBox::type(std::string_view utf8) {
     }
     for (int cp : codePoints(utf8))
         keyPress(cp);
+}
+
+void ComboBox::setText(std::string text) {
+    int row = -1;
+    for (int i = 0; i < listCount() && row < 0; ++i)
+        if (items_[static_cast<std::size_t>(i)] == text) row = i;
+    EditBox::setText(std::move(text));
+    if (listIndex_ >= 0 || row < 0) return;
+    listIndex_ = row;
+    notify(Property::Value);
+    fire(onClick);
 }
 
 void ComboBox::textChanged() {
@@ -418,9 +435,15 @@ void Line::setBorderWidth(int w) {
 
 PictureBox::PictureBox(Form& form, std::string name)
     : Control(form, std::move(name), ControlKind::PictureBox) {
-    surface_.setFontName(form.fontName());
-    surface_.setFontSize(form.fontSize());
+    surface_.setFontName(fontName());
+    surface_.setFontSize(fontSize());
     surface_.onDrawn = [this] { notify(Property::Drawing); };
+}
+
+void PictureBox::fontChanged() {
+    surface_.setFontName(fontName());
+    surface_.setFontSize(fontSize());
+    Control::fontChanged();
 }
 
 void PictureBox::setScale(double width, double height) {

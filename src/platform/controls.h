@@ -28,7 +28,7 @@ public:
     std::string selText() const { return charSlice(text_, selStart_, selLength_); }
 
     // Setting the text runs Change when it differs; the caret goes to the start.
-    void setText(std::string text);
+    virtual void setText(std::string text);
     // The start is clamped to the text and clears the length; the length is clamped to what
     // follows the start.
     void setSelStart(int start);
@@ -39,7 +39,8 @@ public:
     bool focusable() const override { return true; }
 
     // What the user does; the view and the tests call these.
-    // A character key: runs KeyPress and returns the code it leaves (0 swallows the key).
+    // A character key: runs KeyPress and returns the code it leaves (0 swallows the key; -1 when the
+    // box cannot take keys). An Enter left alone beeps unless the form has a default button to press.
     int keyPress(int code);
     // Types characters as the keyboard would: each one through KeyPress, then into the selection.
     virtual void type(std::string_view utf8);
@@ -78,10 +79,15 @@ public:
     bool locked() const { return locked_; }
     void setLocked(bool v) { locked_ = v; }
 
-    // Habits of the program's input boxes.
+    // Habits of the program's input boxes, each of which a form may switch off: the whole text is
+    // selected when the box takes the focus and when it is clicked, and a double click selects from
+    // character `dblClickSelStart` to the end.
     bool selectAllOnFocus = true;
     bool selectAllOnClick = true;
+    bool selectOnDblClick = true;
     int dblClickSelStart = 10;
+    // Switches every habit on or off; a box with no habits behaves as a plain edit line.
+    void setClickHabits(bool on) { selectAllOnFocus = selectAllOnClick = selectOnDblClick = on; }
 
     void focusGained() override;
     void click();
@@ -205,6 +211,8 @@ public:
     // An item picked from the list: runs Click, also for the same item.
     void choose(int i);
     void type(std::string_view utf8) override;
+    // A text from code that equals an item's text also selects that item and runs Click.
+    void setText(std::string text) override;
 
 protected:
     void textChanged() override;
@@ -259,9 +267,11 @@ class PictureBox : public Control {
 public:
     PictureBox(Form& form, std::string name);
 
+    // Drawing uses the box's own font, set on the box or else the form's.
     RecordingSurface& surface() { return surface_; }
     const RecordingSurface& surface() const { return surface_; }
     void cls() { surface_.cls(); }
+    void fontChanged() override;
 
     // 0 means the same as the size.
     double scaleWidth() const { return scaleWidth_ > 0 ? scaleWidth_ : width(); }

@@ -22,19 +22,17 @@ Form*& active() {
     static Form* f = nullptr;
     return f;
 }
-void erase(std::vector<Form*>& v, Form* f) {
+template <class T> void erase(std::vector<T*>& v, T* f) {
     v.erase(std::remove(v.begin(), v.end(), f), v.end());
 }
 
-// Visible and enabled up through its containers.
-bool reachable(const Control& c) {
-    for (const Control* p = &c; p; p = p->container())
-        if (!p->visible() || !p->enabled()) return false;
-    return true;
-}
 } // namespace
 
-Form::Form(std::string name, FormKind kind) : name_(std::move(name)), kind_(kind), fontName_(kGothic) {}
+Form::Form(std::string name, FormKind kind) : name_(std::move(name)), kind_(kind), fontName_(kGothic) {
+    surface_.setFontName(fontName_);
+    surface_.setFontSize(fontSize_);
+    surface_.onDrawn = [this] { notify(FormChange::Drawing); };
+}
 
 Form::~Form() {
     Desktop::forget(*this);
@@ -68,6 +66,10 @@ void Form::setTitleBar(bool v) {
 void Form::setFont(std::string name, double size) {
     fontName_ = std::move(name);
     fontSize_ = size;
+    surface_.setFontName(fontName_);
+    surface_.setFontSize(fontSize_);
+    for (Control* c : controls_)
+        c->fontChanged();
 }
 
 void Form::setBackColor(Color c) {
@@ -167,6 +169,15 @@ std::vector<MenuItem*> Form::menuBar() const {
     return bar;
 }
 
+CommandButton* Form::defaultButton() const {
+    for (Control* c : controls_)
+        if (c->kind() == ControlKind::CommandButton) {
+            auto* b = static_cast<CommandButton*>(c);
+            if (b->isDefault && b->reachable()) return b;
+        }
+    return nullptr;
+}
+
 // Tab order follows creation order unless a form sets it.
 Label& Form::addLabel(std::string caption, int left, int top, int width, int height) {
     auto label = std::make_unique<Label>(*this, "DecoLabel" + std::to_string(decorations_.size() + 1),
@@ -196,7 +207,7 @@ void Form::unregisterControl(Control& control) {
 }
 
 void Form::focusControl(Control& control) {
-    if (&control.form() != this || !control.focusable() || !reachable(control)) return;
+    if (&control.form() != this || !control.focusable() || !control.reachable()) return;
     if (activeControl_ == &control) return;
     EventScope scope;
     Control* old = activeControl_;
@@ -220,8 +231,29 @@ void Form::activated() {
 void Form::focusFirst() {
     Control* first = nullptr;
     for (Control* c : controls_)
-        if (c->focusable() && reachable(*c) && (!first || c->tabIndex() < first->tabIndex())) first = c;
+        if (c->focusable() && c->reachable() && (!first || c->tabIndex() < first->tabIndex())) first = c;
     if (first) focusControl(*first);
+}
+
+// ---- FormSlotBase
+
+namespace {
+std::vector<FormSlotBase*>& slots() {
+    static std::vector<FormSlotBase*> v;
+    return v;
+}
+} // namespace
+
+FormSlotBase::FormSlotBase() {
+    slots().push_back(this);
+}
+
+FormSlotBase::~FormSlotBase() {
+    erase(slots(), this);
+}
+
+const std::vector<FormSlotBase*>& FormSlotBase::all() {
+    return slots();
 }
 
 // ---- Desktop

@@ -8,10 +8,12 @@
 
 #include "platform/color.h"
 #include "platform/event.h"
+#include "platform/surface.h"
 
 namespace platform {
 
 class Control;
+class CommandButton;
 class Label;
 class Line;
 class MenuItem;
@@ -23,7 +25,7 @@ enum class FormKind {
     Dialog,    // a window of its own, usually shown modal
 };
 
-enum class FormChange { Caption, Geometry, Visible, Focus, Active, Menus, Style };
+enum class FormChange { Caption, Geometry, Visible, Focus, Active, Menus, Style, Drawing };
 
 // A view (the Qt realisation) listens to the forms it shows.
 class FormObserver {
@@ -34,10 +36,21 @@ public:
     virtual void formUnloaded(Form& form) = 0;
 };
 
+// Every form slot alive registers itself, so that checks over all of the program's windows (the
+// caption test of the Qt view) reach the windows added later without a list of their own.
 class FormSlotBase {
 public:
-    virtual ~FormSlotBase() = default;
+    FormSlotBase();
+    virtual ~FormSlotBase();
+    FormSlotBase(const FormSlotBase&) = delete;
+    FormSlotBase& operator=(const FormSlotBase&) = delete;
+
     virtual void release(Form& form) = 0;
+    // The slot's form, created (and loaded) on first reference.
+    virtual Form& form() = 0;
+
+    // The slots alive, in the order they were made.
+    static const std::vector<FormSlotBase*>& all();
 };
 
 // A window with its controls. The program's forms derive from it, hold their controls as members
@@ -72,6 +85,7 @@ public:
 
     std::string fontName() const { return fontName_; }
     double fontSize() const { return fontSize_; }
+    // The controls without a font of their own and the form's drawing follow.
     void setFont(std::string name, double size);
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
@@ -103,6 +117,15 @@ public:
     std::vector<MenuItem*> menuBar() const;
 
     Control* activeControl() const { return activeControl_; }
+    // The enabled, visible button that Enter presses, if any.
+    CommandButton* defaultButton() const;
+
+    // Drawing on the form itself (Print at CurrentX/CurrentY, Line), kept until Cls and shown under
+    // the controls. Its font follows the form's.
+    RecordingSurface& surface() { return surface_; }
+    const RecordingSurface& surface() const { return surface_; }
+    // Erases the drawing and sets the position to (0, 0).
+    void cls() { surface_.cls(); }
 
     // Captions and rules that only decorate the form: owned by it, named "Label<n>" / "Line<n>".
     Label& addLabel(std::string caption, int left, int top, int width, int height);
@@ -148,6 +171,7 @@ private:
     bool unloading_ = false;
     std::vector<Control*> controls_;
     std::vector<std::unique_ptr<Control>> decorations_;
+    RecordingSurface surface_;
     Control* activeControl_ = nullptr;
     FormObserver* observer_ = nullptr;
     FormSlotBase* slot_ = nullptr;
@@ -178,8 +202,6 @@ public:
     ~FormSlot() override {
         if (form_) form_->setSlot(nullptr);
     }
-    FormSlot(const FormSlot&) = delete;
-    FormSlot& operator=(const FormSlot&) = delete;
 
     T& operator()() {
         if (!form_) {
@@ -190,6 +212,7 @@ public:
         }
         return *form_;
     }
+    Form& form() override { return (*this)(); }
     T* get() const { return form_.get(); }
     bool loaded() const { return form_ != nullptr; }
     bool unload() { return form_ ? form_->unload() : true; }

@@ -149,11 +149,11 @@ std::string writeReason(int error) {
 }
 
 Fault readFault(const std::string& path, int error) {
-    return Fault{"「" + path + "」を読み込めません。" + readReason(error)};
+    return Fault{"「" + path + "」を読み込めません。" + readReason(error), FileFault::Read};
 }
 
 Fault writeFault(const std::string& path, int error) {
-    return Fault{"「" + path + "」に保存できません。" + writeReason(error)};
+    return Fault{"「" + path + "」に保存できません。" + writeReason(error), FileFault::Write};
 }
 
 bool writeAll(int fd, std::string_view data) {
@@ -188,7 +188,7 @@ int createTemporary(const std::string& path, std::string& tempPath) {
 
 Result<std::string> toCp932(std::string_view utf8) {
     Converter& c = encoder();
-    if (!c.valid()) return Fault{"文字コード（CP932）の変換を用意できません。"};
+    if (!c.valid()) return Fault{"文字コード（CP932）の変換を用意できません。", FileFault::NoConverter};
     std::string out;
     const auto failure = convert(c, utf8, out);
     if (!failure) return out;
@@ -197,22 +197,24 @@ Result<std::string> toCp932(std::string_view utf8) {
     const auto length = utf8Length(rest);
     if (failure->error == EILSEQ && length > 0) {
         return Fault{"「" + std::string(rest.substr(0, length)) + "」（" + position +
-                     "文字目）はファイルに保存できない文字です。"};
+                         "文字目）はファイルに保存できない文字です。",
+                     FileFault::Unencodable};
     }
-    return Fault{position + "文字目に正しくない文字コード（" + hexBytes(rest.substr(0, 1)) +
-                 "）があります。"};
+    return Fault{position + "文字目に正しくない文字コード（" + hexBytes(rest.substr(0, 1)) + "）があります。",
+                 FileFault::Unencodable};
 }
 
 Result<std::string> fromCp932(std::string_view bytes) {
     Converter& c = decoder();
-    if (!c.valid()) return Fault{"文字コード（CP932）の変換を用意できません。"};
+    if (!c.valid()) return Fault{"文字コード（CP932）の変換を用意できません。", FileFault::NoConverter};
     std::string out;
     const auto failure = convert(c, bytes, out);
     if (!failure) return out;
     const auto rest = bytes.substr(failure->offset);
     const std::size_t shown = rest.size() >= 2 && isLeadByte(static_cast<unsigned char>(rest[0])) ? 2 : 1;
     return Fault{std::to_string(failure->offset + 1) + "バイト目に読めない文字コード（" +
-                 hexBytes(rest.substr(0, shown)) + "）があります。"};
+                     hexBytes(rest.substr(0, shown)) + "）があります。",
+                 FileFault::Undecodable};
 }
 
 Result<std::vector<std::string>> readLines(const std::string& path) {
@@ -238,26 +240,28 @@ Result<std::vector<std::string>> readLines(const std::string& path) {
     ::close(fd);
     if (error != 0) return readFault(path, error);
 
-    // CR and LF never occur as the second byte of a double-byte character, so the raw bytes split safely.
+    // CR never occurs as the second byte of a double-byte character, so the raw bytes split safely.
     std::vector<std::string> lines;
+    auto take = [&](std::string_view bytes) -> Status {
+        auto line = fromCp932(bytes);
+        if (!line) {
+            const int number = static_cast<int>(lines.size()) + 1;
+            return Fault{"「" + path + "」を読み込めません。" + std::to_string(number) + "行目の" +
+                             line.fault().message,
+                         FileFault::Undecodable, number};
+        }
+        lines.push_back(std::move(*line));
+        return {};
+    };
     std::size_t start = 0;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        if (data[i] != '\r' && data[i] != '\n') continue;
-        auto line = fromCp932(std::string_view(data).substr(start, i - start));
-        if (!line)
-            return Fault{"「" + path + "」を読み込めません。" + std::to_string(lines.size() + 1) + "行目の" +
-                         line.fault().message};
-        lines.push_back(std::move(*line));
-        if (data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
+        if (data[i] != '\r') continue;
+        if (auto s = take(std::string_view(data).substr(start, i - start)); !s) return s.fault();
+        if (i + 1 < data.size() && data[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < data.size()) {
-        auto line = fromCp932(std::string_view(data).substr(start));
-        if (!line)
-            return Fault{"「" + path + "」を読み込めません。" + std::to_string(lines.size() + 1) + "行目の" +
-                         line.fault().message};
-        lines.push_back(std::move(*line));
-    }
+    if (start < data.size())
+        if (auto s = take(std::string_view(data).substr(start)); !s) return s.fault();
     return lines;
 }
 
@@ -267,7 +271,8 @@ Status writeLines(const std::string& path, const std::vector<std::string>& lines
         auto encoded = toCp932(lines[i]);
         if (!encoded)
             return Fault{"「" + path + "」に保存できません。" + std::to_string(i + 1) + "行目の" +
-                         encoded.fault().message};
+                             encoded.fault().message,
+                         FileFault::Unencodable, static_cast<int>(i) + 1};
         content += *encoded;
         content += "\r\n";
     }

@@ -8,6 +8,15 @@
 
 namespace platform {
 
+// Which file fault happened.
+enum class FileFault {
+    NoConverter, // the system cannot convert code page 932
+    Unencodable, // a character the code page cannot hold
+    Undecodable, // bytes that are not code page 932
+    Read,        // the file could not be opened or read
+    Write,       // the file could not be written or replaced
+};
+
 // Text files in code page 932 (Windows-31J), one value per line, lines ended by CR LF.
 //
 // Conversion runs through glibc's iconv "CP932". "～" (U+FF5E), "－" (U+FF0D), "①", "≦", "㎡",
@@ -20,8 +29,9 @@ Result<std::string> toCp932(std::string_view utf8);
 // A byte sequence that is not code page 932 is a Fault naming the bytes and their position.
 Result<std::string> fromCp932(std::string_view bytes);
 
-// The whole file as UTF-8 lines. A line ends at CR LF, a lone CR or a lone LF; a last line without an
-// end counts, an end at the very end of the file adds no empty line.
+// The whole file as UTF-8 lines. A line ends at CR LF or at a lone CR; a lone LF is a character of
+// its line. A last line without an end counts, an end at the very end of the file adds no empty
+// line. A line that cannot be decoded is an Undecodable fault carrying its line number.
 Result<std::vector<std::string>> readLines(const std::string& path);
 // Writes every line followed by CR LF through a temporary file in the same folder that then replaces
 // the target. Nothing is written when a line cannot be encoded; on any failure the old file stays.

@@ -217,8 +217,7 @@ std::string format(double value, std::string_view pattern) {
     while (frac.size() > static_cast<std::size_t>(p.minFrac) && frac.back() == '0')
         frac.pop_back();
 
-    const bool zero = d.digits.find_first_not_of('0') == std::string::npos;
-    std::string out = (std::signbit(value) && !zero) ? "-" : "";
+    std::string out = value < 0 ? "-" : "";
     out += intDigits;
     if (!frac.empty()) out.append(".").append(frac);
     return out;

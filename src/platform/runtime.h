@@ -18,7 +18,8 @@ float valSingle(std::string_view text);
 
 // Formats by a pattern of "0" (digit always shown), "#" (digit shown when significant), "," (thousands
 // separator) and "." ("0", "0.0", "0.0#", "0.00", "0.00#", "0.000", "0.0000", "##,###"). The value is
-// rounded half away from zero on its exact binary value; a result of zero carries no minus sign.
+// rounded half away from zero on its exact binary value; a negative value gets a leading "-" also
+// when it rounds to zero ("-0", "-0.000"). "##,###" of a value below 0.5 is "".
 // NaN and infinities, which no caller passes, format as zero would.
 std::string format(double value, std::string_view pattern);
 

@@ -55,6 +55,10 @@ void Printer::endDoc() {
     services().printDocument(pages);
 }
 
+void Printer::startDoc() {
+    killDoc();
+}
+
 void Printer::killDoc() {
     discard();
     resetPosition();

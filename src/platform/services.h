@@ -78,6 +78,8 @@ void installServices(Services* services);
 // The printer: pages drawn on it are handed to the services at the end of the document.
 class Printer : public RecordingSurface {
 public:
+    // Starts a document: whatever an earlier, unfinished one left is dropped.
+    void startDoc();
     // Ends the document and prints it; a new page directly before adds no blank sheet.
     void endDoc();
     // Abandons the document.
@@ -85,6 +87,28 @@ public:
 };
 
 Printer& printer();
+
+// One print job on the printer: starts it clean, and abandons it when the job ends without end(),
+// as when a fault stops the writing, so that its pages never reach the next job.
+class PrintJob {
+public:
+    PrintJob() { printer().startDoc(); }
+    ~PrintJob() {
+        if (!ended_) printer().killDoc();
+    }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    Printer& printer() { return platform::printer(); }
+    // Ends the document and prints it.
+    void end() {
+        ended_ = true;
+        printer().endDoc();
+    }
+
+private:
+    bool ended_ = false;
+};
 
 // Convenience for the program's message boxes.
 inline Answer msgBox(const std::string& text, int style = mb::OkOnly, const std::string& title = {}) {

@@ -53,6 +53,7 @@ void Form7::layOut() {
     Label81.move(1320, 225, 375, 255);
     txt_ka.move(1710, 195, 609, 285);
     txt_ka.setBorder(false);
+    txt_ka.setClickHabits(false); // a plain box: it has no handlers of its own
     opt1.move(2520, 210, 255, 255);
     cmd4.move(2790, 165, 1125, 345);
     opt2.move(4020, 210, 255, 255);
@@ -65,8 +66,9 @@ void Form7::layOut() {
     line(420, 1080, 10500, 1080);
     line(420, 1620, 10500, 1620);
     line(420, 4440, 10500, 4440);
-    for (int x : {420, 1440, 2520, 3720, 5040, 6270, 7140, 8040, 8970, 9900, 10500})
+    for (int x : {420, 1440, 2520, 3720, 5040, 7140, 8040, 8970, 9900, 10500})
         line(x, 1080, x, 4440);
+    line(6270, 1350, 6270, 4440); // under the spacing head only
     line(5040, 1350, 7140, 1350);
     for (int y : {2460, 3450, 3780, 4110})
         line(420, y - 30, 10500, y - 30);
@@ -76,8 +78,8 @@ void Form7::layOut() {
     label("部　分", 510, 1260, 870, 255, Alignment::Center);
     label("計算箇所", 1500, 1260, 960, 255, Alignment::Center).setFontSize(9.75);
     label("鉄筋の種類", 2580, 1260, 1095, 255, Alignment::Center);
-    label("鉄筋かぶり厚", 3750, 1140, 1260, 255, Alignment::Center);
-    cmd6.move(3780, 1290, 735, 345 - 30);
+    label("鉄筋かぶり厚", 3750, 1095, 1260, 255, Alignment::Center);
+    cmd6.move(3780, 1305, 735, 300);
     cmd6.graphical = true;
     cmd6.setBackColor(Color{227, 227, 227});
     label("(mm)", 4530, 1380, 480, 225, Alignment::Center).setFontSize(8.25);
@@ -92,8 +94,10 @@ void Form7::layOut() {
     const char* stressUnits[3] = {"σc(N/mm2)", "σs(N/mm2)", "τc(N/mm2)"};
     for (int i = 0; i < 3; ++i) {
         int centre = (stressLefts[i] + (i < 2 ? stressLefts[i + 1] : 9900)) / 2;
-        label(stressHeads[i], centre - 285, 1095, 570, 345, Alignment::Center).setFontSize(8.25);
-        label(stressUnits[i], centre - 435, 1425, 870, 180, Alignment::Center).setFontSize(8.25);
+        label(stressHeads[i], centre - 285, 1095, 570, 360, Alignment::Center).setFontSize(8.25);
+        auto& unit = label(stressUnits[i], centre - 450, 1440, 900, 180, Alignment::Center);
+        unit.setFontSize(8.25);
+        unit.setWordWrap(false);
     }
     label("判定", 9930, 1260, 540, 255, Alignment::Center);
 
@@ -176,21 +180,23 @@ void Form7::layOut() {
     for (Label* l : {&Label100, &Label101, &Label102})
         l->setVisible(false);
 
-    label("Ａ", 6150, 5070, 240, 225);
+    label("Ａ", 6180, 4860, 240, 225);
     label("Ｂ", 5970, 5700, 240, 225);
-    label("Ａ", 6780, 5070, 240, 225);
+    label("Ａ", 6780, 4860, 240, 225);
     label("Ｂ", 7050, 5700, 240, 225);
-    const int slabMarks[5] = {5850, 6150, 6540, 6870, 7230};
+    // Letters inside the slab between the walls; the toe's and the heel's beside them.
+    const int slabMarks[5] = {5400, 6165, 6540, 6780, 7530};
+    const int slabTops[5] = {6120, 6075, 6075, 6075, 6120};
     const char* slabNames[5] = {"Ｇ", "Ｄ", "Ｃ", "Ｅ", "Ｆ"};
     for (int i = 0; i < 5; ++i)
-        label(slabNames[i], slabMarks[i], 6150, 240, 225);
+        label(slabNames[i], slabMarks[i], slabTops[i], 240, 225);
     label("H", 6300, 6630, 180, 225);
     label("前面土", 4830, 5670, 600, 225);
     label("中央土", 6300, 5370, 600, 225);
     label("背面土", 7740, 5670, 600, 225);
     label("ΔPA", 7740, 5010, 450, 225);
     label("PA", 7800, 5250, 300, 225);
-    label("δ", 7470, 5460, 180, 225);
+    label("δ", 7530, 5460, 180, 225);
     Label100.move(4980, 4980, 450, 225);
     Label101.move(5160, 5370, 300, 225);
     Label102.move(5520, 5460, 180, 225);

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -225,6 +226,63 @@ TEST_F(FormViewTest, APictureBoxShowsItsDrawingStretchedFromItsScale) {
     EXPECT_EQ(magentaRows(), std::vector<int>{25});
     form.pic1.cls();
     EXPECT_TRUE(magentaRows().empty());
+}
+
+TEST_F(FormViewTest, WhatIsDrawnOnTheFormShowsUnderItsControlsAndStaysUntilCls) {
+    auto magentaPixels = [this](QRect area) {
+        const QImage image = view->grab().toImage();
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += image.pixelColor(x, y) == QColor(255, 0, 255);
+        return n;
+    };
+    form.surface().setForeColor(platform::kLightMagenta);
+    // A line across the form at y = 750 twips = 50 px: under txt2 (600 … 900 twips, 40 … 60 px)
+    // and in the open space beside it.
+    form.surface().line(0, 750, 4800, 750);
+    const QRect box2 = view->widgetFor(form.txt2)->geometry();
+    EXPECT_GT(magentaPixels(QRect(box2.right() + 5, 50, 10, 1)), 0); // beside the box
+    EXPECT_EQ(magentaPixels(box2.adjusted(3, 3, -3, -3)), 0);        // the box covers it
+    view->repaint();                                                 // a repaint keeps the drawing
+    EXPECT_GT(magentaPixels(QRect(box2.right() + 5, 50, 10, 1)), 0);
+    form.cls();
+    EXPECT_EQ(magentaPixels(QRect(0, 50, view->width(), 1)), 0);
+}
+
+// A double click whose last release never arrives (the window lost the mouse) must not eat the
+// next click.
+TEST_F(FormViewTest, AClickAfterADoubleClickWithALostReleaseStillClicks) {
+    int clicks = 0, labelClicks = 0;
+    form.txt2.onClick = [&] { ++clicks; };
+    form.lbl1.onClick = [&] { ++labelClicks; };
+    for (QWidget* w : {view->widgetFor(form.txt2), view->widgetFor(form.lbl1)}) {
+        const QPoint at(5, w->height() / 2);
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(w, &dbl); // no release follows
+        QTest::mouseClick(w, Qt::LeftButton, {}, at, 500);
+    }
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(labelClicks, 2);
+}
+
+// Small type is drawn crisp: every pixel of a 9-point caption is either ink or background.
+TEST_F(FormViewTest, SmallCaptionsAreDrawnWithoutGreyEdges) {
+    form.lbl1.setCaption("N/mm2 鉄筋の間隔");
+    form.lbl1.setFontSize(9);
+    const QImage image = view->widgetFor(form.lbl1)->grab().toImage();
+    const QColor back = image.pixelColor(image.width() - 1, image.height() - 1);
+    int ink = 0, grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            ink += c == QColor(Qt::black);
+            grey += c != QColor(Qt::black) && c != back;
+        }
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(grey, 0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -170,6 +171,20 @@ TEST_F(MainWindowTest, ClosingTheMainWindowAsksOnceAndEndsTheProgram) {
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(shell.asked, 2);
     EXPECT_FALSE(main->isVisible());
+}
+
+// A main window smaller than a screen scrolls to the rest of it.
+TEST_F(MainWindowTest, ScreensLargerThanTheMainWindowCanBeScrolledTo) {
+    PlainForm big;
+    big.setClientSize(15000, 12000);
+    big.show();
+    main->resize(400, 300);
+    QCoreApplication::processEvents();
+    QMdiArea* area = main->mdiArea();
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
+    big.unload();
 }
 
 } // namespace

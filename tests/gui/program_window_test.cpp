@@ -50,4 +50,19 @@ TEST(ProgramWindow, TheMainWindowShowsItsMenusAndSixButtonToolbar) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The section screen's coefficient box has no handlers: a click or a double click leaves the caret
+// where the user put it, without the input boxes' select-all and jump.
+TEST(ProgramWindow, TheSectionScreensCoefficientBoxIsAPlainBox) {
+    gui::QtServices services;
+    app::Program program;
+    auto& box = program.Form7().txt_ka;
+    ASSERT_TRUE(box.reachable());
+    box.setText("0.297");
+    box.click();
+    box.userSelect(2, 0);
+    box.dblClick();
+    EXPECT_EQ(box.selStart(), 2);
+    EXPECT_EQ(box.selLength(), 0);
+}
+
 } // namespace

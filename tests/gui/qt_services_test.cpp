@@ -31,8 +31,10 @@ TEST(QtServicesTest, MessageBoxesHaveJapaneseButtonsTheStylesDefaultAndTheProgra
     QStringList buttons;
     QString defaultButton;
     QMessageBox::Icon icon{};
+    int width = 0;
     whenMessageBoxShows([&](QMessageBox& box) {
         title = box.windowTitle();
+        width = box.width();
         text = box.text();
         icon = box.icon();
         for (QAbstractButton* b : box.buttons())
@@ -44,6 +46,7 @@ TEST(QtServicesTest, MessageBoxesHaveJapaneseButtonsTheStylesDefaultAndTheProgra
         services.msgBox("終了してもよろしいですか?", mb::YesNo + mb::Question + mb::DefaultButton2, "");
     EXPECT_EQ(answer, Answer::Yes);
     EXPECT_EQ(title, "Tarvelo(Mirenda版)");
+    EXPECT_GE(width, gui::titleBarWidth(title)); // the short question leaves the title whole
     EXPECT_EQ(text, "終了してもよろしいですか?");
     EXPECT_EQ(icon, QMessageBox::Question);
     ASSERT_EQ(buttons.size(), 2);

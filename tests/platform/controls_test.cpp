@@ -5,6 +5,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "support/recording_services.h"
 
 using namespace platform;
 
@@ -203,6 +204,130 @@ TEST_F(ControlsTest, SelectionCountsCharactersNotBytes) {
     EXPECT_EQ(form.txt1.selLength(), 6);
     EXPECT_EQ(form.txt1.selText(), "単位体積重量");
     EXPECT_EQ(charCount("σ28"), 3);
+}
+
+TEST_F(ControlsTest, AListsTextSetFromCodeSelectsTheMatchingRowAndClicks) {
+    form.cbo1.onClick = [&] { log("click " + std::to_string(form.cbo1.listIndex())); };
+    form.cbo1.onChange = [&] { log("change"); };
+    form.cbo1.setText("砂利");
+    form.cbo1.setText("砂利"); // the same text again: nothing
+    form.cbo1.setText("関東ローム");
+    form.cbo1.setText("岩");
+    EXPECT_EQ(log.events, (std::vector<std::string>{"change", "click 1", "change", "change", "click 0"}));
+    EXPECT_EQ(form.cbo1.listIndex(), 0);
+}
+
+TEST_F(ControlsTest, ABoxWithItsHabitsSwitchedOffKeepsTheUsersCaret) {
+    form.txt1.setText("123456789012345");
+    form.txt1.setClickHabits(false);
+    form.txt1.click();
+    form.txt1.userSelect(4, 0); // the caret where the user clicked
+    form.txt1.dblClick();
+    EXPECT_EQ(form.txt1.selStart(), 4);
+    EXPECT_EQ(form.txt1.selLength(), 0);
+    form.txt2.setFocus();
+    form.txt1.setFocus();
+    EXPECT_EQ(form.txt1.selLength(), 0);
+}
+
+TEST_F(ControlsTest, EnterBeepsUnlessTheKeyHandlerSwallowsItOrADefaultButtonTakesIt) {
+    testing_support::RecordingServices services;
+    form.txt1.setFocus();
+    form.txt1.type("1\r");
+    EXPECT_EQ(services.beeps, 1);
+    EXPECT_EQ(form.txt1.text(), "1"); // Enter inserts nothing
+
+    form.txt1.onKeyPress = [](int& key) {
+        if (key == 13) key = 0;
+    };
+    form.txt1.type("\r");
+    EXPECT_EQ(services.beeps, 1);
+
+    form.txt2.setFocus();
+    form.cmd1.isDefault = true;
+    form.txt2.type("\r");
+    EXPECT_EQ(services.beeps, 1);
+    form.cmd1.setEnabled(false); // a disabled default button takes no Enter
+    form.txt2.type("\r");
+    EXPECT_EQ(services.beeps, 2);
+}
+
+// What the user cannot reach runs nothing: a disabled control, or one in a disabled or hidden frame.
+TEST_F(ControlsTest, ControlsInADisabledOrHiddenContainerTakeNoClickAndNoKeys) {
+    TextBox inFrame{form, "txtInFrame"};
+    inFrame.setContainer(form.frame);
+    CheckBox chkInFrame{form, "chkInFrame"};
+    chkInFrame.setContainer(form.frame);
+    ComboBox cboInFrame{form, "cboInFrame"};
+    cboInFrame.setContainer(form.frame);
+    cboInFrame.addItem("岩");
+    int clicks = 0, keys = 0;
+    form.opt1.onClick = [&] { ++clicks; };
+    chkInFrame.onClick = [&] { ++clicks; };
+    cboInFrame.onClick = [&] { ++clicks; };
+    inFrame.onClick = [&] { ++clicks; };
+    inFrame.onKeyPress = [&](int&) { ++keys; };
+
+    for (bool hide : {false, true}) {
+        hide ? form.frame.setVisible(false) : form.frame.setEnabled(false);
+        form.opt1.click();
+        chkInFrame.click();
+        cboInFrame.choose(0);
+        inFrame.click();
+        inFrame.type("12");
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(keys, 0);
+        EXPECT_EQ(inFrame.text(), "");
+        EXPECT_FALSE(form.opt1.value());
+        EXPECT_EQ(chkInFrame.value(), 0);
+        form.frame.setEnabled(true);
+        form.frame.setVisible(true);
+    }
+    form.txt1.setEnabled(false);
+    form.txt1.type("5");
+    EXPECT_EQ(form.txt1.text(), "");
+
+    inFrame.type("12"); // reachable again
+    EXPECT_EQ(inFrame.text(), "12");
+    EXPECT_EQ(keys, 2);
+}
+
+TEST_F(ControlsTest, APictureBoxDrawsInItsOwnFontOrElseTheForms) {
+    PictureBox pic{form, "Picture1"};
+    form.setFont("ＭＳ 明朝", 12);
+    EXPECT_EQ(pic.surface().fontName(), "ＭＳ 明朝");
+    EXPECT_EQ(pic.surface().fontSize(), 12);
+    pic.setFont("ＭＳ ゴシック", 9);
+    pic.surface().print({"A"});
+    const auto& text = std::get<TextOp>(pic.surface().page().at(0));
+    EXPECT_EQ(text.fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(text.fontSize, 9);
+}
+
+TEST_F(ControlsTest, AFormKeepsWhatIsDrawnOnItUntilCls) {
+    int redraws = 0;
+    struct Watch : FormObserver {
+        int* n;
+        void formChanged(Form&, FormChange what) override { *n += what == FormChange::Drawing; }
+        void formUnloaded(Form&) override {}
+    } watch;
+    watch.n = &redraws;
+    form.setObserver(&watch);
+    form.setFont("ＭＳ 明朝", 10.5);
+    form.surface().setCurrentX(300);
+    form.surface().setCurrentY(450);
+    form.surface().print({"注）"});
+    form.surface().line(0, 0, 600, 600);
+    ASSERT_EQ(form.surface().page().size(), 2u);
+    const auto& note = std::get<TextOp>(form.surface().page()[0]);
+    EXPECT_EQ(note.x, 300);
+    EXPECT_EQ(note.y, 450);
+    EXPECT_EQ(note.fontName, "ＭＳ 明朝");
+    EXPECT_EQ(redraws, 2);
+    form.cls();
+    EXPECT_TRUE(form.surface().page().empty());
+    EXPECT_EQ(form.surface().currentY(), 0);
+    form.setObserver(nullptr);
 }
 
 } // namespace

@@ -82,18 +82,21 @@ TEST_F(LineFileTest, LookAlikesFoldToTheCodePagesCharacter) {
     EXPECT_EQ(*fromCp932(*encoded), "～－");
 }
 
-TEST_F(LineFileTest, SplitsAtEveryKindOfLineEnd) {
+// A line ends at CR LF or a lone CR; a lone LF stays inside its line.
+TEST_F(LineFileTest, SplitsAtCrLfAndLoneCr) {
     const struct {
         const char* bytes;
         Lines expected;
     } cases[] = {
-        {"a\nb\n", {"a", "b"}},
+        {"a\nb\n", {"a\nb\n"}},
         {"a\rb\r", {"a", "b"}},
         {"a\r\nb", {"a", "b"}},
-        {"a\r\n\r\nb\n\rc", {"a", "", "b", "", "c"}},
+        {"a\r\n\r\nb\n\rc", {"a", "", "b\n", "c"}},
         {"\r\n", {""}},
+        {"\n", {"\n"}},
         {"", {}},
-        {"\x8d\xbb\n\x83\xd0", {"砂", "σ"}},
+        {"\x8d\xbb\r\x83\xd0", {"砂", "σ"}},
+        {"\x8d\xbb\n\x83\xd0", {"砂\nσ"}},
     };
     const auto file = path("in.tvl");
     for (const auto& c : cases) {
@@ -122,6 +125,16 @@ TEST_F(LineFileTest, ReadingFaultsNameThePath) {
     EXPECT_NE(invalid.fault().message.find(bad), std::string::npos);
     EXPECT_NE(invalid.fault().message.find("2行目の2バイト目"), std::string::npos) << invalid.fault().message;
     EXPECT_NE(invalid.fault().message.find("0x85 0x40"), std::string::npos) << invalid.fault().message;
+    EXPECT_TRUE(invalid.fault().is(FileFault::Undecodable));
+    EXPECT_EQ(invalid.fault().line, 2);
+    EXPECT_TRUE(notFound.fault().is(FileFault::Read));
+    EXPECT_FALSE(notFound.fault().is(FileFault::Undecodable));
+
+    // A lone LF does not end a line: the bad bytes after it are still on line 1.
+    putBytes(bad, "ok\nx\x85\x40y\r\n");
+    const auto sameLine = readLines(bad);
+    ASSERT_FALSE(sameLine);
+    EXPECT_EQ(sameLine.fault().line, 1);
 }
 
 TEST_F(LineFileTest, ConversionFaultsNameTheCharacterAndPosition) {
@@ -150,6 +163,8 @@ TEST_F(LineFileTest, UnencodableLineWritesNothing) {
     EXPECT_NE(status.fault().message.find(file), std::string::npos);
     EXPECT_NE(status.fault().message.find("2行目の「😀」（6文字目）"), std::string::npos)
         << status.fault().message;
+    EXPECT_TRUE(status.fault().is(FileFault::Unencodable));
+    EXPECT_EQ(status.fault().line, 2);
     EXPECT_EQ(bytes(file), before);
     EXPECT_EQ(entries(), std::vector<std::string>{"a.tvl"});
 }

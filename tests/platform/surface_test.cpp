@@ -60,4 +60,33 @@ TEST(Surface, ThePrinterHandsOverItsPagesWithoutATrailingBlankSheet) {
     EXPECT_TRUE(p.page().empty());
 }
 
+// A job that a fault stops leaves nothing behind for the next one.
+TEST(Surface, APrintJobAbandonedByAFaultIsDropped) {
+    testing_support::RecordingServices services;
+    {
+        PrintJob job;
+        job.printer().print({"途中"});
+        job.printer().newPage();
+        job.printer().print({"途中2"});
+        // a fault returns here without end()
+    }
+    {
+        PrintJob job;
+        job.printer().print({"本文"});
+        job.end();
+    }
+    ASSERT_EQ(services.printed.size(), 1u);
+    ASSERT_EQ(services.printed[0].size(), 1u);
+    ASSERT_EQ(services.printed[0][0].size(), 1u);
+    EXPECT_EQ(std::get<TextOp>(services.printed[0][0][0]).text, "本文");
+
+    printer().print({"残り"}); // drawn outside any job
+    {
+        PrintJob job;
+        job.end();
+    }
+    ASSERT_EQ(services.printed.size(), 2u);
+    EXPECT_TRUE(services.printed[1].at(0).empty());
+}
+
 } // namespace
