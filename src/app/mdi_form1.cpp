@@ -117,13 +117,6 @@ void MDIForm1::FileImage() {
     sayNotBuilt("印刷イメージ");
 }
 
-void MDIForm1::FileOpen() {
-    sayNotBuilt("開く");
-}
-
-void MDIForm1::FileUpdate() {
-    sayNotBuilt("上書き保存");
-}
 
 void MDIForm1::Men_FNew_Click() {
     FileNew();
@@ -133,9 +126,6 @@ void MDIForm1::Men_FOpn_Click() {
 }
 void MDIForm1::Men_FOvw_Click() {
     FileUpdate();
-}
-void MDIForm1::Men_FSav_Click() {
-    sayNotBuilt("名前を付けて保存");
 }
 void MDIForm1::Men_FImg_Click() {
     FileImage();

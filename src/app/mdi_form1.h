@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "platform/services.h"
 
 namespace app {
 
@@ -76,6 +77,9 @@ protected:
 private:
     void layOut();
     void clearResultMarkers();
+    platform::FileDialogOptions fileDialog(std::string title) const;
+    bool writeProject(const std::string& path);
+    bool recalculateOpened();
     void unloadProject(bool withForm21);
 
     Program& prog_;

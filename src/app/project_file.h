@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/screen_header.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/design_data.h"
+#include "platform/result.h"
+
+namespace app {
+
+struct Program;
+
+// The project file: 199 lines, one value each, line N always holding the same item.
+inline constexpr int kProjectLines = 199;
+
+enum class LineKind {
+    Choice, // an option button: "True" / "False"
+    Check,  // a check box: " 0 " / " 1 "
+    List,   // a bar-arrangement list position: " 0 " … " 20 ", "-1 "
+    Real,   // a design value in the general number form: " .7133 "
+    Text,   // a box's text, a label's caption or a combo box's text, unchanged
+};
+
+// Where a line comes from and goes to: a control of a form, or a design value (Real lines).
+struct ProjectLine {
+    std::string_view form;
+    std::string_view control;
+    LineKind kind;
+    float model::DesignData::*value = nullptr;
+    // What the user calls the box, for messages; empty for captions the program writes.
+    std::string_view meaning = {};
+};
+
+const std::array<ProjectLine, kProjectLines>& projectLines();
+
+// The file's 199 values as UTF-8 texts, each checked against its line, ready to be stored.
+using ProjectImage = std::vector<std::string>;
+
+// The 199 values of the current project, as written (texts with CR or LF carry a blank there). A
+// text that code page 932 cannot hold is a fault naming the box.
+platform::Result<ProjectImage> gatherProject(Program& prog);
+// Writes the project through a temporary file that replaces `path` only when complete.
+platform::Status saveProject(Program& prog, const std::string& path);
+
+// Reads and checks the whole file: missing, unreadable, not code page 932, shorter than 199 lines,
+// or a value that its line cannot take is a fault naming the file (and the line). Lines after the
+// 199th are ignored.
+platform::Result<ProjectImage> readProject(const std::string& path);
+// Checks decoded lines as readProject does (without the file name).
+platform::Result<ProjectImage> checkProject(std::vector<std::string> lines);
+
+// Stores lines first … last (1-based) of a checked image into their destinations, as a user's edit
+// would set them: option buttons, check boxes and lists run their Click, text boxes their Change.
+void storeLines(Program& prog, const ProjectImage& image, int first, int last);
+
+} // namespace app

@@ -1,0 +1,344 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/project_file.h"
+#include "platform/line_file.h"
+#include "stability/stability_fixture.h"
+#include "support/recording_services.h"
+
+namespace fs = std::filesystem;
+using platform::Answer;
+
+namespace {
+
+std::string bytesOf(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// The file's lines as written: CR LF ends every line.
+std::vector<std::string> rawLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+        if (bytes[i] == '\r' && bytes[i + 1] == '\n') {
+            lines.push_back(bytes.substr(start, i - start));
+            start = i + 2;
+        }
+    return lines;
+}
+
+class ProjectFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tarvelo-project-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        main().show();
+        main().FileNew();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+
+    app::MDIForm1& main() { return prog.MDIForm1(); }
+
+    // A project away from every initial value: the typical wall, a shear key, the seismic case,
+    // the stability dialogs' choices and the member screen's bars.
+    void fillProject() {
+        stability_test::typicalWall(prog);
+        auto& f3 = prog.Form3();
+        f3.txt1.setText("第１工区　Ｕ型擁壁");
+        f3.cbo1.setText("砂質土");
+        f3.cbo2.setText("砂礫");
+        auto& f4 = prog.Form4();
+        f4.opt7.setValue(true);
+        f4.chk1.setValue(1);
+        f4.opt6.setValue(true);
+        stability_test::type(
+            {{&prog.Form19().txt1, "0.5"}, {&prog.Form19().txt2, "0.8"}, {&prog.Form19().txt3, "0.4"}});
+        prog.Form14().opt5.setValue(true);
+        prog.Form21().opt2.setValue(true);
+        prog.Form21().opt6.setValue(true);
+        stability_test::type({{&prog.Form22().txt1, "70"}, {&prog.Form22().txt3, "75"}});
+        auto& f7 = prog.Form7();
+        f7.txt1.setText("250");
+        f7.lbl1.setCaption("1.23");
+        prog.d.BarArea_r1 = 0.7133f;
+        prog.d.Cover_r1 = 60;
+        prog.d.CoverC_r10 = -1.5f;
+    }
+
+    fs::path saveAs(const std::string& name) {
+        const fs::path p = dir / name;
+        services.savePaths.push_back(p.string());
+        main().Men_FSav_Click();
+        return p;
+    }
+
+    testing_support::RecordingServices services;
+    app::Program prog;
+    fs::path dir;
+};
+
+TEST_F(ProjectFile, WritesTheLinesInTheirForms) {
+    fillProject();
+    const fs::path p = saveAs("a.tvl");
+    const std::string bytes = bytesOf(p);
+    const auto lines = rawLines(bytes);
+    ASSERT_EQ(lines.size(), 199u);
+    // Nothing after the last CR LF, and no line end other than CR LF.
+    EXPECT_EQ(bytes.size(), [&] {
+        std::size_t n = 0;
+        for (auto& l : lines)
+            n += l.size() + 2;
+        return n;
+    }());
+    auto line = [&](int n) { return lines[static_cast<std::size_t>(n - 1)]; };
+    EXPECT_EQ(line(1), "True"); // 建築基準法 chosen
+    EXPECT_EQ(line(2), "False");
+    EXPECT_EQ(line(3), *platform::toCp932("第１工区　Ｕ型擁壁"));
+    EXPECT_EQ(line(75), " 1 "); // chk1 ticked
+    EXPECT_EQ(line(104), " .7133 ");
+    EXPECT_EQ(line(106), " 60 ");
+    EXPECT_EQ(line(108), " 0 ");
+    EXPECT_EQ(line(135), "-1.5 ");
+    EXPECT_EQ(line(136), "-1 "); // no bar chosen
+    EXPECT_EQ(line(160), "250");
+    EXPECT_EQ(line(168), "1.23");
+    EXPECT_EQ(main().fileName, p.string());
+    EXPECT_EQ(prog.Form3().caption(), p.string());
+    // The dialog: its title, the filter, and no question of its own about existing files.
+    ASSERT_EQ(services.saveDialogs.size(), 1u);
+    EXPECT_EQ(services.saveDialogs[0].title, "Tarvelo(Mirenda版)の保存");
+    EXPECT_EQ(services.saveDialogs[0].filter, "Tarvelo(Mirenda版)(.tvl)|*.tvl");
+    EXPECT_FALSE(services.saveDialogs[0].overwritePrompt);
+
+    // Overwrite-save from the same state writes the same bytes.
+    services.answers.push_back(Answer::Ok);
+    fs::remove(p);
+    main().FileUpdate();
+    EXPECT_EQ(bytesOf(p), bytes);
+    EXPECT_EQ(services.lastMessage().text, "上書き保存してもよろしいですか？");
+}
+
+TEST_F(ProjectFile, OpenRestoresEveryLine) {
+    fillProject();
+    const auto before = app::gatherProject(prog);
+    ASSERT_TRUE(before);
+    const fs::path p = saveAs("round.tvl");
+
+    main().FileNew();
+    prog.d.BarArea_r1 = 0;
+    services.openPaths.push_back(p.string());
+    main().FileOpen();
+
+    const auto after = app::gatherProject(prog);
+    ASSERT_TRUE(after);
+    for (int n = 1; n <= app::kProjectLines; ++n)
+        EXPECT_EQ((*after)[n - 1], (*before)[n - 1]) << "line " << n;
+    EXPECT_EQ(prog.d.BarArea_r1, 0.7133f);
+    EXPECT_EQ(main().fileName, p.string());
+    EXPECT_EQ(prog.Form3().caption(), p.string());
+    EXPECT_TRUE(prog.Form3().visible());
+    EXPECT_EQ(prog.Form3().activeControl(), &prog.Form3().txt1);
+    EXPECT_FALSE(prog.Form4().visible());
+    EXPECT_EQ(prog.d.ScreenNo, 1);
+}
+
+TEST_F(ProjectFile, ReadsTheAcceptedSpellings) {
+    fillProject();
+    const fs::path p = saveAs("spell.tvl");
+    auto lines = rawLines(bytesOf(p));
+    lines[16] = "TRUE";   // line 17, opt3
+    lines[17] = "false";  // line 18, opt4
+    lines[74] = "1.0";    // line 75, a check state with a fraction
+    lines[78] = " 0";     // line 79
+    lines[135] = " 2.5 "; // line 136: a half to the even neighbour
+    lines[103] = "7.133E-01";
+    std::string bytes;
+    for (auto& l : lines)
+        bytes += l + "\r\n";
+    bytes += "after the last line\r\nand more\r\n";
+    writeBytes(p, bytes);
+
+    auto image = app::readProject(p.string());
+    ASSERT_TRUE(image) << image.fault().message;
+    main().FileNew();
+    services.openPaths.push_back(p.string());
+    main().FileOpen();
+    EXPECT_TRUE(prog.Form3().opt3.value());
+    EXPECT_FALSE(prog.Form3().opt4.value());
+    EXPECT_EQ(prog.Form4().chk1.value(), 1);
+    EXPECT_EQ(prog.Form7().cbo1.listIndex(), 2);
+    EXPECT_EQ(prog.d.BarArea_r1, 0.7133f);
+}
+
+// A file that cannot be a project is refused before anything changes, with a message naming it.
+TEST_F(ProjectFile, RefusesFilesThatAreNoProject) {
+    fillProject();
+    const fs::path good = saveAs("good.tvl");
+    const auto lines = rawLines(bytesOf(good));
+    auto withLine = [&](int n, const std::string& text) {
+        std::string bytes;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            bytes += (static_cast<int>(i) + 1 == n ? text : lines[i]) + "\r\n";
+        return bytes;
+    };
+    auto firstLines = [&](std::size_t count) {
+        std::string bytes;
+        for (std::size_t i = 0; i < count; ++i)
+            bytes += lines[i] + "\r\n";
+        return bytes;
+    };
+    struct Case {
+        const char* name;
+        std::string bytes; // empty: no file at all
+        const char* says;  // a piece of the message
+    };
+    const Case cases[] = {
+        {"missing.tvl", "", "missing.tvl"},
+        {"short.tvl", firstLines(198), "198行"},
+        {"empty.tvl", std::string(), "missing"},
+        {"sjis.tvl", withLine(3, "\x81"), "3行目"},
+        {"choice.tvl", withLine(17, "yes"), "17行目"},
+        {"check.tvl", withLine(75, "3"), "75行目"},
+        {"list.tvl", withLine(136, "21"), "136行目"},
+        {"real.tvl", withLine(104, "abc"), "104行目"},
+        {"huge.tvl", withLine(105, "1E+39"), "105行目"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path p = dir / c.name;
+        if (!c.bytes.empty()) writeBytes(p, c.bytes);
+        if (std::string(c.name) == "empty.tvl") writeBytes(p, "");
+        const auto shown = services.messages.size();
+        main().fileName = good.string();
+        services.openPaths.push_back(p.string());
+        main().FileOpen();
+        ASSERT_EQ(services.messages.size(), shown + 1);
+        EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+        EXPECT_NE(services.lastMessage().text.find(c.name), std::string::npos) << services.lastMessage().text;
+        if (std::string(c.says) != "missing") {
+            EXPECT_NE(services.lastMessage().text.find(c.says), std::string::npos)
+                << services.lastMessage().text;
+        }
+        EXPECT_EQ(prog.Form3().txt1.text(), "第１工区　Ｕ型擁壁");
+        EXPECT_EQ(prog.Form7().txt1.text(), "250");
+        EXPECT_EQ(main().fileName, good.string());
+    }
+}
+
+TEST_F(ProjectFile, CancelAndNoLeaveThePathAsItWas) {
+    fillProject();
+    const fs::path p = saveAs("kept.tvl");
+    const std::string bytes = bytesOf(p);
+
+    services.savePaths.push_back(std::nullopt); // save as cancelled
+    main().Men_FSav_Click();
+    EXPECT_EQ(main().fileName, p.string());
+
+    prog.Form3().txt1.setText("changed");
+    services.savePaths.push_back(p.string());
+    services.answers.push_back(Answer::No); // "同名ファイルがあります。上書き保存しますか？"
+    main().Men_FSav_Click();
+    EXPECT_EQ(services.lastMessage().title, "上書き保存の確認");
+    EXPECT_EQ(services.lastMessage().style,
+              platform::mb::YesNo + platform::mb::Critical + platform::mb::DefaultButton2);
+    EXPECT_EQ(bytesOf(p), bytes);
+    EXPECT_EQ(main().fileName, p.string());
+
+    services.openPaths.push_back(std::nullopt); // open cancelled
+    main().FileOpen();
+    EXPECT_EQ(main().fileName, p.string());
+    EXPECT_EQ(prog.Form3().txt1.text(), "changed");
+
+    // Overwrite-save with no path is save as.
+    main().fileName.clear();
+    const fs::path q = dir / "fresh.tvl";
+    services.savePaths.push_back(q.string());
+    main().FileUpdate();
+    EXPECT_TRUE(fs::exists(q));
+    EXPECT_EQ(main().fileName, q.string());
+}
+
+TEST_F(ProjectFile, TextsAreSavedOnOneLineAndInTheCodePage) {
+    fillProject();
+    prog.Form3().txt1.setText("一行目\r\n二行目\n");
+    const fs::path p = saveAs("lines.tvl");
+    EXPECT_EQ(rawLines(bytesOf(p))[2], *platform::toCp932("一行目  二行目 "));
+
+    prog.Form4().txt2.setText("擁壁€");
+    const auto shown = services.messages.size();
+    const fs::path q = dir / "euro.tvl";
+    services.savePaths.push_back(q.string());
+    main().Men_FSav_Click();
+    ASSERT_EQ(services.messages.size(), shown + 1);
+    EXPECT_NE(services.lastMessage().text.find("擁壁の記号"), std::string::npos)
+        << services.lastMessage().text;
+    EXPECT_FALSE(fs::exists(q));
+    EXPECT_EQ(main().fileName, p.string());
+}
+
+TEST_F(ProjectFile, FailedWritesKeepTheOldFileAndSayWhy) {
+    fillProject();
+    const fs::path p = saveAs("old.tvl");
+    const std::string bytes = bytesOf(p);
+    prog.Form3().txt1.setText("新しい内容");
+
+    // The folder is gone.
+    const fs::path gone = dir / "gone" / "x.tvl";
+    services.savePaths.push_back(gone.string());
+    auto shown = services.messages.size();
+    main().Men_FSav_Click();
+    EXPECT_EQ(services.messages.size(), shown + 1);
+    EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_EQ(main().fileName, p.string());
+    EXPECT_EQ(prog.Form3().caption(), p.string());
+
+    // The disk is full: the file size limit stops the write part-way.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 512;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    services.answers.push_back(Answer::Ok);
+    shown = services.messages.size();
+    main().FileUpdate();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(services.messages.size(), shown + 2); // the question, then the failure
+    EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_EQ(bytesOf(p), bytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1); // no stray file
+
+    // A read-only folder (root writes anywhere, so only for other users).
+    if (::geteuid() != 0) {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+        services.answers.push_back(Answer::Ok);
+        main().FileUpdate();
+        EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+        fs::permissions(dir, fs::perms::owner_all);
+        EXPECT_EQ(bytesOf(p), bytes);
+    }
+}
+
+} // namespace
