@@ -437,6 +437,21 @@ TEST(StabilityPage, SlidingAndKeyLinesByBranch) {
          concat({{kSumH, kRH, sfKey}, passiveWedge, wholeBlock})},
         {"key, road basis", GroundShape::OneSided, LoadCase::Seismic, true, DesignBasis::Road, false, false,
          nullptr, concat({{"                水平力の総和 ΣH=15.552kN/m"}, road})},
+        // With cohesion c･L1 is added; lifting off, L2 = |Xn| − B1 = 2.4 − 1.5.
+        {"key, road basis, cohesion, lifting off",
+         GroundShape::OneSided,
+         LoadCase::Normal,
+         true,
+         DesignBasis::Road,
+         false,
+         false,
+         liftOff,
+         {"                水平力の総和 ΣH=15.552kN/m", kKeyStart,
+          "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB+c･L1",
+          "                               ={(35.043＋22.500)/2}×1.500×0.577",
+          "                                ＋{(12.957＋22.500)/2}×0.900×0.577",
+          "                                ＋10.0×1.500=30.000kN/m2",
+          "                  滑動安全率  F=Hk/∑H=30.000/15.552=3.250 > 1.5  ∴ O.K"}},
         {"key, no basis",
          GroundShape::OneSided,
          LoadCase::Normal,
@@ -739,6 +754,19 @@ TEST_F(KentouTest, SeismicCriteriaAndTheKeyFromTheDialogs) {
     EXPECT_TRUE(std::any_of(t.begin(), t.end(), [](const std::string& x) {
         return x.starts_with("                  滑動安全率  F=Hk/∑H=");
     }));
+}
+
+TEST_F(KentouTest, TwoSidedEarthPressure) {
+    stability_test::simpleWall(prog);
+    prog.Form23().opt2.setValue(true);
+    platform::RecordingSurface s;
+    auto t = kentou(prog, s);
+    EXPECT_TRUE(has(t, "                対称土圧の為、転倒は生じない。"));
+    EXPECT_TRUE(has(t, "                転倒モーメント Mo=ΣH･y=0kNm/m"));
+    EXPECT_TRUE(has(t, "                対称土圧の為､滑動は生じない｡"));
+    // The sketch all the same: the symmetric wall's centred resultant gives the rectangle.
+    EXPECT_EQ(prog.d.e, 0);
+    EXPECT_EQ(t.back(), "σmax");
 }
 
 TEST_F(KentouTest, CohesionWithTheNormalCasesChoice) {
