@@ -243,6 +243,31 @@ TEST(StabilityPage, FailingVerdictsAreMagentaWithOneBeepEach) {
           "                            =1.190 < 1.2"},
          1,
          true},
+        {"two-sided, σmax above fe",
+         [] {
+             auto c = normalOneSided();
+             c.shape = GroundShape::TwoSided;
+             return c;
+         }(),
+         [](model::DesignData& d) { d.Fe = 20; },
+         {"                               σmax > 20.0kN/m2  ∴ NG"},
+         1,
+         true},
+        {"the key's block on A', seismic 1.0",
+         [&] {
+             auto c = withKey(seismic(SeismicLimit::None, SeismicLimit::F10), DesignBasis::Building);
+             c.eccentricityDeducted = true;
+             return c;
+         }(),
+         [](model::DesignData& d) {
+             d.C_Base = 5;
+             d.F_SlideKey = 0.999f;
+         },
+         {"                滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H",
+          "                            =(5.0×2.201＋40.500×0.5＋73.125×0.500)/15.552",
+          "                            =0.999 < 1.0"},
+         1,
+         true},
         {"the key by shear resistance, road basis",
          withKey(normalOneSided(), DesignBasis::Road),
          [](model::DesignData& d) { d.F_SlideKey = 1.2f; },
