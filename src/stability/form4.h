@@ -97,6 +97,8 @@ public:
     void JIJYUU(platform::Surface& Pri_Obj);
     void Doatu(platform::Surface& Pri_Obj);
     void Doatu2(platform::Surface& Pri_Obj);
+    // Report page 4, the stability checks, from the results of the last engine run.
+    void KENTOU(platform::Surface& Pri_Obj);
 
 private:
     EngineChoices engineChoices();
