@@ -6,8 +6,11 @@
 #include <memory>
 #include <vector>
 
+#include "model/choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/result.h"
+#include "sections/members.h"
 
 namespace app {
 struct Program;
@@ -110,12 +113,38 @@ public:
     void cmd5_Click();
     void cmd6_Click();
 
+    // Member calculations. TEKKIN shows nothing; the others show their fault in a message box.
+    platform::Status TEKKIN();
+    platform::Status Doatu();
+    platform::Status cmd_r1();
+    platform::Status cmd_r2();
+    platform::Status cmd_r5();
+    platform::Status cmd_r6();
+    platform::Status cmd_r7();
+    platform::Status cmd_r8();
+    platform::Status cmd_r9();
+    platform::Status cmd_r10();
+    void cbo1_Click();
+    void cbo2_Click();
+    void cbo5_Click();
+    void cbo6_Click();
+    void cbo7_Click();
+    void cbo8_Click();
+    void cbo9_Click();
+    void cbo10_Click();
+    void txt_ka_Change();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
 
 private:
     void layOut();
+    void connectMembers();
+    MemberChoices memberChoices();
+    platform::Status runMember(model::Member m);
+    // Empties the bars, spacings and results of every member.
+    void voidSection();
 
     app::Program& prog_;
 };
