@@ -402,6 +402,7 @@ struct MemberValues {
     float *M, *S, *D, *Deff, *J, *At, *Phi, *NbarAt, *NbarPhi, *Nbar, *PitchReq;
     float *BarArea, *BarPeri, *Cover, *CoverC;
     std::string* Bar;
+    float *Pitch, *P, *K, *Jc, *SigmaC, *SigmaS, *TauC;
 };
 
 MemberValues values(model::DesignData& d, Member m) {
@@ -410,7 +411,8 @@ MemberValues values(model::DesignData& d, Member m) {
     return {                                                                                                 \
         &d.M_r##k, &d.S_r##k, &d.D_r##k, &d.Deff_r##k, &d.J_r##k, &d.At_r##k, &d.Phi_r##k, &d.NbarAt_r##k,   \
             &d.NbarPhi_r##k, &d.Nbar_r##k, &d.PitchReq_r##k, &d.BarArea_r##k, &d.BarPeri_r##k,               \
-            &d.Cover_r##k, &d.CoverC_r##k, &d.Bar_r##k                                                       \
+            &d.Cover_r##k, &d.CoverC_r##k, &d.Bar_r##k, &d.Pitch_r##k, &d.P_r##k, &d.K_r##k, &d.Jc_r##k,     \
+            &d.SigmaC_r##k, &d.SigmaS_r##k, &d.TauC_r##k                                                     \
     }
     case Member::A:
         SECTIONS_MEMBER(1);
@@ -430,9 +432,10 @@ MemberValues values(model::DesignData& d, Member m) {
     case Member::C:
         break;
     }
-    return {&d.M_r5,       nullptr,      &d.D_r5,      &d.Deff_r5, &d.J_r5,        &d.At_r5,
-            nullptr,       &d.NbarAt_r5, nullptr,      &d.Nbar_r5, &d.PitchReq_r5, &d.BarArea_r5,
-            &d.BarPeri_r5, &d.Cover_r5,  &d.CoverC_r5, &d.Bar_r5};
+    return {&d.M_r5,       nullptr,      &d.D_r5,      &d.Deff_r5,   &d.J_r5,        &d.At_r5,
+            nullptr,       &d.NbarAt_r5, nullptr,      &d.Nbar_r5,   &d.PitchReq_r5, &d.BarArea_r5,
+            &d.BarPeri_r5, &d.Cover_r5,  &d.CoverC_r5, &d.Bar_r5,    &d.Pitch_r5,    &d.P_r5,
+            &d.K_r5,       &d.Jc_r5,     &d.SigmaC_r5, &d.SigmaS_r5, nullptr};
 }
 
 double thickness(const model::DesignData& d, Member m) {
@@ -530,6 +533,46 @@ platform::Result<std::string> designMember(model::DesignData& d, Member m, const
     if (auto s = groundReactions(d, ch); !s) return s.fault();
     if (auto s = memberForces(d, m, ch); !s) return s.fault();
     return steelAndSpacing(d, m, ch, row);
+}
+
+platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, const MemberChoices& ch,
+                                            const std::string& spacingText) {
+    MemberValues v = values(d, m);
+    const bool shear = m != Member::C;
+    Calc c("応力度");
+    const double s = c.put(*v.Pitch, platform::val(spacingText));
+    if (c.failed()) return platform::Fault{c.status().fault()};
+    if (!(s > 0)) return platform::Fault{kNoDesignSpacing};
+    const double a = *v.BarArea, deff = *v.Deff;
+    if (!(a > 0)) return platform::Fault{"鉄筋の種類を選択してください。"};
+    if (!(deff > 0)) return platform::Fault{"応力度を計算できません（有効高さ d が 0 以下です）。"};
+
+    const double as = 100 * (1000 / s) * a;
+    const double p = c.put(*v.P, as / (1000 * 10 * deff));
+    const double k = c.put(*v.K, std::sqrt((15 * p) * (15 * p) + 30 * p) - 15 * p);
+    const double j = c.put(*v.Jc, 1 - k / 3);
+    const double moment = 10.0 * *v.M;
+    StressCheck r;
+    r.sigmaC = platform::toSingle(c.div(2 * moment, (10 * deff) * (10 * deff) * k * j * 1000, "k"));
+    r.sigmaS = platform::toSingle(c.div(moment, as * j * 10 * deff, "j"));
+    if (shear) r.tauC = platform::toSingle(c.div(*v.S, j * 1000 * 10 * deff, "j"));
+    c.put(*v.SigmaC, r.sigmaC);
+    c.put(*v.SigmaS, r.sigmaS);
+    if (shear) c.put(*v.TauC, r.tauC);
+    if (c.failed()) return platform::Fault{c.status().fault()};
+
+    applyBarSizeRule(d, *v.BarArea, ch);
+    r.overC = r.sigmaC > d.Sigma_ca;
+    r.overS = r.sigmaS > d.Sigma_sa;
+    r.overTau = shear && r.tauC > d.Tau_ca;
+    r.textC = platform::format(r.sigmaC, "0.000");
+    r.textS = platform::format(r.sigmaS, "0.000");
+    r.textTau = shear ? platform::format(r.tauC, "0.000") : std::string("――");
+    // The stored stresses are the ones shown, so that the report prints the screen's numbers.
+    *v.SigmaC = platform::valSingle(r.textC);
+    *v.SigmaS = platform::valSingle(r.textS);
+    if (shear) *v.TauC = platform::valSingle(r.textTau);
+    return r;
 }
 
 platform::Status sectionKa(model::DesignData& d, const MemberChoices& ch) {

@@ -53,6 +53,23 @@ platform::Result<std::string> steelAndSpacing(model::DesignData& d, model::Membe
 platform::Result<std::string> designMember(model::DesignData& d, model::Member m, const MemberChoices& c,
                                            const MemberRow& row);
 
+// The message of a design spacing that reads as zero or less.
+inline constexpr const char* kNoDesignSpacing = "設計上の鉄筋の間隔を入力してください。";
+
+// One member's allowable-stress check at a design spacing (n = 15, per metre of wall).
+struct StressCheck {
+    float sigmaC = 0, sigmaS = 0, tauC = 0; // N/mm2, unrounded
+    bool overC = false, overS = false, overTau = false;
+    std::string textC, textS, textTau; // as shown, "0.000"; member C's τc "――"
+    bool ng() const { return overC || overS || overTau; }
+};
+
+// Stores the spacing, p, k, j and the stresses (rounded as shown), applies the bar-size rule for the
+// member's bar and judges each stress, unrounded, against its allowable (equality passes). A spacing that
+// reads as zero or less, no bar or no effective depth is refused without computing anything else.
+platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
+                                            const std::string& spacingText);
+
 // The section screen's own active earth-pressure coefficient KA_Sect (and θk in the seismic case):
 // Coulomb in the normal case and with the inertia force plus the normal earth pressure, else
 // Okabe–Mononobe.

@@ -1,5 +1,7 @@
 #include "sections/members.h"
 
+#include "platform/runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,11 +120,11 @@ TEST(GroundReactions, SlabLoadsAndRearWallAngle) {
     d.T_ToeTip = 0.2f, d.Taper_Toe = 0.2f;
     d.T_WallBack = 0.45f; // batter 0.15 over H1 − T_Slab + H2 = 2.6
     ASSERT_TRUE(sections::groundReactions(d, normal()));
-    EXPECT_FLOAT_EQ(d.W1, 23.6f);             // 24·0.4 + 18·0.5 + 5
-    EXPECT_FLOAT_EQ(d.W2, 55.6f);             // 18·2.0 + 24·0.4 + 10
-    EXPECT_FLOAT_EQ(d.W3, 55.0f);             // 18·2.1 + 24·0.3 + 10
-    EXPECT_FLOAT_EQ(d.W4, 30.6f);             // 18·1.0 + 24·0.4 + 3
-    EXPECT_FLOAT_EQ(d.W5, 29.4f);             // 18·1.2 + 24·0.2 + 3
+    EXPECT_FLOAT_EQ(d.W1, 23.6f);              // 24·0.4 + 18·0.5 + 5
+    EXPECT_FLOAT_EQ(d.W2, 55.6f);              // 18·2.0 + 24·0.4 + 10
+    EXPECT_FLOAT_EQ(d.W3, 55.0f);              // 18·2.1 + 24·0.3 + 10
+    EXPECT_FLOAT_EQ(d.W4, 30.6f);              // 18·1.0 + 24·0.4 + 3
+    EXPECT_FLOAT_EQ(d.W5, 29.4f);              // 18·1.2 + 24·0.2 + 3
     EXPECT_NEAR(d.Theta_Rear, 3.30187f, 1e-4); // atan(0.15 / 2.6) in degrees with π = 3.14159
 
     auto omitted = normal();
@@ -435,6 +437,89 @@ TEST(SectionCoefficient, TheDocumentedExamples) {
     DesignData w = d;
     EXPECT_FALSE(sections::sectionKa(w, seismic(SeismicMethod::K1)));
     EXPECT_EQ(d.KA_Sect, before);
+}
+
+} // namespace
+
+namespace {
+
+// Member B with "  D16" (1.986 cm2), d = 32.2 cm, M = 30 kN·m, S = 20 kN, spacing 200 mm:
+// As = 100·(1000/200)·1.986 = 993 mm2, p = 993/(1000·322) = 0.0030839,
+// k = √((15p)² + 30p) − 15p = 0.261403, j = 1 − k/3 = 0.912866,
+// σc = 2·3·10⁷/(322²·k·j·1000) = 2.42506, σs = 3·10⁷/(993·j·322) = 102.780, τc = 2·10⁴/(j·1000·322) =
+// 0.06804.
+DesignData checked() {
+    DesignData d;
+    d.BarArea_r2 = 1.986f, d.Deff_r2 = 32.2f, d.M_r2 = 3e6f, d.S_r2 = 2e4f;
+    d.Sigma_ca = 8, d.Sigma_sa = 176, d.Sigma_sa_Long = 176, d.Tau_ca = 0.7f;
+    return d;
+}
+
+TEST(StressChecks, TheNumbersOfACheckByHand) {
+    DesignData d = checked();
+    auto r = sections::checkStresses(d, Member::B, normal(), "200");
+    ASSERT_TRUE(r);
+    EXPECT_FLOAT_EQ(d.Pitch_r2, 200.0f);
+    EXPECT_NEAR(d.P_r2, 0.00308385, 1e-8);
+    EXPECT_NEAR(d.K_r2, 0.261403, 1e-6);
+    EXPECT_NEAR(d.Jc_r2, 0.912866, 1e-6);
+    EXPECT_NEAR(r->sigmaC, 2.425055, 1e-5);
+    EXPECT_NEAR(r->sigmaS, 102.78017, 1e-4);
+    EXPECT_NEAR(r->tauC, 0.0680405, 1e-7);
+    EXPECT_EQ(r->textC, "2.425");
+    EXPECT_EQ(r->textS, "102.780");
+    EXPECT_EQ(r->textTau, "0.068");
+    EXPECT_FLOAT_EQ(d.SigmaC_r2, 2.425f); // stored as shown
+    EXPECT_FALSE(r->ng());
+}
+
+TEST(StressChecks, JudgedOnTheUnroundedStressEqualityPasses) {
+    DesignData d = checked();
+    const float sigmaS = sections::checkStresses(d, Member::B, normal(), "200")->sigmaS;
+
+    d = checked();
+    d.Sigma_sa = d.Sigma_sa_Long = sigmaS; // equal: passes
+    auto r = sections::checkStresses(d, Member::B, normal(), "200");
+    ASSERT_TRUE(r);
+    EXPECT_FALSE(r->ng());
+
+    d = checked();
+    d.Sigma_sa = d.Sigma_sa_Long = std::nextafter(sigmaS, 0.0f); // below by far less than 0.0005
+    r = sections::checkStresses(d, Member::B, normal(), "200");
+    ASSERT_TRUE(r);
+    EXPECT_TRUE(r->overS);
+    EXPECT_TRUE(r->ng());
+    EXPECT_EQ(r->textS, platform::format(d.Sigma_sa, "0.000")); // the shown value equals the allowable
+}
+
+TEST(StressChecks, BarSizeRuleMemberCAndRefusedSpacings) {
+    DesignData d = checked();
+    d.BarArea_r2 = 5.745f; // "D25,D29": 195 N/mm2 under the building code in the normal case
+    ASSERT_TRUE(sections::checkStresses(d, Member::B, normal(), "250"));
+    EXPECT_EQ(d.Sigma_sa, 195.0f);
+    d.Sigma_sa = 300; // seismic: left as the conditions set it
+    ASSERT_TRUE(sections::checkStresses(d, Member::B, seismic(SeismicMethod::K1), "250"));
+    EXPECT_EQ(d.Sigma_sa, 300.0f);
+
+    DesignData c;
+    c.BarArea_r5 = 1.986f, c.Deff_r5 = 32.2f, c.M_r5 = 3e6f, c.Sigma_ca = 8, c.Sigma_sa = 176;
+    c.Sigma_sa_Long = 176, c.Tau_ca = 0; // member C has no shear to judge
+    auto r = sections::checkStresses(c, Member::C, normal(), "200");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->textTau, "――");
+    EXPECT_FALSE(r->ng());
+
+    for (const char* spacing : {"", "0", "-150", "abc", " 0.0"}) {
+        SCOPED_TRACE(spacing);
+        DesignData w = checked();
+        auto refused = sections::checkStresses(w, Member::B, normal(), spacing);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.fault().message, sections::kNoDesignSpacing);
+        EXPECT_EQ(w.SigmaC_r2, 0);
+    }
+    DesignData noBar = checked();
+    noBar.BarArea_r2 = 0;
+    EXPECT_FALSE(sections::checkStresses(noBar, Member::B, normal(), "200"));
 }
 
 } // namespace
