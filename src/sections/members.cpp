@@ -7,6 +7,7 @@
 #include "model/calc.h"
 #include "platform/runtime.h"
 #include "sections/bar_table.h"
+#include "stability/engine.h"
 #include "stability/faults.h"
 
 namespace sections {
@@ -19,11 +20,7 @@ using model::SeismicMethod;
 
 namespace {
 
-double rad(double deg) {
-    return platform::degToRad(deg);
-}
-
-bool single_le(double a, double b) {
+bool atMostSingle(double a, double b) {
     return platform::toSingle(a) <= platform::toSingle(b);
 }
 
@@ -257,8 +254,8 @@ platform::Status wallB(model::DesignData& d, const MemberChoices& ch) {
 
 // Whether the contact reaches both ends of the span.
 bool spanCovered(const model::DesignData& d) {
-    if (d.e > 0) return single_le(static_cast<double>(d.B) - d.B_Heel - d.T_WallBack, std::fabs(d.Xn));
-    return single_le(static_cast<double>(d.B) - d.B_Toe - d.T_WallFront, std::fabs(d.Xn));
+    if (d.e > 0) return atMostSingle(static_cast<double>(d.B) - d.B_Heel - d.T_WallBack, std::fabs(d.Xn));
+    return atMostSingle(static_cast<double>(d.B) - d.B_Toe - d.T_WallFront, std::fabs(d.Xn));
 }
 
 // The reaction under the span, s from its front end.
@@ -576,44 +573,22 @@ platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, cons
 }
 
 platform::Status sectionKa(model::DesignData& d, const MemberChoices& ch) {
-    const double phi = d.Phi_Back, delta = d.Delta, beta = d.Beta, theta = d.Theta_Rear;
-    const bool coulomb = ch.loadCase == LoadCase::Normal ||
-                         (ch.loadCase == LoadCase::Seismic && ch.method == SeismicMethod::K2);
-    if (coulomb) {
-        Calc c("主働土圧係数");
-        const double cpt = std::cos(rad(phi - theta));
-        const double cosTheta = std::cos(rad(theta));
-        const double cosThetaDelta = std::cos(rad(theta + delta));
-        const double cosThetaBeta = std::cos(rad(std::fabs(theta - beta)));
-        const double sinPhiBeta = phi < beta ? 0 : std::sin(rad(std::fabs(phi - beta)));
-        c.requireNonRightAngle(cosTheta, "θ");
-        c.requireNonRightAngle(cosThetaDelta, "θ＋δ");
-        c.requireNonRightAngle(cosThetaBeta, "θ－β");
-        const double r =
-            c.root(c.div(std::sin(rad(phi + delta)) * sinPhiBeta, cosThetaDelta * cosThetaBeta, "分母"));
-        c.put(d.KA_Sect, c.div(cpt * cpt, cosTheta * cosTheta * cosThetaDelta * (1 + r) * (1 + r), "分母"));
-        return c.status();
+    // The dimensions screen's computation on a copy, with θ of the rear wall; under the seismic case
+    // every method but the inertia force plus the normal earth pressure takes Okabe–Mononobe.
+    if (ch.loadCase == LoadCase::None) return platform::Fault{"常時又は地震時を選択してください。"};
+    model::DesignData w = d;
+    w.Theta = d.Theta_Rear;
+    stability::EngineChoices e;
+    e.loadCase = ch.loadCase;
+    e.method =
+        ch.loadCase == LoadCase::Seismic && ch.method != SeismicMethod::K2 ? SeismicMethod::K1 : ch.method;
+    if (auto s = stability::computeKa(w, e); !s) return s;
+    d.KA_Sect = w.KA;
+    if (ch.loadCase == LoadCase::Seismic && e.method != SeismicMethod::K2) {
+        d.ThetaK_Rad = w.ThetaK_Rad;
+        d.ThetaK = w.ThetaK;
     }
-    if (ch.loadCase != LoadCase::Seismic) return platform::Fault{"常時又は地震時を選択してください。"};
-    Calc c("地震時の土圧係数");
-    const double kh = d.Kh, kv = d.Kv;
-    const double tkRad = c.put(d.ThetaK_Rad, std::atan(c.div(kh, 1 - kv, "1－Kv")));
-    const double tk = c.put(d.ThetaK, tkRad * 180 / platform::kPi);
-    const double cpt = std::cos(rad(phi - theta - tk));
-    const double cosTk = std::cos(rad(tk));
-    const double cosTheta = std::cos(rad(theta));
-    const double cosDtt = std::cos(rad(delta + theta + tk));
-    const double cosThetaBeta = std::cos(rad(std::fabs(theta - beta)));
-    const double sinPhiBeta =
-        platform::toSingle(tk + beta) > phi ? 0 : std::sin(rad(std::fabs(phi - beta - tk)));
-    c.requireNonRightAngle(cosTk, "θk");
-    c.requireNonRightAngle(cosTheta, "θ");
-    c.requireNonRightAngle(cosDtt, "δ＋θ＋θk");
-    c.requireNonRightAngle(cosThetaBeta, "θ－β");
-    const double r = c.root(c.div(std::sin(rad(phi + delta)) * sinPhiBeta, cosDtt * cosThetaBeta, "分母"));
-    c.put(d.KA_Sect,
-          c.div((1 - kv) * cpt * cpt, cosTk * cosTheta * cosTheta * cosDtt * (1 + r) * (1 + r), "分母"));
-    return c.status();
+    return {};
 }
 
 } // namespace sections

@@ -1,7 +1,5 @@
 #include "sections/members.h"
 
-#include "platform/runtime.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/runtime.h"
 
 namespace {
 
