@@ -133,6 +133,15 @@ public:
     void cbo9_Click();
     void cbo10_Click();
     void txt_ka_Change();
+    // Allowable-stress checks at the typed design spacings; a refused input is returned, not shown.
+    platform::Status Ouryoku_1();
+    platform::Status Ouryoku_2();
+    platform::Status Ouryoku_5();
+    platform::Status Ouryoku_6();
+    platform::Status Ouryoku_7();
+    platform::Status Ouryoku_8();
+    platform::Status Ouryoku_9();
+    platform::Status Ouryoku_10();
 
 protected:
     void Form_Load() override;
@@ -143,6 +152,7 @@ private:
     void connectMembers();
     MemberChoices memberChoices();
     platform::Status runMember(model::Member m);
+    platform::Status Ouryoku(model::Member m);
     // Empties the bars, spacings and results of every member.
     void voidSection();
 

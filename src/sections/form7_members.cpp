@@ -187,6 +187,52 @@ void Form7::cmd4_Click() {
     bar.setButtonEnabled(5, false);
 }
 
+platform::Status Form7::Ouryoku(Member m) {
+    constexpr platform::Color kOver{255, 0, 255}; // palette colour 13, light magenta
+    constexpr platform::Color kWithin = platform::kBlack;
+    const std::size_t k = rowOf(m);
+    model::DesignData w = prog_.d;
+    auto r = checkStresses(w, m, memberChoices(), spacingBoxes()[k]->text());
+    if (!r) return r.fault();
+    prog_.d = std::move(w);
+    auto labels = resultLabels(static_cast<int>(k));
+    labels[0]->setForeColor(r->overC ? kOver : kWithin);
+    labels[0]->setCaption(r->textC);
+    labels[1]->setForeColor(r->overS ? kOver : kWithin);
+    labels[1]->setCaption(r->textS);
+    if (m != Member::C) labels[2]->setForeColor(r->overTau ? kOver : kWithin);
+    labels[2]->setCaption(r->textTau);
+    labels[3]->setForeColor(r->ng() ? kOver : kWithin);
+    labels[3]->setCaption(r->ng() ? "NG" : "O.K");
+    if (r->ng()) platform::beep();
+    return {};
+}
+
+platform::Status Form7::Ouryoku_1() {
+    return Ouryoku(Member::A);
+}
+platform::Status Form7::Ouryoku_2() {
+    return Ouryoku(Member::B);
+}
+platform::Status Form7::Ouryoku_5() {
+    return Ouryoku(Member::C);
+}
+platform::Status Form7::Ouryoku_6() {
+    return Ouryoku(Member::D);
+}
+platform::Status Form7::Ouryoku_7() {
+    return Ouryoku(Member::E);
+}
+platform::Status Form7::Ouryoku_8() {
+    return Ouryoku(Member::F);
+}
+platform::Status Form7::Ouryoku_9() {
+    return Ouryoku(Member::G);
+}
+platform::Status Form7::Ouryoku_10() {
+    return Ouryoku(Member::H);
+}
+
 // A coefficient typed after "直接入力" is kept as a number, so that the report prints what was typed.
 void Form7::txt_ka_Change() {
     if (!opt1.value() || !txt_ka.border() || txt_ka.text().empty()) return;

@@ -90,6 +90,32 @@ TEST_F(Form7Members, AnImpossibleCoefficientIsRefusedAndChangesNothing) {
     EXPECT_EQ(f7().lbl_ra.caption(), spacing);
 }
 
+TEST_F(Form7Members, StressChecksShowTheirNumbersColoursAndVerdicts) {
+    f7().cbo2.choose(4);
+    f7().txt2.setText("100");
+    ASSERT_TRUE(f7().Ouryoku_2());
+    EXPECT_EQ(f7().lbl5.caption(), platform::format(prog.d.SigmaC_r2, "0.000"));
+    EXPECT_EQ(f7().lbl8.caption(), "O.K");
+    EXPECT_EQ(f7().lbl8.foreColor(), platform::kBlack);
+    EXPECT_EQ(services.beeps, 0);
+
+    prog.d.Sigma_ca = 0.001f; // every concrete stress above it
+    ASSERT_TRUE(f7().Ouryoku_2());
+    EXPECT_EQ(f7().lbl8.caption(), "NG");
+    EXPECT_EQ(f7().lbl5.foreColor(), (platform::Color{255, 0, 255}));
+    EXPECT_EQ(services.beeps, 1);
+
+    f7().cbo5.choose(4);
+    f7().txt5.setText("100");
+    ASSERT_TRUE(f7().Ouryoku_5());
+    EXPECT_EQ(f7().lbl19.caption(), "――");
+
+    const std::string shown = f7().lbl5.caption();
+    f7().txt2.setText("0");
+    EXPECT_FALSE(f7().Ouryoku_2()); // refused: nothing divided, nothing shown
+    EXPECT_EQ(f7().lbl5.caption(), shown);
+}
+
 TEST_F(Form7Members, SeismicMethodMissingForTheWallsIsAskedFor) {
     prog.Form3().opt4.setValue(true);
     f7().cbo1.choose(6);
