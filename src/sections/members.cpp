@@ -24,6 +24,11 @@ bool atMostSingle(double a, double b) {
     return platform::toSingle(a) <= platform::toSingle(b);
 }
 
+// x limited to 0 … L (to 0 when L is not positive).
+double within(double x, double L) {
+    return std::max(0.0, std::min(x, L));
+}
+
 // A load that varies linearly from qa at sa to qb at sb and is zero elsewhere; s and the integrals are
 // in m and kN. Three-point Gauss integration is exact for the polynomials of the moments below.
 struct LinearLoad {
@@ -99,10 +104,10 @@ platform::Status groundReactions(model::DesignData& d, const MemberChoices& ch) 
     const double gs = d.GammaS, gc = d.GammaC;
 
     const double r = platform::toSingle(std::fabs(c.div(e, B, "底版の幅 B")));
-    const bool within = r <= platform::toSingle(1.0 / 6);
+    const bool middleThird = r <= platform::toSingle(1.0 / 6);
     double xn = std::fabs(d.Xn);
     if (e != 0) {
-        if (within)
+        if (middleThird)
             xn = std::fabs(c.put(d.Xn, (c.div(B, 6 * std::fabs(e), "e") + 1) * B / 2));
         else
             xn = c.put(d.Xn, 3 * (B / 2 - std::fabs(e)));
@@ -128,7 +133,7 @@ platform::Status groundReactions(model::DesignData& d, const MemberChoices& ch) 
              bHeel,
              0};
     }
-    if (e != 0 && !c.failed() && !(xn > 0) && !within)
+    if (e != 0 && !c.failed() && !(xn > 0) && !middleThird)
         c.fail("地盤反力を計算できません（合力が底版の端にあり、接地長 Xn が 0 以下です）。");
     for (std::size_t i = 0; i < v.size(); ++i) {
         if (e == 0)
@@ -264,10 +269,10 @@ LinearLoad spanReaction(const model::DesignData& d) {
     const double front = static_cast<double>(d.B_Toe) + d.T_WallFront;
     if (d.V2 == d.V4 && spanCovered(d)) return {0, L, d.V2, d.V4};
     if (d.e > 0) {
-        const double z = std::clamp(xn - front, 0.0, L);
+        const double z = within(xn - front, L);
         return {0, z, d.V2, 0};
     }
-    const double z = std::clamp(static_cast<double>(d.B) - xn - front, 0.0, L);
+    const double z = within(static_cast<double>(d.B) - xn - front, L);
     return {z, L, 0, d.V4};
 }
 
@@ -352,7 +357,7 @@ platform::Status heel(model::DesignData& d) {
         m2 = L * L * (2 * vr + v5) / 6;
         s2 = (vr + v5) * L / 2;
     } else if (d.e > 0) {
-        const double a = std::clamp(xn - (B - L), 0.0, L);
+        const double a = within(xn - (B - L), L);
         m2 = a * a * v5 / 6;
         s2 = a * v5 / 2;
     } else {
@@ -377,7 +382,7 @@ platform::Status toe(model::DesignData& d) {
     } else if (d.e > 0) {
         cantilever(LinearLoad{L - xn, L, 0, vp}, m2, s2);
     } else {
-        const double a = std::clamp(xn - (B - L), 0.0, L);
+        const double a = within(xn - (B - L), L);
         cantilever(LinearLoad{0, a, v1, 0}, m2, s2);
     }
     c.put(d.M1_r9, m1), c.put(d.S1_r9, s1), c.put(d.M2_r9, m2), c.put(d.S2_r9, s2);
