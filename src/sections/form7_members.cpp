@@ -21,6 +21,12 @@ std::size_t rowOf(Member m) {
     return 0;
 }
 
+// A changed section design is neither saved over the file nor previewed before it is checked again.
+void disableSaveAndPreview(app::Program& p) {
+    p.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonOverwrite, false);
+    p.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, false);
+}
+
 } // namespace
 
 void Form7::connectMembers() {
@@ -83,9 +89,7 @@ platform::Status Form7::runMember(Member m) {
     spacingLabels()[k]->setCaption(*spacing);
     for (auto* l : resultLabels(static_cast<int>(k)))
         l->setCaption("");
-    auto& bar = prog_.MDIForm1().Toolbar1;
-    bar.setButtonEnabled(3, false);
-    bar.setButtonEnabled(5, false);
+    disableSaveAndPreview(prog_);
     return {};
 }
 
@@ -170,9 +174,7 @@ void Form7::cmd5_Click() {
     opt2.setValue(true);
     voidSection();
     prog_.d.SectCheck_Done = 0;
-    auto& bar = prog_.MDIForm1().Toolbar1;
-    bar.setButtonEnabled(3, false);
-    bar.setButtonEnabled(5, false);
+    disableSaveAndPreview(prog_);
 }
 
 void Form7::cmd4_Click() {
@@ -182,9 +184,7 @@ void Form7::cmd4_Click() {
     opt1.setValue(true);
     voidSection();
     prog_.d.SectCheck_Done = 0;
-    auto& bar = prog_.MDIForm1().Toolbar1;
-    bar.setButtonEnabled(3, false);
-    bar.setButtonEnabled(5, false);
+    disableSaveAndPreview(prog_);
 }
 
 platform::Status Form7::Ouryoku(Member m) {

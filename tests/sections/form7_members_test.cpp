@@ -23,9 +23,9 @@ protected:
 
 TEST_F(Form7Members, ChoosingABarShowsTheLargestSpacingOfEveryMember) {
     auto& bar = prog.MDIForm1().Toolbar1;
-    bar.setButtonEnabled(3, true);
-    bar.setButtonEnabled(5, true);
-    bar.setButtonEnabled(6, true);
+    using M = app::MDIForm1;
+    for (int i : {M::kButtonOverwrite, M::kButtonImage, M::kButtonPrint})
+        bar.setButtonEnabled(i, true);
     f7().lbl5.setCaption("0.5");
     f7().lbl8.setCaption("O.K");
 
@@ -37,9 +37,9 @@ TEST_F(Form7Members, ChoosingABarShowsTheLargestSpacingOfEveryMember) {
     EXPECT_FALSE(f7().lbl_rb.caption().empty());
     EXPECT_EQ(f7().lbl5.caption(), "");
     EXPECT_EQ(f7().lbl8.caption(), "");
-    EXPECT_FALSE(toolbar(3));
-    EXPECT_FALSE(toolbar(5));
-    EXPECT_TRUE(toolbar(6));
+    EXPECT_FALSE(toolbar(M::kButtonOverwrite));
+    EXPECT_FALSE(toolbar(M::kButtonImage));
+    EXPECT_TRUE(toolbar(M::kButtonPrint)); // print is left as it was
 
     // Members A to G (the wall has a heel and a toe but no shear key).
     for (std::size_t k = 0; k < 7; ++k)
