@@ -80,7 +80,10 @@ platform::Status Form7::runMember(Member m) {
     row.coverCaption = coverLabels()[k]->caption();
     row.surchargeText = txt_1.text();
     model::DesignData w = prog_.d;
-    auto spacing = designMember(w, m, memberChoices(), row);
+    // Without stability results (a project being read) only the bar is taken; the forces follow when
+    // the results are computed again.
+    auto spacing = prog_.d.Sigma_max == 0 ? (takeBar(w, m, row), platform::Result<std::string>(std::string{}))
+                                          : designMember(w, m, memberChoices(), row);
     if (!spacing) {
         platform::errorMessage(spacing.fault().message);
         return spacing.fault();

@@ -484,19 +484,24 @@ void applyBarSizeRule(model::DesignData& d, float barArea, const MemberChoices& 
     d.Sigma_sa = 5.745f <= barArea ? 195.0f : d.Sigma_sa_Long;
 }
 
+void takeBar(model::DesignData& d, Member m, const MemberRow& row) {
+    Calc c("鉄筋");
+    MemberValues v = values(d, m);
+    const double cover = c.put(*v.Cover, platform::val(row.coverCaption));
+    if (c.failed() || row.listIndex < 0 || row.listIndex >= static_cast<int>(BarTable.size())) return;
+    const BarRow& bar = BarTable[static_cast<std::size_t>(row.listIndex)];
+    *v.Bar = std::string(bar.name);
+    *v.BarArea = bar.area;
+    *v.BarPeri = bar.perimeter;
+    c.put(*v.CoverC, cover + bar.addition);
+}
+
 platform::Result<std::string> steelAndSpacing(model::DesignData& d, Member m, const MemberChoices& ch,
                                               const MemberRow& row) {
     Calc c("鉄筋量");
     MemberValues v = values(d, m);
     const bool shear = m != Member::C;
-    const double cover = c.put(*v.Cover, platform::val(row.coverCaption));
-    if (row.listIndex >= 0 && row.listIndex < static_cast<int>(BarTable.size())) {
-        const BarRow& bar = BarTable[static_cast<std::size_t>(row.listIndex)];
-        *v.Bar = std::string(bar.name);
-        *v.BarArea = bar.area;
-        *v.BarPeri = bar.perimeter;
-        c.put(*v.CoverC, cover + bar.addition);
-    }
+    takeBar(d, m, row);
     const double D = c.put(*v.D, thickness(d, m));
     const double deff = c.put(*v.Deff, D - *v.CoverC / 10.0);
     const double j = c.put(*v.J, 0.875 * deff);

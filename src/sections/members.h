@@ -48,6 +48,10 @@ void applyBarSizeRule(model::DesignData& d, float barArea, const MemberChoices& 
 platform::Result<std::string> steelAndSpacing(model::DesignData& d, model::Member m, const MemberChoices& c,
                                               const MemberRow& row);
 
+// The cover and the chosen bar's values alone (no bar: left as they are), for a row chosen while the
+// stability results are absent.
+void takeBar(model::DesignData& d, model::Member m, const MemberRow& row);
+
 // The whole member command: the surcharge height (walls), the ground reactions, the member's forces and
 // its steel and spacing.
 platform::Result<std::string> designMember(model::DesignData& d, model::Member m, const MemberChoices& c,

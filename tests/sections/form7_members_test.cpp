@@ -116,6 +116,17 @@ TEST_F(Form7Members, StressChecksShowTheirNumbersColoursAndVerdicts) {
     EXPECT_EQ(f7().lbl5.caption(), shown);
 }
 
+TEST_F(Form7Members, WithoutStabilityResultsOnlyTheBarIsTaken) {
+    prog.d.Sigma_max = 0; // as while a project is being read
+    prog.d.M_r2 = 7;
+    f7().cbo2.choose(8);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_FLOAT_EQ(prog.d.BarArea_r2, 3.871f); // "  D22"
+    EXPECT_FLOAT_EQ(prog.d.CoverC_r2, 71.0f);
+    EXPECT_EQ(prog.d.M_r2, 7);
+    EXPECT_EQ(f7().lbl_rb.caption(), "");
+}
+
 TEST_F(Form7Members, SeismicMethodMissingForTheWallsIsAskedFor) {
     prog.Form3().opt4.setValue(true);
     f7().cbo1.choose(6);
