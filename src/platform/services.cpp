@@ -59,7 +59,8 @@ void Printer::draw(DrawOp op) {
 
 Status Printer::endDoc() {
     std::vector<Page> pages = this->pages();
-    if (sheetUnused_ && pages.size() > 1) pages.pop_back();
+    const bool untouched = sheetUnused_ && currentX() == 0 && currentY() == 0;
+    if (untouched && pages.size() > 1) pages.pop_back();
     killDoc();
     return services().printDocument(pages);
 }

@@ -92,7 +92,8 @@ protected:
     void draw(DrawOp op) override;
 
 private:
-    // Nothing drawn since the last new page: the sheet that new page started is not printed.
+    // Nothing drawn since the last new page: with the position still at (0, 0), the sheet that new page
+    // started is not printed.
     bool sheetUnused_ = false;
 };
 
