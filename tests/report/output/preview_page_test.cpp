@@ -95,7 +95,7 @@ TEST_F(PreviewPage, APageReachedAgainKeepsItsScrollBarsAndIsRedrawn) {
 
 TEST_F(PreviewPage, PrintFromAPageAndCancelLeavesThePage) {
     report::turnTo(prog, nullptr, 3, {});
-    page(3).Picture2.surface().print({"drawn"});
+    page(3).Picture2.surface().print({"Form5 drawn"});
     services.onModal = [](platform::Form& form) {
         ASSERT_EQ(form.name(), "Form15");
         static_cast<report::Form15&>(form).cmd2.click();
@@ -103,7 +103,7 @@ TEST_F(PreviewPage, PrintFromAPageAndCancelLeavesThePage) {
     page(3).Men_Prn.click();
     EXPECT_EQ(services.modalForms, std::vector<std::string>{"Form15"});
     EXPECT_EQ(texts(page(3).Picture2.surface().page()),
-              (std::vector<std::string>{"Form4.Doatu", "Form4.Doatu2", "drawn"}));
+              (std::vector<std::string>{"Form4.Doatu", "Form4.Doatu2", "Form5 drawn"}));
     EXPECT_EQ(prog.Pri_Obj, &page(3).Picture2.surface());
     EXPECT_TRUE(services.printed.empty());
 }

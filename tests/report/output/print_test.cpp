@@ -86,9 +86,6 @@ TEST_F(Printing, EachRangePrintsItsSheetsNumberedFromTheFirstNumber) {
         EXPECT_EQ(footers(), numbered(10, c.sheets));
         EXPECT_EQ(trace, c.steps);
         EXPECT_EQ(prog.Pri_Obj, &platform::printer());
-        for (const platform::Page& sheet : services.printed.back())
-            for (const auto& op : sheet) // the footer in the job's font
-                EXPECT_EQ(std::get<platform::TextOp>(op).fontSize, 11);
     }
     EXPECT_TRUE(services.messages.empty());
 }
@@ -122,13 +119,16 @@ TEST_F(Printing, OneSheetPerPageAndWithoutNumbersTheSameSheetsWithoutFooter) {
     print(5);
     ASSERT_EQ(services.printed.size(), 2u);
     EXPECT_EQ(footers(), std::vector<std::string>(9, ""));
+    for (std::size_t i = 0; i < sheets.size(); ++i) { // the same sheets but for the footer
+        platform::Page numbered = services.printed[0][i];
+        numbered.pop_back();
+        EXPECT_EQ(numbered, services.printed[1][i]) << "sheet " << i + 1;
+    }
     for (std::size_t k = 0; k < 2; ++k) {
         const auto& doc = services.printed[k];
         ASSERT_EQ(doc.size(), sheets.size());
         for (std::size_t i = 0; i < sheets.size(); ++i) {
-            Steps drawn = texts(doc[i]);
-            if (k == 0) drawn.pop_back(); // the footer
-            EXPECT_EQ(drawn, sheets[i]) << "sheet " << i + 1;
+            EXPECT_EQ(texts(doc[i]), sheets[i]) << "sheet " << i + 1;
             // Every sheet starts at the top.
             EXPECT_EQ(std::get<platform::TextOp>(doc[i].front()).y, 0);
         }
