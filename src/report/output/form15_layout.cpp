@@ -19,7 +19,7 @@ void Form15::layOut() {
     opt2.move(240, 720, 1995, 195);
     opt3.move(240, 1080, 1995, 195);
     opt4.move(240, 1440, 2415, 195);
-    opt5.move(240, 1800, 3075, 180);
+    opt5.move(240, 1800, 3075, 195); // as tall as the others, so that its caption fits
     chk_P.move(720, 2520, 2295, 240);
     chk_P.setTabIndex(5);
     txt_P.move(2520, 3000, 555, 270);
