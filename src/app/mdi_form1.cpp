@@ -111,13 +111,6 @@ void MDIForm1::disableOutputButtons() {
         Toolbar1.setButtonEnabled(i, false);
 }
 
-void MDIForm1::FileImage() {
-    // Without an input screen there is no page to open; the toolbar stays as it is.
-    if (prog_.d.ScreenNo == 0) return;
-    sayNotBuilt("印刷イメージ");
-}
-
-
 void MDIForm1::Men_FNew_Click() {
     FileNew();
 }
@@ -129,9 +122,6 @@ void MDIForm1::Men_FOvw_Click() {
 }
 void MDIForm1::Men_FImg_Click() {
     FileImage();
-}
-void MDIForm1::Men_FPrn_Click() {
-    sayNotBuilt("印刷");
 }
 
 void MDIForm1::Men_FEnd_Click() {
