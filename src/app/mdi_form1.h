@@ -69,6 +69,9 @@ public:
 
     // Overwrite-save, preview and print wait for new results (the dimensions screen's second mark).
     void disableOutputButtons();
+    // An input screen closed through its frame: asks as "閉じる" does and, on OK, closes the project
+    // as that command does (cancel stays false); on Cancel sets cancel and changes nothing.
+    void closeFromScreenFrame(bool& cancel);
 
 protected:
     void Form_Load() override;
@@ -81,6 +84,7 @@ private:
     bool writeProject(const std::string& path);
     bool recalculateOpened();
     void unloadProject(bool withForm21);
+    void closeProject();
 
     Program& prog_;
 };

@@ -1,0 +1,119 @@
+#include <initializer_list>
+#include <string>
+
+#include "conditions/form23.h"
+
+namespace conditions {
+
+void Form23::layOut() {
+    setClientSize(10920, 6240);
+    setFont(std::string(platform::kGothic), 9);
+
+    lblTitle.move(240, 120, 4200, 330);
+    lblTitle.setFontSize(14.25);
+
+    drawPlan();
+    drawSection(5400, false);
+    drawSection(8160, true);
+    addLabel("中央土の土圧は、土圧の巾が狭い為、考慮していません。", 5400, 3420, 5400, 255);
+
+    lblAsk.move(5400, 3900, 5400, 255);
+    Frame1.move(5400, 4200, 5280, 780);
+    for (auto* o : {&opt1, &opt2})
+        o->setContainer(Frame1);
+    opt1.move(240, 300, 2280, 300);
+    opt2.move(2760, 300, 2400, 300);
+
+    cmd2.move(5400, 5460, 1800, 435);
+    cmd1.move(8880, 5460, 1800, 435);
+
+    int tab = 0;
+    for (platform::Control* c : std::initializer_list<platform::Control*>{&cmd1, &cmd2, &opt2, &opt1})
+        c->setTabIndex(tab++);
+}
+
+// Plan of a stair (ramp) between developed land: (1) along a slope with land on one side, (2) cut
+// between land on both sides.
+void Form23::drawPlan() {
+    addLabel("擁壁の計算箇所", 360, 600, 2400, 255);
+    // The road at the foot.
+    addLine(360, 3240, 4920, 3240);
+    addLabel("前面道路", 1080, 3300, 1200, 255);
+    addLabel("道路等", 3840, 3300, 960, 255);
+    // Ramp (1): the land falls towards the road on its open side.
+    for (int x : {1320, 1380, 2040, 2100})
+        addLine(x, 1200, x, 3240);
+    for (int y = 1440; y <= 3000; y += 240)
+        addLine(1380, y, 2040, y);
+    addLabel("(1)", 1500, 900, 480, 255);
+    addLabel("造成地", 360, 1680, 840, 255);
+    // Ramp (2): land at the same level on both sides.
+    for (int x : {3120, 3180, 3840, 3900})
+        addLine(x, 1200, x, 3240);
+    for (int y = 1440; y <= 3000; y += 240)
+        addLine(3180, y, 3840, y);
+    addLabel("(2)", 3300, 900, 480, 255);
+    addLabel("造成地", 2220, 1680, 840, 255);
+    addLabel("造成地", 4020, 1680, 840, 255);
+    addLabel("階段", 2220, 2520, 840, 255);
+    addLabel("傾斜路", 4020, 2520, 900, 255);
+    // Locations and section marks.
+    addLabel("a", 1080, 1260, 240, 255);
+    addLabel("c", 1080, 2100, 240, 255);
+    addLabel("b", 1080, 2880, 240, 255);
+    addLabel("d", 2880, 1260, 240, 255);
+    addLabel("e", 2880, 2100, 240, 255);
+    auto& aa = addLine(1140, 2040, 2340, 2040);
+    aa.setBorderStyle(platform::DrawStyle::Dash);
+    addLabel("Ａ", 2160, 1800, 240, 255);
+    auto& bb = addLine(2940, 2400, 4140, 2400);
+    bb.setBorderStyle(platform::DrawStyle::Dash);
+    addLabel("Ｂ", 3960, 2160, 240, 255);
+
+    addLabel("(１)", 360, 3720, 480, 255);
+    addLabel("片側土圧　階段（傾斜路）a 最上部：接地圧大", 840, 3720, 4320, 255);
+    addLabel("b 最下部：滑動大", 2880, 3990, 2280, 255);
+    addLabel("(２)", 360, 4320, 480, 255);
+    addLabel("両側土圧　階段（傾斜路）d 最上部：接地圧大", 840, 4320, 4320, 255);
+    addLabel("(１)(２)共 c e 中央部（平均）を計算する場合も有", 360, 4680, 4800, 255);
+}
+
+// A U-shaped wall in section with the earth pressure on one wall or on both.
+void Form23::drawSection(int left, bool bothSides) {
+    addLabel(bothSides ? "(２)両側対称土圧" : "(１)片側土圧", left, 600, 2640, 255);
+    addLabel(bothSides ? "(Ｂ－Ｂ断面)" : "(Ａ－Ａ断面)", left, 870, 2640, 255);
+    const int top = 1440, bottom = 2880, w1 = left + 420, w2 = left + 2100, t = 150;
+    // Walls and base slab.
+    addLine(w1, top, w1, bottom + t);
+    addLine(w1 + t, top, w1 + t, bottom);
+    addLine(w2, top, w2, bottom);
+    addLine(w2 + t, top, w2 + t, bottom + t);
+    addLine(w1, top, w1 + t, top);
+    addLine(w2, top, w2 + t, top);
+    addLine(w1 + t, bottom, w2, bottom);
+    addLine(w1, bottom + t, w2 + t, bottom + t);
+    // The central fill and the ground behind.
+    addLine(w1 + t, top + 240, w2, top + 240);
+    addLabel("中央土", w1 + 480, 2040, 840, 255);
+    addLine(w2 + t, top, left + 2640, top);
+    addLine(left, bothSides ? top : bottom - 360, w1, bothSides ? top : bottom - 360);
+    // Earth pressure: a triangle on the back of each loaded wall, resultant at h/3.
+    auto pressure = [this](int x, int dir) {
+        addLine(x, 1440, x + dir * 360, 2880);
+        addLine(x + dir * 360, 2880, x, 2880);
+        addLine(x + dir * 360, 2400, x + dir * 60, 2400);
+        addLabel("PA", dir > 0 ? x + 120 : x - 480, 2160, 360, 225).setFontSize(7.5);
+        addLabel("ΔPA", dir > 0 ? x + 120 : x - 600, 1560, 480, 225).setFontSize(7.5);
+        addLabel("δ", dir > 0 ? x + 420 : x - 600, 2280, 240, 225).setFontSize(7.5);
+    };
+    pressure(w2 + t, 1);
+    if (bothSides) pressure(w1, -1);
+    // Height h of the loaded wall with the resultants' levels.
+    const int hx = bothSides ? left + 30 : left + 2700;
+    addLine(hx, top, hx, bottom);
+    addLabel("h", hx + 30, 1800, 240, 225).setFontSize(7.5);
+    addLabel("h/2", hx - (bothSides ? 0 : 30), 2220, 420, 225).setFontSize(7.5);
+    addLabel("h/3", hx - (bothSides ? 0 : 30), 2520, 420, 225).setFontSize(7.5);
+}
+
+} // namespace conditions
