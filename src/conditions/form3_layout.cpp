@@ -10,7 +10,7 @@ using platform::Alignment;
 } // namespace
 
 void Form3::layOut() {
-    setClientSize(10920, 6945);
+    setClientSize(11400, 6945);
     setFont(std::string(platform::kGothic), 9);
 
     auto label = [this](const char* caption, int left, int top, int width,
@@ -72,11 +72,11 @@ void Form3::layOut() {
     label("・支持地盤", 5640, 570, 1500);
     label("土質： ", 5880, 900, 1620, Alignment::Right);
     cbo2.move(7560, 870, 2340, 300);
-    lbl10.move(5880, 1260, 3060, 255);
+    lbl10.move(5880, 1260, 3540, 255);
     lbl10.setAlignment(Alignment::Right);
-    row(nullptr, txt11, "゜", 5880, 1230, 9000);
+    row(nullptr, txt11, "゜", 5880, 1230, 9480);
 
-    Frame3.move(5640, 1620, 5040, 660);
+    Frame3.move(5640, 1620, 5520, 660);
     in(label("土の粘着力：", 120, 210, 1200), Frame3);
     in(opt7, Frame3);
     in(opt8, Frame3);
@@ -87,7 +87,7 @@ void Form3::layOut() {
     txt14.move(3300, 180, 900, 300);
     in(label("kN/m2", 4260, 210, 720), Frame3);
 
-    Frame4.move(5640, 2340, 5040, 660);
+    Frame4.move(5640, 2340, 5520, 660);
     in(label("底面の摩擦係数：", 120, 210, 1500), Frame4);
     in(opt5, Frame4);
     in(opt6, Frame4);
@@ -97,18 +97,18 @@ void Form3::layOut() {
     in(txt9, Frame4);
     txt9.move(3300, 180, 900, 300);
 
-    row("許容地耐力度（長期）：fe=", txt4, "kN/m2", 5880, 3120, 9000);
+    row("許容地耐力度（長期）：fe=", txt4, "kN/m2", 5640, 3120, 9480);
 
     label("・材料の許容応力度 及び 単位重量", 5640, 3600, 4200);
-    row("コンクリートの設計基準強度：σ28=", txt2, "N/mm2", 5880, 3930, 9000);
-    row("鉄筋コンクリートの単位体積重量：γc=", txt6, "kN/m3", 5880, 4260, 9000);
-    row("鉄筋の許容引張応力度（長期）：σsa=", txt3, "N/mm2", 5880, 4590, 9000);
-    lbl46.move(5880, 4950, 3060, 255);
+    row("コンクリートの設計基準強度：σ28=", txt2, "N/mm2", 5640, 3930, 9480);
+    row("鉄筋コンクリートの単位体積重量：γc=", txt6, "kN/m3", 5640, 4260, 9480);
+    row("鉄筋の許容引張応力度（長期）：σsa=", txt3, "N/mm2", 5640, 4590, 9480);
+    lbl46.move(5640, 4950, 3780, 255);
     lbl46.setAlignment(Alignment::Right);
-    txt13.move(9000, 4920, 900, 300);
-    lbl47.move(9960, 4950, 720, 255);
+    txt13.move(9480, 4920, 900, 300);
+    lbl47.move(10440, 4950, 720, 255);
 
-    cmd3.move(9060, 6300, 1470, 405);
+    cmd3.move(9600, 6300, 1560, 405);
 
     for (platform::TextBox* box :
          {&txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &txt8, &txt10, &txt11, &txt14, &txt9})
