@@ -6,16 +6,16 @@
 namespace conditions {
 
 void Form23::layOut() {
-    setClientSize(10920, 6240);
+    setClientSize(11400, 6240);
     setFont(std::string(platform::kGothic), 9);
 
     lblTitle.move(240, 120, 4200, 330);
     lblTitle.setFontSize(14.25);
 
     drawPlan();
-    drawSection(5400, false);
-    drawSection(8160, true);
-    addLabel("中央土の土圧は、土圧の巾が狭い為、考慮していません。", 5400, 3420, 5400, 255);
+    drawSection(5280, false);
+    drawSection(8100, true);
+    addLabel("中央土の土圧は、土圧の巾が狭い為、考慮していません。", 5400, 3420, 5760, 255);
 
     lblAsk.move(5400, 3900, 5400, 255);
     Frame1.move(5400, 4200, 5280, 780);
@@ -56,7 +56,7 @@ void Form23::drawPlan() {
     addLabel("造成地", 2220, 1680, 840, 255);
     addLabel("造成地", 4020, 1680, 840, 255);
     addLabel("階段", 2220, 2520, 840, 255);
-    addLabel("傾斜路", 4020, 2520, 900, 255);
+    addLabel("傾斜路", 4020, 2820, 900, 255);
     // Locations and section marks.
     addLabel("a", 1080, 1260, 240, 255);
     addLabel("c", 1080, 2100, 240, 255);
@@ -65,10 +65,10 @@ void Form23::drawPlan() {
     addLabel("e", 2880, 2100, 240, 255);
     auto& aa = addLine(1140, 2040, 2340, 2040);
     aa.setBorderStyle(platform::DrawStyle::Dash);
-    addLabel("Ａ", 2160, 1800, 240, 255);
+    addLabel("Ａ", 2160, 2100, 240, 255);
     auto& bb = addLine(2940, 2400, 4140, 2400);
     bb.setBorderStyle(platform::DrawStyle::Dash);
-    addLabel("Ｂ", 3960, 2160, 240, 255);
+    addLabel("Ｂ", 3960, 2460, 240, 255);
 
     addLabel("(１)", 360, 3720, 480, 255);
     addLabel("片側土圧　階段（傾斜路）a 最上部：接地圧大", 840, 3720, 4320, 255);
@@ -82,7 +82,10 @@ void Form23::drawPlan() {
 void Form23::drawSection(int left, bool bothSides) {
     addLabel(bothSides ? "(２)両側対称土圧" : "(１)片側土圧", left, 600, 2640, 255);
     addLabel(bothSides ? "(Ｂ－Ｂ断面)" : "(Ａ－Ａ断面)", left, 870, 2640, 255);
-    const int top = 1440, bottom = 2880, w1 = left + 420, w2 = left + 2100, t = 150;
+    const int top = 1440, bottom = 2880, t = 120;
+    const int w1 = left + (bothSides ? 960 : 600); // outer face of the front wall
+    const int w2 = w1 + t + 1140;                    // inner face of the rear wall
+    const int right = w2 + t + (bothSides ? 840 : 720);
     // Walls and base slab.
     addLine(w1, top, w1, bottom + t);
     addLine(w1 + t, top, w1 + t, bottom);
@@ -92,28 +95,38 @@ void Form23::drawSection(int left, bool bothSides) {
     addLine(w2, top, w2 + t, top);
     addLine(w1 + t, bottom, w2, bottom);
     addLine(w1, bottom + t, w2 + t, bottom + t);
-    // The central fill and the ground behind.
+    // The central fill and the ground outside the walls.
     addLine(w1 + t, top + 240, w2, top + 240);
-    addLabel("中央土", w1 + 480, 2040, 840, 255);
-    addLine(w2 + t, top, left + 2640, top);
-    addLine(left, bothSides ? top : bottom - 360, w1, bothSides ? top : bottom - 360);
-    // Earth pressure: a triangle on the back of each loaded wall, resultant at h/3.
+    addLabel("中央土", w1 + t + 300, 2040, 720, 255);
+    addLine(w2 + t, top, right, top);
+    if (bothSides)
+        addLine(left + 450, top, w1, top);
+    else
+        addLine(left + 360, bottom - 360, w1, bottom - 360);
+    // Earth pressure: a triangle on the back of each loaded wall, its resultant at h/3.
     auto pressure = [this](int x, int dir) {
-        addLine(x, 1440, x + dir * 360, 2880);
-        addLine(x + dir * 360, 2880, x, 2880);
-        addLine(x + dir * 360, 2400, x + dir * 60, 2400);
-        addLabel("PA", dir > 0 ? x + 120 : x - 480, 2160, 360, 225).setFontSize(7.5);
-        addLabel("ΔPA", dir > 0 ? x + 120 : x - 600, 1560, 480, 225).setFontSize(7.5);
-        addLabel("δ", dir > 0 ? x + 420 : x - 600, 2280, 240, 225).setFontSize(7.5);
+        addLine(x, 1440, x + dir * 300, 2880);
+        addLine(x + dir * 300, 2880, x, 2880);
+        addLine(x + dir * 300, 2400, x + dir * 30, 2400);
+        auto mark = [this, x, dir](const char* text, int offset, int y, int width) {
+            auto& l = addLabel(text, dir > 0 ? x + offset : x - offset - width, y, width, 225);
+            l.setFontSize(7.5);
+        };
+        mark("ΔPA", 90, 1500, 420);
+        mark("PA", 180, 1920, 300);
+        mark("δ", 330, 2280, 180);
     };
     pressure(w2 + t, 1);
     if (bothSides) pressure(w1, -1);
-    // Height h of the loaded wall with the resultants' levels.
-    const int hx = bothSides ? left + 30 : left + 2700;
+    // The height h of the walls, with the levels of the resultants.
+    const int hx = left + 360;
     addLine(hx, top, hx, bottom);
-    addLabel("h", hx + 30, 1800, 240, 225).setFontSize(7.5);
-    addLabel("h/2", hx - (bothSides ? 0 : 30), 2220, 420, 225).setFontSize(7.5);
-    addLabel("h/3", hx - (bothSides ? 0 : 30), 2520, 420, 225).setFontSize(7.5);
+    addLine(hx - 60, top, hx + 60, top);
+    addLine(hx - 60, bottom, hx + 60, bottom);
+    auto level = [this, left](const char* text, int y) { addLabel(text, left, y, 330, 225).setFontSize(7.5); };
+    level("h", 1560);
+    level("h/2", 2040);
+    level("h/3", 2400);
 }
 
 } // namespace conditions
