@@ -84,7 +84,7 @@ void Form23::drawSection(int left, bool bothSides) {
     addLabel(bothSides ? "(Ｂ－Ｂ断面)" : "(Ａ－Ａ断面)", left, 870, 2640, 255);
     const int top = 1440, bottom = 2880, t = 120;
     const int w1 = left + (bothSides ? 960 : 600); // outer face of the front wall
-    const int w2 = w1 + t + 1140;                    // inner face of the rear wall
+    const int w2 = w1 + t + 1140;                  // inner face of the rear wall
     const int right = w2 + t + (bothSides ? 840 : 720);
     // Walls and base slab.
     addLine(w1, top, w1, bottom + t);
@@ -123,7 +123,9 @@ void Form23::drawSection(int left, bool bothSides) {
     addLine(hx, top, hx, bottom);
     addLine(hx - 60, top, hx + 60, top);
     addLine(hx - 60, bottom, hx + 60, bottom);
-    auto level = [this, left](const char* text, int y) { addLabel(text, left, y, 330, 225).setFontSize(7.5); };
+    auto level = [this, left](const char* text, int y) {
+        addLabel(text, left, y, 330, 225).setFontSize(7.5);
+    };
     level("h", 1560);
     level("h/2", 2040);
     level("h/3", 2400);

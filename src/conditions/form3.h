@@ -39,8 +39,8 @@ public:
     platform::Label lbl14{*this, "lbl14", "内部摩擦角： φ="}; // caption of φ
     platform::Label lbl16{*this, "lbl16", "0"};               // backfill cohesion, fixed
     platform::Label lbl19{*this, "lbl19", "0"};               // β, fixed
-    platform::Label lbl46{*this, "lbl46", "（短期）：σsa="};
-    platform::Label lbl47{*this, "lbl47", "N/mm2"};
+    platform::Label lbl46{*this, "lbl46", "（短期）：σsa="};  // caption of σsa short term
+    platform::Label lbl47{*this, "lbl47", "N/mm2"};           // unit of σsa short term
 
     platform::Frame Frame1{*this, "Frame1"}; // design basis
     platform::OptionButton opt_T{*this, "opt_T", "建築基準法、建築基礎構造設計指針"};

@@ -91,8 +91,8 @@ void Form3::layOut() {
     in(label("底面の摩擦係数：", 120, 210, 1500), Frame4);
     in(opt5, Frame4);
     in(opt6, Frame4);
-    opt5.move(1680, 90, 1080, 255);
-    opt6.move(1680, 360, 1080, 255);
+    opt5.move(1620, 90, 1140, 255);
+    opt6.move(1620, 360, 1140, 255);
     in(label("μ=", 2760, 210, 480, Alignment::Right), Frame4);
     in(txt9, Frame4);
     txt9.move(3300, 180, 900, 300);
@@ -114,11 +114,16 @@ void Form3::layOut() {
          {&txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &txt8, &txt10, &txt11, &txt14, &txt9})
         box->setInputMode(platform::InputMode::Off);
 
-    // Tab order: the boxes down both columns, the command, then the rest in creation order.
+    // Tab order: the boxes down both columns, the command, then the rest in creation order, the
+    // cohesion and friction boxes after their options.
     std::vector<platform::Control*> order{&txt1, &txt2, &txt3,  &txt13, &txt4,  &txt5, &txt6,
                                           &cbo1, &txt8, &txt10, &cbo2,  &txt11, &cmd3};
-    for (platform::Control* c : controls())
-        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
+    for (platform::Control* c : controls()) {
+        if (c == &txt14 || c == &txt9 || std::find(order.begin(), order.end(), c) != order.end()) continue;
+        order.push_back(c);
+        if (c == &opt8) order.push_back(&txt14);
+        if (c == &opt6) order.push_back(&txt9);
+    }
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i]->setTabIndex(static_cast<int>(i));
 }

@@ -323,3 +323,20 @@ TEST_F(Conditions, ClosingTheScreenThroughItsFrameAsksAsCloseDoes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Conditions, ANumberBeyondSinglePrecisionStopsTheCommandWithItsMessage) {
+    enterConditions();
+    prog.d.Sigma28 = 24;
+    f3().txt2.setText("1e39");
+    f3().cmd3.click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_NE(services.lastMessage().text.find("コンクリートの設計基準強度"), std::string::npos)
+        << services.lastMessage().text;
+    EXPECT_EQ(prog.d.Sigma28, 24.0f); // the design data as they were
+    EXPECT_FALSE(prog.Form23.loaded() && prog.Form23().visible());
+}
+
+} // namespace
