@@ -1,5 +1,8 @@
 #include "conditions/form23.h"
 
+#include <initializer_list>
+#include <string>
+
 #include "app/program.h"
 #include "platform/services.h"
 

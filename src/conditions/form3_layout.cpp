@@ -58,7 +58,7 @@ void Form3::layOut() {
     lbl14.setAlignment(Alignment::Right);
     row(nullptr, txt8, "゜", 480, 3870, 3600);
     row("壁背面と土との間の壁面摩擦角： δ=", txt10, "゜", 480, 4200, 3600);
-    label("(常時：δ≦2φ/3、地震時又は透水マット使用時：δ≦φ/2)", 480, 4560, 4920).setHeight(480);
+    label("(常時：δ≦2φ/3、地震時又は透水マット使用時：δ≦φ/2)", 480, 4560, 5040).setHeight(480);
     for (auto* l : {&lbl19, &lbl16})
         l->setAlignment(Alignment::Center);
 
