@@ -340,3 +340,28 @@ TEST_F(Conditions, ANumberBeyondSinglePrecisionStopsTheCommandWithItsMessage) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Conditions, TabOrderFollowsTheBoxesDownBothColumns) {
+    auto& f = f3();
+    const std::vector<platform::Control*> order{&f.txt1, &f.txt2,  &f.txt3, &f.txt13, &f.txt4,
+                                                &f.txt5, &f.txt6,  &f.cbo1, &f.txt8,  &f.txt10,
+                                                &f.cbo2, &f.txt11, &f.cmd3};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        EXPECT_EQ(order[i]->tabIndex(), static_cast<int>(i)) << order[i]->name();
+    EXPECT_GT(f.txt14.tabIndex(), f.opt8.tabIndex());
+    EXPECT_GT(f.txt9.tabIndex(), f.opt6.tabIndex());
+    EXPECT_EQ(f.txt1.inputMode(), platform::InputMode::Hiragana);
+    EXPECT_EQ(f.txt5.inputMode(), platform::InputMode::Off);
+
+    auto& f23 = prog.Form23();
+    const std::vector<platform::Control*> shapeOrder{&f23.cmd1, &f23.cmd2, &f23.opt2, &f23.opt1};
+    for (std::size_t i = 0; i < shapeOrder.size(); ++i)
+        EXPECT_EQ(shapeOrder[i]->tabIndex(), static_cast<int>(i)) << shapeOrder[i]->name();
+    EXPECT_EQ(f23.caption(), "地盤の形状の選択");
+    EXPECT_EQ(f.caption(), "");
+    EXPECT_EQ(prog.Form25().caption(), "Tarvelo(Mirenda版)");
+}
+
+} // namespace
