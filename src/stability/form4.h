@@ -150,6 +150,9 @@ public:
     // Report page 4, the stability checks, from the results of the last engine run.
     void KENTOU(platform::Surface& Pri_Obj);
 
+protected:
+    void Form_QueryUnload(bool& cancel) override;
+
 private:
     EngineChoices engineChoices();
     report::WallPageChoices wallPageChoices();

@@ -141,3 +141,22 @@ TEST_F(GroundShape, ClosingThroughTheFrameAsksAsCloseDoes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GroundShape, ClosingTheDimensionsScreenThroughItsFrameAsksAsCloseDoes) {
+    f23().opt1.click();
+    f23().cmd1.click();
+    services.answers = {platform::Answer::Cancel};
+    f4().userClose();
+    EXPECT_EQ(services.lastMessage().text, "閉じてもよろしいですか？");
+    EXPECT_TRUE(prog.Form4.loaded());
+    EXPECT_TRUE(f4().visible());
+    services.answers = {platform::Answer::Ok};
+    f4().userClose();
+    EXPECT_FALSE(prog.Form4.loaded());
+    EXPECT_FALSE(prog.Form3.loaded());
+    EXPECT_FALSE(prog.Form23.loaded());
+}
+
+} // namespace
