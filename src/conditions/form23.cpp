@@ -68,14 +68,15 @@ void Form23::cmd1_Click() {
 void Form23::layOutDimensions(bool oneSided) {
     auto& f4 = prog_.Form4();
     for (platform::Control* c : std::initializer_list<platform::Control*>{
-             &f4.txt3, &f4.Label3, &f4.lbl5, &f4.txt4, &f4.Label4, &f4.lbl6, &f4.Line150, &f4.Line151,
-             &f4.Line152, &f4.txt23, &f4.lbl22, &f4.lbl23, &f4.lbl10, &f4.lbl45})
+             &f4.txt3, &f4.Label3, &f4.lbl5, &f4.txt4, &f4.Label4, &f4.lbl6, &f4.txt23, &f4.lbl22, &f4.lbl23,
+             &f4.lbl10, &f4.lbl45})
         c->setVisible(oneSided);
     for (platform::Control* c : std::initializer_list<platform::Control*>{&f4.lbl32, &f4.lbl33, &f4.lbl34})
         c->setVisible(!oneSided);
-    for (int n = 120; n <= 149; ++n)
+    // The front ground drawn low, the front ground at the level behind, the dimension line of H3 and H4.
+    for (int n = 120; n <= 152; ++n)
         if (platform::Control* line = f4.findControl("Line" + std::to_string(n)))
-            line->setVisible(n <= 134 ? oneSided : !oneSided);
+            line->setVisible(n >= 135 && n <= 149 ? !oneSided : oneSided);
 }
 
 void Form23::cmd2_Click() {
