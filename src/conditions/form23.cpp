@@ -5,16 +5,17 @@
 
 #include "app/program.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace conditions {
 
 Form23::Form23(app::Program& program) : Form("Form23", platform::FormKind::MdiChild), prog_(program) {
     setCaption("地盤の形状の選択");
     layOut();
-    opt1.onClick = [this] { opt1_Click(); };
-    opt2.onClick = [this] { opt2_Click(); };
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
+    platform::wire<Form23>(*this, {{&opt1.onClick, &Form23::opt1_Click},
+                                   {&opt2.onClick, &Form23::opt2_Click},
+                                   {&cmd1.onClick, &Form23::cmd1_Click},
+                                   {&cmd2.onClick, &Form23::cmd2_Click}});
 }
 
 void Form23::opt1_Click() {
@@ -45,6 +46,7 @@ void Form23::cmd1_Click() {
     auto& f4 = prog_.Form4();
     f4.move(0, 0);
     f4.show();
+    f4.cls();
     const bool oneSided = opt1.value();
     if (oneSided) {
         if (prog_.d.B_Toe == 0) f4.Frame2.setVisible(false);

@@ -2,14 +2,15 @@
 
 #include "app/program.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace conditions {
 
 Form25::Form25(app::Program& program) : Form("Form25", platform::FormKind::Dialog), prog_(program) {
     setCaption("Tarvelo(Mirenda版)");
     layOut();
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
+    platform::wire<Form25>(*this,
+                           {{&cmd1.onClick, &Form25::cmd1_Click}, {&cmd2.onClick, &Form25::cmd2_Click}});
     Text1.onKeyPress = [this](int& k) {
         if (k != 13) return;
         k = 0;

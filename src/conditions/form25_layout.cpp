@@ -2,6 +2,7 @@
 
 #include "conditions/form25.h"
 #include "platform/color.h"
+#include "platform/layout.h"
 
 namespace conditions {
 
@@ -24,9 +25,9 @@ void Form25::layOut() {
     Frame1.move(360, 3120, 5160, 1080);
     for (auto* c : {&Text1, &Text2})
         c->setContainer(Frame1);
-    addLabel("設計水平震度　Kh=", 240, 330, 2040, 255).setContainer(Frame1);
+    platform::caption(*this, "設計水平震度　Kh=", 240, 330, 2040, 255, platform::Alignment::Left, &Frame1);
     Text1.move(2340, 300, 1080, 300);
-    addLabel("設計鉛直震度　Kv=", 240, 690, 2040, 255).setContainer(Frame1);
+    platform::caption(*this, "設計鉛直震度　Kv=", 240, 690, 2040, 255, platform::Alignment::Left, &Frame1);
     Text2.move(2340, 660, 1080, 300);
     for (auto* c : {&Text1, &Text2})
         c->setInputMode(platform::InputMode::Off);

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace conditions {
 namespace {
@@ -45,26 +46,25 @@ Form3::Form3(app::Program& program) : Form("Form3", platform::FormKind::MdiChild
 }
 
 void Form3::wireHandlers() {
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
-    cmd3.onClick = [this] { cmd3_Click(); };
-    cmd4.onClick = [this] { cmd4_Click(); };
-    // Choosing a load case directly does what its button does; Open's restoring of the option
-    // (a value set by code) does not.
-    opt3.onUserClick = [this] { cmd1_Click(); };
-    opt4.onUserClick = [this] { cmd2_Click(); };
-    opt_T.onClick = [this] { opt_T_Click(); };
-    opt_D.onClick = [this] { opt_D_Click(); };
-    opt5.onClick = [this] { opt5_Click(); };
-    opt6.onClick = [this] { opt6_Click(); };
-    opt7.onClick = [this] { opt7_Click(); };
-    opt8.onClick = [this] { opt8_Click(); };
-    cbo1.onClick = [this] { cbo1_Click(); };
-    cbo2.onClick = [this] { cbo2_Click(); };
+    platform::wire<Form3>(*this, {{&cmd1.onClick, &Form3::cmd1_Click},
+                                  {&cmd2.onClick, &Form3::cmd2_Click},
+                                  {&cmd3.onClick, &Form3::cmd3_Click},
+                                  {&cmd4.onClick, &Form3::cmd4_Click},
+                                  // Choosing a load case directly does what its button does; Open's
+                                  // restoring of the option (a value set by code) does not.
+                                  {&opt3.onUserClick, &Form3::cmd1_Click},
+                                  {&opt4.onUserClick, &Form3::cmd2_Click},
+                                  {&opt_T.onClick, &Form3::opt_T_Click},
+                                  {&opt_D.onClick, &Form3::opt_D_Click},
+                                  {&opt5.onClick, &Form3::opt5_Click},
+                                  {&opt6.onClick, &Form3::opt6_Click},
+                                  {&opt7.onClick, &Form3::opt7_Click},
+                                  {&opt8.onClick, &Form3::opt8_Click},
+                                  {&cbo1.onClick, &Form3::cbo1_Click},
+                                  {&cbo2.onClick, &Form3::cbo2_Click}});
     cbo1.onKeyPress = [this](int& k) { cbo1_KeyPress(k); };
     cbo2.onKeyPress = [this](int& k) { cbo2_KeyPress(k); };
 
-    txt1.dblClickSelStart = 30;
     wireBox(txt1, &txt2, nullptr, false);
     wireBox(txt2, &txt3, nullptr);
     wireBox(txt3, nullptr, nullptr);

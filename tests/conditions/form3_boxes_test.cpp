@@ -33,6 +33,7 @@ TEST_F(Conditions, EnterMovesAlongTheScreensChain) {
             EXPECT_EQ(box->selLength(), platform::charCount(box->text())) << box->name();
         }
     }
+    EXPECT_EQ(services.beeps, 0);
     // The short-term box joins the chain only while it is on view.
     f.cmd2.click();
     f.txt3.setFocus();
