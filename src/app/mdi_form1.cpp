@@ -95,15 +95,37 @@ void MDIForm1::FileNew() {
     fileName.clear();
 }
 
+namespace {
+bool confirmClose() {
+    return platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
+                            "確認") != Answer::Cancel;
+}
+} // namespace
+
 void MDIForm1::Men_FCls_Click() {
     prog_.d.ScreenNo = 0;
     clearResultMarkers();
-    if (platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
-                         "確認") == Answer::Cancel)
-        return;
+    if (!confirmClose()) return;
+    closeProject();
+}
+
+void MDIForm1::closeProject() {
     unloadProject(false);
     disableOutputButtons();
     fileName.clear();
+}
+
+// Unlike the menu command, a cancelled frame close leaves the result markers as they were: the
+// user only changed their mind about closing a window.
+void MDIForm1::closeFromScreenFrame(bool& cancel) {
+    if (!confirmClose()) {
+        cancel = true;
+        return;
+    }
+    prog_.d.ScreenNo = 0;
+    clearResultMarkers();
+    // The screen being closed is already unloading; unloading it again does nothing.
+    closeProject();
 }
 
 void MDIForm1::disableOutputButtons() {

@@ -75,6 +75,9 @@ public:
 
     // Overwrite-save, preview and print wait for new results (the dimensions screen's second mark).
     void disableOutputButtons();
+    // An input screen closed through its frame: asks as "閉じる" does and, on OK, closes the project
+    // as that command does (cancel stays false); on Cancel sets cancel and changes nothing.
+    void closeFromScreenFrame(bool& cancel);
 
 protected:
     void Form_Load() override;
@@ -89,6 +92,7 @@ private:
     // The page-number footer of the sheet being printed, when numbering is chosen.
     void PrintPageNo();
     void unloadProject(bool withForm21);
+    void closeProject();
 
     Program& prog_;
 };
