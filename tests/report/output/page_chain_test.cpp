@@ -140,6 +140,7 @@ TEST_F(PageChain, PageEightsNextStaysOffUntilThePreviewCloses) {
 }
 
 TEST_F(PageChain, PageFourAsksForTheSectionDesignFirst) {
+    prog.Form7.unload(); // the ground-shape choice created it hidden
     ASSERT_FALSE(prog.Form7.loaded());
     openAt(4);
     page(4).Men_Nex.click();
@@ -154,6 +155,7 @@ TEST_F(PageChain, PageFourAsksForTheSectionDesignFirst) {
 }
 
 TEST_F(PageChain, TurningToPageFourLoadsTheSectionScreenHidden) {
+    prog.Form7.unload();
     prog.d.ScreenNo = 2;
     openAt(3);
     page(3).Men_Nex.click();
