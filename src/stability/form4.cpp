@@ -39,4 +39,9 @@ void Form4::Hihyouji_3() {
         l->setVisible(false);
 }
 
+// Closing the screen through its frame closes the project, as "閉じる" does, after the same question.
+void Form4::Form_QueryUnload(bool& cancel) {
+    if (closingByUser()) prog_.MDIForm1().closeFromScreenFrame(cancel);
+}
+
 } // namespace stability

@@ -212,13 +212,6 @@ TEST_F(Shell, ToolbarDispatchAndThePreviewWithoutAScreen) {
 TEST_F(Shell, CommandsNotBuiltYetSaySo) {
     using M = app::MDIForm1;
     const std::pair<std::function<void()>, const char*> commands[] = {
-        {[&] { main().Men_FPrn.click(); }, "「印刷」は、まだ組み込まれていません。"},
-        {[&] { main().Toolbar1.click(M::kButtonPrint); }, "「印刷」は、まだ組み込まれていません。"},
-        {[&] {
-             prog.d.ScreenNo = 1;
-             main().Men_FImg.click();
-         },
-         "「印刷イメージ」は、まだ組み込まれていません。"},
         {[&] { prog.Form7().cmd1.click(); }, "「応力度計算」は、まだ組み込まれていません。"},
         {[&] { prog.Form7().cmd6.click(); }, "「変更」は、まだ組み込まれていません。"},
         {[&] { prog.Form22().cmd1.click(); }, "「ＯＫ」は、まだ組み込まれていません。"},
