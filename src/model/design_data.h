@@ -227,6 +227,49 @@ struct DesignData {
     float BarArea_r9 = 0, BarPeri_r9 = 0, Cover_r9 = 0, CoverC_r9 = 0;
     float BarArea_r10 = 0, BarPeri_r10 = 0, Cover_r10 = 0, CoverC_r10 = 0;
 
+    // Ground reactions (kN/m2) at the toe tip, toe root, span front end, span middle, span rear end, heel
+    // root and heel tip; downward loads (kN/m2) on the span, at the heel root and tip, the toe root and tip.
+    float VP = 0, V1 = 0, V2 = 0, V3 = 0, V4 = 0, V5 = 0, VR = 0, W1 = 0, W2 = 0, W3 = 0, W4 = 0, W5 = 0;
+    // Rear wall's inclination in radians (Theta_Rear in degrees).
+    float Theta_Rad = 0;
+    // Walls, members A and B: earth-pressure components (kN), wall weight (kN) and lever arms (m), backfill
+    // area above section A (m2).
+    float PAX_r1 = 0, DPAX_r1 = 0, W_r1 = 0, Y1_r1 = 0, A_Back_r1 = 0, Y2_r1 = 0, PAX_r2 = 0, DPAX_r2 = 0,
+          W_r2 = 0, Y_r2 = 0, Y2_r2 = 0;
+    // Base slab, members C, D, E: fixed-end moments (kN·m) and the load and reaction parts (kN·m, kN).
+    float C1 = 0, C21 = 0, C22 = 0, C2 = 0, M1_r5 = 0, M2_r5 = 0, M1_r6 = 0, M2_r6 = 0, S1_r6 = 0, S2_r6 = 0,
+          M1_r7 = 0, M2_r7 = 0, S1_r7 = 0, S2_r7 = 0;
+    // Heel and toe, members F and G: load and reaction parts at the root (kN·m, kN).
+    float M1_r8 = 0, S1_r8 = 0, M2_r8 = 0, S2_r8 = 0, M1_r9 = 0, S1_r9 = 0, M2_r9 = 0, S2_r9 = 0;
+    // Per member: design moment (N·cm) and shear (N; C has none), thickness, effective depth and lever arm
+    // (cm), required steel (cm2) and perimeter (cm), bars per metre, largest spacing and design spacing (mm),
+    // and the check's p, k, j and stresses (N/mm2).
+    float M_r1 = 0, S_r1 = 0, D_r1 = 0, Deff_r1 = 0, J_r1 = 0, At_r1 = 0, Phi_r1 = 0, NbarAt_r1 = 0,
+          NbarPhi_r1 = 0, Nbar_r1 = 0, PitchReq_r1 = 0, Pitch_r1 = 0, P_r1 = 0, K_r1 = 0, Jc_r1 = 0,
+          SigmaC_r1 = 0, SigmaS_r1 = 0, TauC_r1 = 0;
+    float M_r2 = 0, S_r2 = 0, D_r2 = 0, Deff_r2 = 0, J_r2 = 0, At_r2 = 0, Phi_r2 = 0, NbarAt_r2 = 0,
+          NbarPhi_r2 = 0, Nbar_r2 = 0, PitchReq_r2 = 0, Pitch_r2 = 0, P_r2 = 0, K_r2 = 0, Jc_r2 = 0,
+          SigmaC_r2 = 0, SigmaS_r2 = 0, TauC_r2 = 0;
+    float M_r5 = 0, D_r5 = 0, Deff_r5 = 0, J_r5 = 0, At_r5 = 0, NbarAt_r5 = 0, Nbar_r5 = 0, PitchReq_r5 = 0,
+          Pitch_r5 = 0, P_r5 = 0, K_r5 = 0, Jc_r5 = 0, SigmaC_r5 = 0, SigmaS_r5 = 0;
+    float M_r6 = 0, S_r6 = 0, D_r6 = 0, Deff_r6 = 0, J_r6 = 0, At_r6 = 0, Phi_r6 = 0, NbarAt_r6 = 0,
+          NbarPhi_r6 = 0, Nbar_r6 = 0, PitchReq_r6 = 0, Pitch_r6 = 0, P_r6 = 0, K_r6 = 0, Jc_r6 = 0,
+          SigmaC_r6 = 0, SigmaS_r6 = 0, TauC_r6 = 0;
+    float M_r7 = 0, S_r7 = 0, D_r7 = 0, Deff_r7 = 0, J_r7 = 0, At_r7 = 0, Phi_r7 = 0, NbarAt_r7 = 0,
+          NbarPhi_r7 = 0, Nbar_r7 = 0, PitchReq_r7 = 0, Pitch_r7 = 0, P_r7 = 0, K_r7 = 0, Jc_r7 = 0,
+          SigmaC_r7 = 0, SigmaS_r7 = 0, TauC_r7 = 0;
+    float M_r8 = 0, S_r8 = 0, D_r8 = 0, Deff_r8 = 0, J_r8 = 0, At_r8 = 0, Phi_r8 = 0, NbarAt_r8 = 0,
+          NbarPhi_r8 = 0, Nbar_r8 = 0, PitchReq_r8 = 0, Pitch_r8 = 0, P_r8 = 0, K_r8 = 0, Jc_r8 = 0,
+          SigmaC_r8 = 0, SigmaS_r8 = 0, TauC_r8 = 0;
+    float M_r9 = 0, S_r9 = 0, D_r9 = 0, Deff_r9 = 0, J_r9 = 0, At_r9 = 0, Phi_r9 = 0, NbarAt_r9 = 0,
+          NbarPhi_r9 = 0, Nbar_r9 = 0, PitchReq_r9 = 0, Pitch_r9 = 0, P_r9 = 0, K_r9 = 0, Jc_r9 = 0,
+          SigmaC_r9 = 0, SigmaS_r9 = 0, TauC_r9 = 0;
+    float M_r10 = 0, S_r10 = 0, D_r10 = 0, Deff_r10 = 0, J_r10 = 0, At_r10 = 0, Phi_r10 = 0, NbarAt_r10 = 0,
+          NbarPhi_r10 = 0, Nbar_r10 = 0, PitchReq_r10 = 0, Pitch_r10 = 0, P_r10 = 0, K_r10 = 0, Jc_r10 = 0,
+          SigmaC_r10 = 0, SigmaS_r10 = 0, TauC_r10 = 0;
+    // Stored names of the chosen bar arrangements.
+    std::string Bar_r1, Bar_r2, Bar_r5, Bar_r6, Bar_r7, Bar_r8, Bar_r9, Bar_r10;
+
     // Report writers.
     float Loop_I = 0; // shared loop counter; carries nothing between loops
 

@@ -12,9 +12,8 @@ Form7::Form7(app::Program& program) : Form("Form7", platform::FormKind::MdiChild
     layOut();
     platform::wire(*this, {{&cmd1.onClick, &Form7::cmd1_Click},
                            {&cmd3.onClick, &Form7::cmd3_Click},
-                           {&cmd4.onClick, &Form7::cmd4_Click},
-                           {&cmd5.onClick, &Form7::cmd5_Click},
                            {&cmd6.onClick, &Form7::cmd6_Click}});
+    connectMembers();
 }
 
 std::array<platform::ComboBox*, 8> Form7::barLists() {
@@ -57,30 +56,14 @@ void Form7::Form_Activate() {
 }
 
 void Form7::Hihyouji_3() {
-    for (auto* list : barLists())
-        list->setText("");
-    for (auto* l : spacingLabels())
-        l->setCaption("");
-    for (auto* box : spacingBoxes())
-        box->setText("");
-    for (int k = 0; k < 8; ++k)
-        for (auto* l : resultLabels(k))
-            l->setCaption("");
+    voidSection();
     txt_ka.setText("");
     prog_.d.SectCheck_Done = 0;
 }
 
-// The member checks, the section's own coefficient and the cover dialog come with the member design.
+// The stress-check command and the cover dialog come with the member checks.
 void Form7::cmd1_Click() {
     app::sayNotBuilt("応力度計算");
-}
-
-void Form7::cmd4_Click() {
-    app::sayNotBuilt("直接入力");
-}
-
-void Form7::cmd5_Click() {
-    app::sayNotBuilt("計算する");
 }
 
 void Form7::cmd6_Click() {

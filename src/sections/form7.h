@@ -6,9 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "model/choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/result.h"
 #include "platform/surface.h"
+#include "sections/members.h"
 
 namespace app {
 struct Program;
@@ -111,6 +114,35 @@ public:
     void cmd5_Click();
     void cmd6_Click();
 
+    // Member calculations. TEKKIN shows nothing; the others show their fault in a message box.
+    platform::Status TEKKIN();
+    platform::Status Doatu();
+    platform::Status cmd_r1();
+    platform::Status cmd_r2();
+    platform::Status cmd_r5();
+    platform::Status cmd_r6();
+    platform::Status cmd_r7();
+    platform::Status cmd_r8();
+    platform::Status cmd_r9();
+    platform::Status cmd_r10();
+    void cbo1_Click();
+    void cbo2_Click();
+    void cbo5_Click();
+    void cbo6_Click();
+    void cbo7_Click();
+    void cbo8_Click();
+    void cbo9_Click();
+    void cbo10_Click();
+    void txt_ka_Change();
+    // Allowable-stress checks at the typed design spacings; a refused input is returned, not shown.
+    platform::Status Ouryoku_1();
+    platform::Status Ouryoku_2();
+    platform::Status Ouryoku_5();
+    platform::Status Ouryoku_6();
+    platform::Status Ouryoku_7();
+    platform::Status Ouryoku_8();
+    platform::Status Ouryoku_9();
+    platform::Status Ouryoku_10();
     // Report writers on the output object: the member-section chapter's head (page 5) and the
     // members A, B, E, F, G, H (heel), I (toe) and J (shear key).
     void HAIKIN(platform::Surface& Pri_Obj);
@@ -129,6 +161,12 @@ protected:
 
 private:
     void layOut();
+    void connectMembers();
+    MemberChoices memberChoices();
+    platform::Status runMember(model::Member m);
+    platform::Status Ouryoku(model::Member m);
+    // Empties the bars, spacings and results of every member.
+    void voidSection();
 
     app::Program& prog_;
 };

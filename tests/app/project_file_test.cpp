@@ -188,7 +188,7 @@ TEST_F(ProjectFile, ReadsTheAcceptedSpellings) {
     EXPECT_FALSE(prog.Form3().opt4.value());
     EXPECT_EQ(prog.Form4().chk1.value(), 1);
     EXPECT_EQ(prog.Form7().cbo1.listIndex(), 2);
-    EXPECT_EQ(prog.d.BarArea_r1, 0.7133f);
+    EXPECT_EQ(prog.d.BarArea_r1, 1.267f); // the list position's handler takes the row's area, "  D13"
 }
 
 // A file that cannot be a project is refused before anything changes, with a message naming it.

@@ -1,0 +1,245 @@
+#include <utility>
+
+#include "app/program.h"
+#include "model/on_copy.h"
+#include "platform/runtime.h"
+#include "platform/services.h"
+#include "platform/wiring.h"
+#include "sections/form7.h"
+#include "sections/members.h"
+
+namespace sections {
+
+using model::Member;
+
+namespace {
+
+// Position of a member in the rows of the screen (A … H).
+std::size_t rowOf(Member m) {
+    for (std::size_t i = 0; i < model::allMembers.size(); ++i)
+        if (model::allMembers[i] == m) return i;
+    return 0;
+}
+
+// A changed section design is neither saved over the file nor previewed before it is checked again.
+void disableSaveAndPreview(app::Program& p) {
+    p.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonOverwrite, false);
+    p.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, false);
+}
+
+} // namespace
+
+void Form7::connectMembers() {
+    platform::wire(*this, {{&cbo1.onClick, &Form7::cbo1_Click},
+                           {&cbo2.onClick, &Form7::cbo2_Click},
+                           {&cbo5.onClick, &Form7::cbo5_Click},
+                           {&cbo6.onClick, &Form7::cbo6_Click},
+                           {&cbo7.onClick, &Form7::cbo7_Click},
+                           {&cbo8.onClick, &Form7::cbo8_Click},
+                           {&cbo9.onClick, &Form7::cbo9_Click},
+                           {&cbo10.onClick, &Form7::cbo10_Click},
+                           {&cmd4.onClick, &Form7::cmd4_Click},
+                           {&cmd5.onClick, &Form7::cmd5_Click},
+                           {&txt_ka.onChange, &Form7::txt_ka_Change}});
+}
+
+MemberChoices Form7::memberChoices() {
+    using namespace model;
+    auto& f3 = prog_.Form3();
+    auto& f4 = prog_.Form4();
+    auto& f23 = prog_.Form23();
+    auto& f25 = prog_.Form25();
+    MemberChoices c;
+    c.loadCase = f3.opt3.value() ? LoadCase::Normal : f3.opt4.value() ? LoadCase::Seismic : LoadCase::None;
+    c.basis = f3.opt_T.value()   ? DesignBasis::Building
+              : f3.opt_D.value() ? DesignBasis::Road
+                                 : DesignBasis::None;
+    c.method = f25.opt_K1.value()   ? SeismicMethod::K1
+               : f25.opt_K2.value() ? SeismicMethod::K2
+               : f25.opt_D1.value() ? SeismicMethod::D1
+                                    : SeismicMethod::None;
+    c.shape = f23.opt1.value()   ? GroundShape::OneSided
+              : f23.opt2.value() ? GroundShape::TwoSided
+                                 : GroundShape::None;
+    c.frontSoilCounted = f4.opt3.value();
+    c.frontSoilOmitted = f4.opt4.value();
+    c.deductSurcharge = f4.chk1.value() == 1;
+    c.surchargeInertia = chk_1.value() == 1;
+    return c;
+}
+
+platform::Status Form7::TEKKIN() {
+    const MemberChoices c = memberChoices();
+    return model::computeOnCopy(prog_.d, [&](model::DesignData& w) { return groundReactions(w, c); });
+}
+
+platform::Status Form7::runMember(Member m) {
+    const std::size_t k = rowOf(m);
+    MemberRow row;
+    row.listIndex = barLists()[k]->listIndex();
+    row.coverCaption = coverLabels()[k]->caption();
+    row.surchargeText = txt_1.text();
+    model::DesignData w = prog_.d;
+    // Without stability results (a project being read) only the bar is taken; the forces follow when
+    // the results are computed again.
+    auto spacing = prog_.d.Sigma_max == 0 ? (takeBar(w, m, row), platform::Result<std::string>(std::string{}))
+                                          : designMember(w, m, memberChoices(), row);
+    if (!spacing) {
+        platform::errorMessage(spacing.fault().message);
+        return spacing.fault();
+    }
+    prog_.d = std::move(w);
+    spacingLabels()[k]->setCaption(*spacing);
+    for (auto* l : resultLabels(static_cast<int>(k)))
+        l->setCaption("");
+    disableSaveAndPreview(prog_);
+    return {};
+}
+
+platform::Status Form7::cmd_r1() {
+    return runMember(Member::A);
+}
+platform::Status Form7::cmd_r2() {
+    return runMember(Member::B);
+}
+platform::Status Form7::cmd_r5() {
+    return runMember(Member::C);
+}
+platform::Status Form7::cmd_r6() {
+    return runMember(Member::D);
+}
+platform::Status Form7::cmd_r7() {
+    return runMember(Member::E);
+}
+platform::Status Form7::cmd_r8() {
+    return runMember(Member::F);
+}
+platform::Status Form7::cmd_r9() {
+    return runMember(Member::G);
+}
+platform::Status Form7::cmd_r10() {
+    return runMember(Member::H);
+}
+
+// A fault has been shown by the command; the handlers have nothing to add.
+void Form7::cbo1_Click() {
+    (void)cmd_r1();
+}
+void Form7::cbo2_Click() {
+    (void)cmd_r2();
+}
+void Form7::cbo5_Click() {
+    (void)cmd_r5();
+}
+void Form7::cbo6_Click() {
+    (void)cmd_r6();
+}
+void Form7::cbo7_Click() {
+    (void)cmd_r7();
+}
+void Form7::cbo8_Click() {
+    (void)cmd_r8();
+}
+void Form7::cbo9_Click() {
+    (void)cmd_r9();
+}
+void Form7::cbo10_Click() {
+    (void)cmd_r10();
+}
+
+platform::Status Form7::Doatu() {
+    const MemberChoices c = memberChoices();
+    auto s = model::computeOnCopy(prog_.d, [&](model::DesignData& w) { return sectionKa(w, c); });
+    if (!s) {
+        platform::errorMessage(s.fault().message);
+        return s;
+    }
+    // Without a border before the text is set, so that the computed text is not taken for a typed one.
+    txt_ka.setBorder(false);
+    txt_ka.setText(platform::format(prog_.d.KA_Sect, "0.000"));
+    return {};
+}
+
+void Form7::voidSection() {
+    for (auto* list : barLists())
+        list->setText("");
+    for (auto* l : spacingLabels())
+        l->setCaption("");
+    for (auto* box : spacingBoxes())
+        box->setText("");
+    for (int k = 0; k < 8; ++k)
+        for (auto* l : resultLabels(k))
+            l->setCaption("");
+}
+
+void Form7::cmd5_Click() {
+    if (!Doatu()) return;
+    opt2.setValue(true);
+    voidSection();
+    prog_.d.SectCheck_Done = 0;
+    disableSaveAndPreview(prog_);
+}
+
+void Form7::cmd4_Click() {
+    txt_ka.setFocus();
+    txt_ka.selectAll();
+    txt_ka.setBorder(true);
+    opt1.setValue(true);
+    voidSection();
+    prog_.d.SectCheck_Done = 0;
+    disableSaveAndPreview(prog_);
+}
+
+platform::Status Form7::Ouryoku(Member m) {
+    constexpr platform::Color kOver{255, 0, 255}; // palette colour 13, light magenta
+    constexpr platform::Color kWithin = platform::kBlack;
+    const std::size_t k = rowOf(m);
+    model::DesignData w = prog_.d;
+    auto r = checkStresses(w, m, memberChoices(), spacingBoxes()[k]->text());
+    if (!r) return r.fault();
+    prog_.d = std::move(w);
+    auto labels = resultLabels(static_cast<int>(k));
+    labels[0]->setForeColor(r->overC ? kOver : kWithin);
+    labels[0]->setCaption(r->textC);
+    labels[1]->setForeColor(r->overS ? kOver : kWithin);
+    labels[1]->setCaption(r->textS);
+    if (m != Member::C) labels[2]->setForeColor(r->overTau ? kOver : kWithin);
+    labels[2]->setCaption(r->textTau);
+    labels[3]->setForeColor(r->ng() ? kOver : kWithin);
+    labels[3]->setCaption(r->ng() ? "NG" : "O.K");
+    if (r->ng()) platform::beep();
+    return {};
+}
+
+platform::Status Form7::Ouryoku_1() {
+    return Ouryoku(Member::A);
+}
+platform::Status Form7::Ouryoku_2() {
+    return Ouryoku(Member::B);
+}
+platform::Status Form7::Ouryoku_5() {
+    return Ouryoku(Member::C);
+}
+platform::Status Form7::Ouryoku_6() {
+    return Ouryoku(Member::D);
+}
+platform::Status Form7::Ouryoku_7() {
+    return Ouryoku(Member::E);
+}
+platform::Status Form7::Ouryoku_8() {
+    return Ouryoku(Member::F);
+}
+platform::Status Form7::Ouryoku_9() {
+    return Ouryoku(Member::G);
+}
+platform::Status Form7::Ouryoku_10() {
+    return Ouryoku(Member::H);
+}
+
+// A coefficient typed after "直接入力" is kept as a number, so that the report prints what was typed.
+void Form7::txt_ka_Change() {
+    if (!opt1.value() || !txt_ka.border() || txt_ka.text().empty()) return;
+    prog_.d.KA_Sect = platform::valSingle(txt_ka.text());
+}
+
+} // namespace sections

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <string>
+
+#include "model/choices.h"
+#include "model/design_data.h"
+#include "platform/result.h"
+
+namespace sections {
+
+// The options of the screens that the member calculations read; Form7 gathers them from the forms.
+struct MemberChoices {
+    model::LoadCase loadCase = model::LoadCase::None;         // Form3.opt3 / opt4
+    model::DesignBasis basis = model::DesignBasis::None;      // Form3.opt_T / opt_D
+    model::SeismicMethod method = model::SeismicMethod::None; // Form25.opt_K1 / opt_K2 / opt_D1
+    model::GroundShape shape = model::GroundShape::None;      // Form23.opt1 / opt2
+    bool frontSoilCounted = false;                            // Form4.opt3 "計算に含む"
+    bool frontSoilOmitted = false;                            // Form4.opt4 "計算に含まない"
+    bool deductSurcharge = false;                             // Form4.chk1: q_Back − 5 kN/m2
+    bool surchargeInertia = false; // Form7.chk_1 "上載荷重の慣性力を算入する"
+};
+
+// What a member's row of the screen gives its calculation.
+struct MemberRow {
+    int listIndex = -1;        // the bar list's selection: a row of BarTable, −1 none
+    std::string coverCaption;  // the cover label's caption (mm)
+    std::string surchargeText; // Form7.txt_1, the surcharge inertia's height (m); walls only
+};
+
+// Every operation works on the design data it is given and may leave them half-computed when it fails;
+// Form7 runs them on a copy and keeps the copy only on success.
+
+// Contact length, ground reactions along the base, slab loads and the rear wall's inclination. The
+// reaction is linear from the edge of largest pressure (the toe tip for e > 0, the heel tip for e < 0) and
+// zero beyond the contact length; e = 0 gives a uniform reaction.
+platform::Status groundReactions(model::DesignData& d, const MemberChoices& c);
+
+// Design moment and shear of one member from the ground reactions last computed (and Y3_Surch for the
+// walls).
+platform::Status memberForces(model::DesignData& d, model::Member m, const MemberChoices& c);
+
+// The allowable steel stress for a bar of this area: 195 N/mm2 from "D25,D29" up, else the long-term
+// value, under the building code in the normal case; otherwise Sigma_sa is left as it is.
+void applyBarSizeRule(model::DesignData& d, float barArea, const MemberChoices& c);
+
+// Cover, bar, effective depth, required steel and bars per metre, and the largest spacing. Returns the
+// calculated-spacing caption: whole millimetres, or empty when no bar is chosen or nothing is required.
+platform::Result<std::string> steelAndSpacing(model::DesignData& d, model::Member m, const MemberChoices& c,
+                                              const MemberRow& row);
+
+// The cover and the chosen bar's values alone (no bar: left as they are), for a row chosen while the
+// stability results are absent.
+void takeBar(model::DesignData& d, model::Member m, const MemberRow& row);
+
+// The whole member command: the surcharge height (walls), the ground reactions, the member's forces and
+// its steel and spacing.
+platform::Result<std::string> designMember(model::DesignData& d, model::Member m, const MemberChoices& c,
+                                           const MemberRow& row);
+
+// The message of a design spacing that reads as zero or less.
+inline constexpr const char* kNoDesignSpacing = "設計上の鉄筋の間隔を入力してください。";
+
+// One member's allowable-stress check at a design spacing (n = 15, per metre of wall).
+struct StressCheck {
+    float sigmaC = 0, sigmaS = 0, tauC = 0; // N/mm2, unrounded
+    bool overC = false, overS = false, overTau = false;
+    std::string textC, textS, textTau; // as shown, "0.000"; member C's τc "――"
+    bool ng() const { return overC || overS || overTau; }
+};
+
+// Stores the spacing, p, k, j and the stresses (rounded as shown), applies the bar-size rule for the
+// member's bar and judges each stress, unrounded, against its allowable (equality passes). A spacing that
+// reads as zero or less, no bar or no effective depth is refused without computing anything else.
+platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
+                                            const std::string& spacingText);
+
+// The section screen's own active earth-pressure coefficient KA_Sect (and θk in the seismic case):
+// Coulomb in the normal case and with the inertia force plus the normal earth pressure, else
+// Okabe–Mononobe.
+platform::Status sectionKa(model::DesignData& d, const MemberChoices& c);
+
+} // namespace sections
