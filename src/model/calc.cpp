@@ -14,7 +14,7 @@ void Calc::put(float& target, double v, std::string_view name) {
     if (failed_) return;
     const float s = platform::toSingle(v);
     if (!std::isfinite(s)) {
-        fail(std::string(name) + " の値が大きすぎます。");
+        fail(std::string(name) + " の値が大きすぎます。", CalcFault::TooLarge);
         return;
     }
     target = s;
@@ -24,7 +24,7 @@ double Calc::put(float& target, double v) {
     if (failed_) return 0;
     const float s = platform::toSingle(v);
     if (!std::isfinite(s)) {
-        failWith("値が大きすぎます");
+        failWith("値が大きすぎます", CalcFault::TooLarge);
         return 0;
     }
     target = s;
@@ -34,7 +34,7 @@ double Calc::put(float& target, double v) {
 double Calc::put(double& target, double v) {
     if (failed_) return 0;
     if (!std::isfinite(v)) {
-        failWith("値が大きすぎます");
+        failWith("値が大きすぎます", CalcFault::TooLarge);
         return 0;
     }
     target = v;
@@ -44,7 +44,7 @@ double Calc::put(double& target, double v) {
 double Calc::div(double a, double b, std::string_view divisor) {
     if (failed_) return 0;
     if (b == 0) {
-        failWith(std::string(divisor) + " が 0 です");
+        failWith(std::string(divisor) + " が 0 です", CalcFault::ZeroDivisor);
         return 0;
     }
     return a / b;
@@ -53,7 +53,7 @@ double Calc::div(double a, double b, std::string_view divisor) {
 double Calc::root(double a) {
     if (failed_) return 0;
     if (!(a >= 0)) {
-        failWith("平方根の中が負になります");
+        failWith("平方根の中が負になります", CalcFault::NegativeRoot);
         return 0;
     }
     return std::sqrt(a);
@@ -62,22 +62,23 @@ double Calc::root(double a) {
 void Calc::requireNonRightAngle(double cosine, std::string_view angle) {
     // cos(90 × 3.14159 / 180) is about 1.3E-06; no angle of a real wall comes that close to 90°.
     if (failed_ || std::fabs(cosine) >= 1e-5) return;
-    failWith(std::string(angle) + " が 90° です");
+    failWith(std::string(angle) + " が 90° です", CalcFault::RightAngle);
 }
 
-void Calc::fail(std::string message) {
+void Calc::fail(std::string message, platform::FaultCode code) {
     if (failed_) return;
     failed_ = true;
     message_ = std::move(message);
+    code_ = code;
 }
 
-void Calc::failWith(std::string_view reason) {
-    fail(std::string(topic_) + "を計算できません（" + std::string(reason) + "）。");
+void Calc::failWith(std::string_view reason, CalcFault code) {
+    fail(std::string(topic_) + "を計算できません（" + std::string(reason) + "）。", code);
 }
 
 platform::Status Calc::status() const {
     if (!failed_) return {};
-    return platform::Fault{message_};
+    return platform::Fault{message_, code_};
 }
 
 } // namespace model

@@ -7,6 +7,9 @@
 
 namespace model {
 
+// What stopped a calculation; fault messages name the quantity, these tell the kind.
+enum class CalcFault { TooLarge = 1, ZeroDivisor, NegativeRoot, RightAngle };
+
 // Checked arithmetic of the copy steps and the engine: every formula is evaluated in double from the stored
 // single values and rounded to single where it is stored. A zero divisor, a negative root or a value beyond
 // the single range stops the calculation with a fault that names the quantity being computed (the
@@ -34,15 +37,17 @@ public:
     // A cosine in a denominator whose angle is 90° (with π taken as 3.14159 it is not exactly 0).
     void requireNonRightAngle(double cosine, std::string_view angle);
 
-    void fail(std::string message);
+    // Stops with a message of the caller's; `code` tells callers and tests which fault it is.
+    void fail(std::string message, platform::FaultCode code = {});
     bool failed() const { return failed_; }
     platform::Status status() const;
 
 private:
-    void failWith(std::string_view reason);
+    void failWith(std::string_view reason, CalcFault code);
 
     std::string_view topic_;
     std::string message_;
+    platform::FaultCode code_;
     bool failed_ = false;
 };
 

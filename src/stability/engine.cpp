@@ -113,7 +113,7 @@ platform::Status computeKa(model::DesignData& w, const EngineChoices& ch) {
     }
 
     // The seismic case without a method: the coefficient would stay as typed, so it is refused.
-    return platform::Fault{kNoSeismicMethod};
+    return platform::Fault{kNoSeismicMethod, StabilityFault::NoSeismicMethod};
 }
 
 namespace {
@@ -459,7 +459,8 @@ bool contactPressure(Run& r) {
     } else {
         // At or beyond the edge of the base the wall overturns and the triangle has no meaning.
         if (0.5 - ae / B <= 0 || B / 2 - ae <= 0) {
-            c.fail("地盤反力を計算できません（合力の作用位置が底版の端又はその外にあります）。");
+            c.fail("地盤反力を計算できません（合力の作用位置が底版の端又はその外にあります）。",
+                   StabilityFault::ResultantOutsideBase);
             return false;
         }
         r.sigmaMin = c.put(w.Sigma_min, 0);
@@ -504,7 +505,7 @@ bool sliding(Run& r) {
     r.hasCohesion = w.C_Base != 0;
     // Cohesion needs the effective-area choice; without it RH would keep an earlier value.
     if (r.hasCohesion && !r.ch.eccentricityNotDeducted && !r.ch.eccentricityDeducted) {
-        c.fail(kNoEffectiveArea);
+        c.fail(kNoEffectiveArea, StabilityFault::NoEffectiveArea);
         return false;
     }
     double rh = 0;
@@ -529,7 +530,7 @@ void shearKey(Run& r) {
     model::DesignData& w = r.w;
     Calc& c = r.c;
     if (r.ch.basis == DesignBasis::None) {
-        c.fail(kNoDesignBasis);
+        c.fail(kNoDesignBasis, StabilityFault::NoDesignBasis);
         return;
     }
     const double B = w.B, mu = w.Mu_Base, cohesion = w.C_Base;
@@ -592,12 +593,13 @@ platform::Status runStability(model::DesignData& w, const EngineChoices& ch) {
     // Without these choices the overturning moment, the horizontal force or the front soil would keep the
     // values of an earlier run. The symmetric shape has neither moment nor horizontal force, so it needs no
     // seismic method.
-    if (ch.shape == GroundShape::None) return platform::Fault{kNoGroundShape};
+    if (ch.shape == GroundShape::None) return platform::Fault{kNoGroundShape, StabilityFault::NoGroundShape};
     const bool normal = ch.loadCase == LoadCase::Normal;
     const bool oneSided = ch.shape == GroundShape::OneSided;
-    if (oneSided && !normal && ch.method == SeismicMethod::None) return platform::Fault{kNoSeismicMethod};
+    if (oneSided && !normal && ch.method == SeismicMethod::None)
+        return platform::Fault{kNoSeismicMethod, StabilityFault::NoSeismicMethod};
     if (oneSided && w.B_Toe != 0 && !ch.frontSoilCounted && !ch.frontSoilOmitted)
-        return platform::Fault{kNoFrontSoilChoice};
+        return platform::Fault{kNoFrontSoilChoice, StabilityFault::NoFrontSoilChoice};
 
     Run r{w, ch};
     r.normal = normal;

@@ -2,6 +2,16 @@
 
 namespace stability {
 
+// The engine's own faults: the choices it asks for, and a resultant at or beyond the base's edge.
+enum class StabilityFault {
+    NoSeismicMethod = 1,
+    NoGroundShape,
+    NoEffectiveArea,
+    NoDesignBasis,
+    NoFrontSoilChoice,
+    ResultantOutsideBase,
+};
+
 // The engine cannot run without these choices; a command that meets one of these faults asks for the
 // choice (the seismic-method dialog, the ground-shape screen, the stability-method dialog, the design
 // basis of the design-conditions screen, the front-soil choice of the dimensions screen).

@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "stability_fixture.h"
 
@@ -101,23 +102,33 @@ TEST_F(CoefficientTest, FaultsNameWhatCouldNotBeComputedAndKeepKa) {
         const char* kh;
         const char* kv;
         const char* message;
+        model::CalcFault code;
     };
+    using F = model::CalcFault;
     const Case cases[] = {
-        {"Kv = 1", "30", "0", Method::D1, "0.2", "1",
-         "地震時の土圧係数を計算できません（1－Kv が 0 です）。"},
+        {"Kv = 1", "30", "0", Method::D1, "0.2", "1", "地震時の土圧係数を計算できません（1－Kv が 0 です）。",
+         F::ZeroDivisor},
         // θk = 11.30994°: δ + θ + θk = 90° up to the program's π
         {"δ + θ + θk = 90°", "30", "78.69006", Method::K1, "0.2", "0",
-         "地震時の土圧係数を計算できません（δ＋θ＋θk が 90° です）。"},
+         "地震時の土圧係数を計算できません（δ＋θ＋θk が 90° です）。", F::RightAngle},
         {"θk of a huge Kh", "30", "0", Method::D1, "1e30", "0",
-         "地震時の土圧係数を計算できません（δ＋θ＋θk が 90° です）。"},
-        {"δ + θ = 90°", "30", "90", {}, "0", "0", "主働土圧係数を計算できません（δ＋θ が 90° です）。"},
+         "地震時の土圧係数を計算できません（δ＋θ＋θk が 90° です）。", F::RightAngle},
+        {"δ + θ = 90°",
+         "30",
+         "90",
+         {},
+         "0",
+         "0",
+         "主働土圧係数を計算できません（δ＋θ が 90° です）。",
+         F::RightAngle},
         {"negative root",
          "30",
          "-60",
          {},
          "0",
          "0",
-         "主働土圧係数を計算できません（平方根の中が負になります）。"},
+         "主働土圧係数を計算できません（平方根の中が負になります）。",
+         F::NegativeRoot},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,6 +138,7 @@ TEST_F(CoefficientTest, FaultsNameWhatCouldNotBeComputedAndKeepKa) {
         auto status = keisan(p);
         ASSERT_FALSE(status);
         EXPECT_EQ(status.fault().message, c.message);
+        EXPECT_TRUE(status.fault().is(c.code));
         EXPECT_EQ(p.d.KA, 0.3f); // as read from the box
     }
 }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "stability/engine.h"
 #include "stability/faults.h"
@@ -382,25 +383,27 @@ TEST_F(EngineTest, MissingChoicesAreReportedInsteadOfEarlierValues) {
         const char* name;
         void (*setUp)(app::Program&);
         const char* message;
+        stability::StabilityFault code;
     };
+    using F = stability::StabilityFault;
     const Case cases[] = {
         {"seismic case without a method", [](app::Program& p) { p.Form3().opt4.setValue(true); },
-         stability::kNoSeismicMethod},
+         stability::kNoSeismicMethod, F::NoSeismicMethod},
         {"no ground shape", [](app::Program& p) { p.Form23().opt1.setValue(false); },
-         stability::kNoGroundShape},
+         stability::kNoGroundShape, F::NoGroundShape},
         {"cohesion without the effective-area choice", [](app::Program& p) { p.Form3().txt14.setText("10"); },
-         stability::kNoEffectiveArea},
+         stability::kNoEffectiveArea, F::NoEffectiveArea},
         {"toe without the front-soil choice",
          [](app::Program& p) {
              type({{&p.Form4().txt12, "0.3"}, {&p.Form4().txt18, "0.2"}});
          },
-         stability::kNoFrontSoilChoice},
+         stability::kNoFrontSoilChoice, F::NoFrontSoilChoice},
         {"key without a design basis",
          [](app::Program& p) {
              key(p, "0.3", "1.0");
              p.Form3().opt_T.setValue(false);
          },
-         stability::kNoDesignBasis},
+         stability::kNoDesignBasis, F::NoDesignBasis},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -412,6 +415,7 @@ TEST_F(EngineTest, MissingChoicesAreReportedInsteadOfEarlierValues) {
         auto status = run(p);
         ASSERT_FALSE(status);
         EXPECT_EQ(status.fault().message, c.message);
+        EXPECT_TRUE(status.fault().is(c.code));
         EXPECT_EQ(p.d.Sigma_max, 0);
         EXPECT_EQ(p.d.RH, rh);
     }
@@ -423,14 +427,18 @@ TEST_F(EngineTest, ZeroDivisorsStopWithANamedFault) {
         const char* ka;
         const char* qBack;
         const char* message;
+        platform::FaultCode code;
     };
     const Case cases[] = {
         {"KA = 0: no overturning moment", "0", "0",
-         "転倒に対する安全率を計算できません（転倒モーメント Mo が 0 です）。"},
+         "転倒に対する安全率を計算できません（転倒モーメント Mo が 0 です）。",
+         model::CalcFault::ZeroDivisor},
         // ΔPA = −PA with q = −H × γs / 2 = −21.6, while Mo = KA × H² × (H × γs / 6 + q / 2) is not 0
-        {"ΣH = 0", "0.3", "-21.6", "滑動に対する安全率を計算できません（水平力の合計 ΣH が 0 です）。"},
+        {"ΣH = 0", "0.3", "-21.6", "滑動に対する安全率を計算できません（水平力の合計 ΣH が 0 です）。",
+         model::CalcFault::ZeroDivisor},
         {"resultant beyond the base", "5", "0",
-         "地盤反力を計算できません（合力の作用位置が底版の端又はその外にあります）。"},
+         "地盤反力を計算できません（合力の作用位置が底版の端又はその外にあります）。",
+         stability::StabilityFault::ResultantOutsideBase},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -440,6 +448,7 @@ TEST_F(EngineTest, ZeroDivisorsStopWithANamedFault) {
         auto status = run(p);
         ASSERT_FALSE(status);
         EXPECT_EQ(status.fault().message, c.message);
+        EXPECT_EQ(status.fault().code, c.code);
     }
 
     // A wall with no height above the slab on the front side.
