@@ -4,6 +4,13 @@
 
 namespace stability {
 
-Form26::Form26(app::Program& program) : Form("Form26", platform::FormKind::Dialog), prog_(program) {}
+Form26::Form26(app::Program& program) : Form("Form26", platform::FormKind::Dialog), prog_(program) {
+    layOut();
+    cmd1.onClick = [this] { cmd1_Click(); };
+}
+
+void Form26::cmd1_Click() {
+    hide();
+}
 
 } // namespace stability

@@ -47,6 +47,21 @@ public:
     platform::TextBox txt22{*this, "txt22"}; // surcharge on the central fill
     platform::TextBox txt23{*this, "txt23"}; // surcharge on the front ground
 
+    platform::Label lblTitle{*this, "lblTitle", "擁壁各部の寸法 及 上載荷重の入力"};
+    // The front-ground surcharge mirrored from the back ground, shown for the symmetric shape.
+    platform::Label lbl32{*this, "lbl32", "上載荷重"};
+    platform::Label lbl33{*this, "lbl33"}; // q_Front as text
+    platform::Label lbl34{*this, "lbl34", "KN/m2"};
+
+    platform::CommandButton cmd1{*this, "cmd1", "断面計算 >"};
+    platform::CommandButton cmd2{*this, "cmd2", "< 地盤の形状"};
+    platform::CommandButton cmd3{*this, "cmd3", "安定性の検討"};
+    platform::CommandButton cmd4{*this, "cmd4", "安定性の検討方法"};
+    platform::CommandButton cmd5{*this, "cmd5", "突起の計算"}; // shown while a shear key is chosen
+    platform::CommandButton cmd6{*this, "cmd6", "直接入力"};   // KA typed
+    platform::CommandButton cmd7{*this, "cmd7", "計算する"};   // KA computed
+    platform::CommandButton cmd8{*this, "cmd8", "背面上載荷重の土圧について"};
+
     platform::Frame Frame2{*this, "Frame2", "前面土の荷重"};
     platform::OptionButton opt3{*this, "opt3", "計算に含む"};
     platform::OptionButton opt4{*this, "opt4", "計算に含まない"};
@@ -57,6 +72,12 @@ public:
     platform::OptionButton opt7{*this, "opt7"}; // KA typed
     platform::OptionButton opt8{*this, "opt8"}; // KA computed
     platform::CheckBox chk1{*this, "chk1", "上載荷重から５kN/m2を差し引いて算定する。"};
+
+    // Headings of the verdict block.
+    platform::Label lbl50{*this, "lbl50", "安 定 性 の 検 討"};
+    platform::Label lbl51{*this, "lbl51", "転倒に対して"};
+    platform::Label lbl55{*this, "lbl55", "支持力に対して"};
+    platform::Label lbl63{*this, "lbl63", "滑動に対して"};
 
     // The twenty verdict labels: overturning, bearing, sliding, sliding without the key, eccentricity.
     platform::Label lbl52{*this, "lbl52"};
@@ -99,12 +120,59 @@ public:
     void Doatu2(platform::Surface& Pri_Obj);
     // Report page 4, the stability checks, from the results of the last engine run.
     void KENTOU(platform::Surface& Pri_Obj);
+    // Runs the engine on the boxes and writes the verdicts; shows an engine fault instead.
+    void GamenHyouji();
+    // Draws the contact-pressure sketch of the shear-key dialog from e and B.
+    void Ouryoku();
+
+    // Commands.
+    void cmd1_Click();
+    void cmd2_Click();
+    void cmd3_Click();
+    void cmd4_Click();
+    void cmd5_Click();
+    void cmd6_Click();
+    void cmd7_Click();
+    void cmd8_Click();
+    void chk1_Click();
+    void opt3_Click();
+    void opt4_Click();
+    void opt5_Click();
+    void opt6_Click();
+
+    // The input boxes: txt1 … txt23 by number (txt11 has no handlers).
+    void box_Click(int n);
+    void box_DblClick(int n);
+    void box_GotFocus(int n);
+    void box_KeyPress(int n, int& keyAscii);
+    void txt12_LostFocus();
+    void txt16_LostFocus();
+    void txt18_LostFocus();
+    void txt19_LostFocus();
+    void txt21_LostFocus();
+    void txt11_KeyPress(int& keyAscii);
+
+    platform::TextBox& box(int n);
+    std::array<platform::Label*, 20> verdictLabels();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
 
 private:
+    void layOut();
+    void wireHandlers();
     EngineChoices engineChoices();
     report::WallPageChoices wallPageChoices();
     report::EarthPressurePageChoices earthPressurePageChoices();
-    std::array<platform::Label*, 20> verdictLabels();
+    // The three marks every edit of an input runs: verdicts, toolbar, member design.
+    void staleMarks();
+    // The key guides on the shear-key dialog, from the stored base width.
+    void keyGuides();
+    // Clears the dialog's drawing, draws the sketch and shows the shear-key dialog modal.
+    void openKeyDialog();
+    void frontSoilFrameRule(platform::TextBox& box, bool clearing);
+    void symmetricNotes();
 
     app::Program& prog_;
 };
