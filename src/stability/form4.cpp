@@ -20,6 +20,8 @@ Form4::Form4(app::Program& program) : Form("Form4", platform::FormKind::MdiChild
     txt11.selectAllOnClick = false;
     layOut();
     opt5.setValue(true);
+    // No toe given yet: the front-soil choice waits for one.
+    Frame2.setVisible(false);
     cmd5.setVisible(false);
     lbl32.setVisible(false);
     lbl33.setVisible(false);

@@ -3,6 +3,8 @@
 #include "app/screen_header.h"
 
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -48,6 +50,15 @@ public:
     platform::TextBox txt23{*this, "txt23"}; // surcharge on the front ground
 
     platform::Label lblTitle{*this, "lblTitle", "擁壁各部の寸法 及 上載荷重の入力"};
+    // Captions of the front side, shown for the one-sided shape only.
+    platform::Label Label3{*this, "Label3", "H3="};
+    platform::Label lbl5{*this, "lbl5", " m"};
+    platform::Label Label4{*this, "Label4", "H4="};
+    platform::Label lbl6{*this, "lbl6", " m"};
+    platform::Label lbl22{*this, "lbl22", "上載荷重"};
+    platform::Label lbl23{*this, "lbl23", "kNm2"};
+    platform::Label lbl10{*this, "lbl10", "前面土"};
+    platform::Label lbl45{*this, "lbl45", "背面土"};
     // The front-ground surcharge mirrored from the back ground, shown for the symmetric shape.
     platform::Label lbl32{*this, "lbl32", "上載荷重"};
     platform::Label lbl33{*this, "lbl33"}; // q_Front as text
@@ -153,6 +164,9 @@ public:
     void txt11_KeyPress(int& keyAscii);
 
     platform::TextBox& box(int n);
+    // The drawing's line groups by number: 120 … 134 the front ground drawn low, 135 … 149 the front
+    // ground at the level of the back ground, 150 … 152 the dimension line of H3 and H4.
+    platform::Line& Line(int n) { return *lines_.at(static_cast<std::size_t>(n - 120)); }
     std::array<platform::Label*, 20> verdictLabels();
 
 protected:
@@ -174,6 +188,7 @@ private:
     void frontSoilFrameRule(platform::TextBox& box, bool clearing);
     void symmetricNotes();
 
+    std::vector<std::unique_ptr<platform::Line>> lines_;
     app::Program& prog_;
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/program.h"
@@ -35,27 +36,47 @@ void Form4::layOut() {
 
     // The wall section: toe, front wall, base slab between the walls, back wall, heel.
     for (auto [x1, y1, x2, y2] :
-         std::vector<std::array<int, 4>>{{2250, 4500, 2250, 4800},  // toe end
-                                         {2250, 4500, 2850, 4350},  // toe top
-                                         {2850, 4350, 2850, 1920},  // front wall, outer face
-                                         {2850, 1920, 3150, 1920},  // front wall top
-                                         {3150, 1920, 3300, 4350},  // front wall, inner face (battered)
-                                         {3300, 4350, 4650, 4350},  // slab top between the walls
-                                         {4650, 4350, 4800, 1920},  // back wall, inner face
-                                         {4800, 1920, 5100, 1920},  // back wall top
-                                         {5100, 1920, 5100, 4350},  // back wall, back face
-                                         {5100, 4350, 5880, 4500},  // heel top
-                                         {5880, 4500, 5880, 4800},  // heel end
-                                         {2250, 4800, 5880, 4800},  // base underside
-                                         {5100, 2520, 6960, 2520},  // back ground
-                                         {900, 3840, 2850, 3840},   // front ground
+         std::vector<std::array<int, 4>>{{1800, 4560, 1800, 4860},  // toe end
+                                         {1800, 4560, 2850, 4380},  // toe top
+                                         {2850, 4380, 2850, 2340},  // front wall, outer face
+                                         {2850, 2340, 3150, 2340},  // front wall top
+                                         {3150, 2340, 3300, 4380},  // front wall, inner face (battered)
+                                         {3300, 4380, 4650, 4380},  // slab top between the walls
+                                         {4650, 4380, 4800, 2340},  // back wall, inner face
+                                         {4800, 2340, 5100, 2340},  // back wall top
+                                         {5100, 2340, 5100, 4380},  // back wall, back face
+                                         {5100, 4380, 6240, 4560},  // heel top
+                                         {6240, 4560, 6240, 4860},  // heel end
+                                         {1800, 4860, 6240, 4860},  // base underside
+                                         {5100, 2580, 6960, 2580},  // back ground
                                          {3300, 3480, 4650, 3480}}) // central fill
         addLine(x1, y1, x2, y2);
+    // The ground in front, low or at the level of the back ground, and the front heights.
+    auto ground = [this](int first, int x1, int x2, int y, int top, int left) {
+        lines_.push_back(
+            std::make_unique<platform::Line>(*this, "Line" + std::to_string(first), x1, y, x2, y));
+        lines_.push_back(std::make_unique<platform::Line>(*this, "Line" + std::to_string(first + 1), left,
+                                                          top, x2 + 30, top));
+        for (int i = 0; i < 13; ++i) {
+            const int x = left + 120 * i;
+            lines_.push_back(std::make_unique<platform::Line>(*this, "Line" + std::to_string(first + 2 + i),
+                                                              x, top, x, i % 2 ? y - 30 : y));
+        }
+    };
+    ground(120, 720, 2850, 3960, 3780, 1290);
+    ground(135, 1200, 2970, 2580, 2400, 1410);
+    lines_.push_back(std::make_unique<platform::Line>(*this, "Line150", 960, 2340, 960, 4860));
+    lines_.push_back(std::make_unique<platform::Line>(*this, "Line151", 960, 2340, 2580, 2340));
+    lines_.push_back(std::make_unique<platform::Line>(*this, "Line152", 960, 4860, 1800, 4860));
+    for (int n = 135; n <= 149; ++n)
+        Line(n).setVisible(false);
 
-    label("H3=", 180, 2790, 555);
+    Label3.move(180, 2790, 555, 255);
     txt3.move(180, 3030, 555, 270);
-    label("H4=", 180, 4140, 555);
+    lbl5.move(735, 3060, 300, 255);
+    Label4.move(180, 4140, 555, 255);
     txt4.move(180, 4380, 555, 270);
+    lbl6.move(735, 4410, 300, 255);
     label("H2=", 7140, 2010, 555);
     txt6.move(7140, 2250, 555, 270);
     label("H1=", 7140, 3300, 555);
@@ -76,15 +97,19 @@ void Form4::layOut() {
     txt22.move(3570, 2730, 555, 270);
     txt21.move(5760, 2040, 555, 270);
     txt23.move(1590, 3480, 555, 270);
-    label(" m", 8010 - 240, 2280, 300);
-    label(" m", 8010 - 240, 3570, 300);
+    lbl22.move(1590, 3240, 960, 255);
+    lbl23.move(2190, 3510, 600, 255);
+    lbl10.move(1200, 4080, 720, 255);
+    lbl45.move(6000, 2700, 720, 255);
+    label(" m", 7695, 2280, 300);
+    label(" m", 7695, 3570, 300);
     label("上載荷重", 5760, 1800, 960);
     label("kN/m2", 6360, 2070, 600);
     label("上載荷重", 3570, 2490, 960);
     label("kN/m2", 4170, 2760, 600);
-    lbl32.move(1590, 3240, 960, 255);
-    lbl33.move(1590, 3510, 555, 255);
-    lbl34.move(2190, 3510, 600, 255);
+    lbl32.move(1590, 2040, 960, 255);
+    lbl33.move(1590, 2280, 555, 255);
+    lbl34.move(2190, 2280, 600, 255);
     for (auto* box : {&txt12, &txt18, &txt23})
         box->setBackColor(kLightCyan);
     for (auto* box : {&txt16, &txt19})
