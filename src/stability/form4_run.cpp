@@ -32,9 +32,14 @@ void writeRow(const Row& r, bool pass, const char* title, float value, const std
     if (beep) platform::beep();
 }
 
-// "> 1.5∴O.K" / "< 1.5∴NG"; the sliding texts have a blank before "∴".
+// "> 1.5∴O.K" / "< 1.5∴NG" for a factor; the sliding texts have a blank before "∴".
 std::string limitText(bool pass, const char* limit, bool blank) {
     return std::string(pass ? "> " : "< ") + limit + (blank ? " " : "") + (pass ? "∴O.K" : "∴NG");
+}
+
+// "< B/6∴O.K" / "> B/6∴NG": the eccentricity passes below its limit.
+std::string eccentricityText(bool pass, const char* limit) {
+    return std::string(pass ? "< " : "> ") + limit + (pass ? "∴O.K" : "∴NG");
 }
 
 } // namespace
@@ -231,7 +236,7 @@ void Form4::GamenHyouji() {
             lim = Limits{platform::toSingle(d.B / 3.0), "B/3", 1.2f, "1.2"};
         if (lim) {
             const bool eccPass = absE <= lim->ecc;
-            writeRow(eccRow, eccPass, "e(m)=", absE, limitText(eccPass, lim->eccText, false), !eccPass);
+            writeRow(eccRow, eccPass, "e(m)=", absE, eccentricityText(eccPass, lim->eccText), !eccPass);
             const bool overPass = d.F_Overturn >= lim->over;
             writeRow(overRow, overPass, "F =", d.F_Overturn, limitText(overPass, lim->overText, false),
                      !overPass);
