@@ -118,7 +118,8 @@ void Form4::box_KeyPress(int n, int& keyAscii) {
         }
     }
     if (n <= 2) return;
-    if (feedsTheta(n) && !opt7.value()) txt11.setText("");
+    // A typed character may change θ; Enter only moves on.
+    if (feedsTheta(n) && !opt7.value() && keyAscii != 0) txt11.setText("");
     staleMarks();
 }
 
