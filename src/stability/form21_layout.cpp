@@ -30,9 +30,9 @@ void Form21::layOut() {
     Frame3.move(240, 3180, 6720, 2520);
     opt5.setContainer(Frame3);
     opt6.setContainer(Frame3);
-    opt5.move(240, 270, 3600, 285);
-    opt6.move(240, 600, 3600, 285);
-    in(Frame3, "（突起を設ける場合は F≧1.0）", 3360, 600, 3240);
+    opt5.move(240, 270, 3240, 285);
+    opt6.move(240, 600, 3240, 285);
+    in(Frame3, "（突起を設ける場合は F≧1.0）", 3600, 630, 3000);
     Frame4.move(120, 960, 6480, 1440);
     Frame4.setBorder(true);
     lbl1.move(120, 240, 6240, 255);
