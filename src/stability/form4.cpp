@@ -101,6 +101,8 @@ void Form4::Form_Load() {
 
 void Form4::Form_Activate() {
     prog_.d.ScreenNo = 2;
+    // The notes belong to present results: drawn afresh, not piled up.
+    cls();
     if (prog_.d.Sigma_max != 0 && prog_.Form23().opt2.value()) symmetricNotes();
     prog_.Form23().hide();
 }

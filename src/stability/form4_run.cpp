@@ -298,6 +298,7 @@ void Form4::GamenHyouji() {
     }
     for (auto* l : {&lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62})
         l->setVisible(true);
+    cls();
     if (f23.opt2.value()) symmetricNotes();
 }
 
