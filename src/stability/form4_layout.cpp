@@ -145,6 +145,8 @@ void Form4::layOut() {
     lbl68.move(8220, 4860, 375, 255);
     lbl69.move(8640, 4860, 795, 255);
     lbl70.move(9420, 4860, 1395, 255);
+    // fe stands right of the comparison sign that overlaps its left edge.
+    lbl60.setAlignment(Alignment::Right);
 
     // The earth-pressure coefficient.
     Frame4.move(8040, 5280, 2880, 1020);
