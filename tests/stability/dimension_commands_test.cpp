@@ -145,6 +145,18 @@ TEST_F(DimensionCommands, KeyCalculationKeepsTheResultsMarkerAsItWas) {
     EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
 }
 
+TEST_F(DimensionCommands, KeyCalculationBeforeAnyDimensionsEndsWithAMessage) {
+    prog.d.B = 0;
+    prog.d.B_Span = 0;
+    prog.d.T_Slab = 0;
+    f4().opt6.setValue(true);
+    f4().cmd5.click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_TRUE(services.modalForms.empty());
+    EXPECT_EQ(prog.d.Sigma_max, 0);
+}
+
 TEST_F(DimensionCommands, NoKeyDiscardsTheKeyDialog) {
     f4().opt6.setValue(true);
     prog.Form19().txt1.setText("0.3");
