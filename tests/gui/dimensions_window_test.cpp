@@ -27,7 +27,8 @@ std::vector<std::string> cutCaptions(QWidget* root) {
         if (w->fontMetrics().horizontalAdvance(text) > room) cut.push_back(text.toStdString());
     };
     for (auto* l : root->findChildren<QLabel*>()) {
-        if (!l->wordWrap()) check(l, l->text(), l->contentsRect().width());
+        if (!l->wordWrap())
+            check(l, l->text(), l->contentsRect().width());
         else if (!l->text().isEmpty() && l->isVisibleTo(root) && l->heightForWidth(l->width()) > l->height())
             cut.push_back(l->text().toStdString());
     }
