@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -112,6 +113,53 @@ TEST(DimensionsWindow, FromNewToTheVerdictsOfAPassingWall) {
         EXPECT_TRUE(main->toolBar()->actions()[4]->isEnabled());
         EXPECT_EQ(cutCaptions(view), std::vector<std::string>{});
         screenshot(view, "form4-one-sided");
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Dark pixels in a rectangle of the view's picture, given in twips.
+int inkIn(const QImage& image, int left, int top, int width, int height) {
+    int ink = 0;
+    for (int y = top / 15; y < (top + height) / 15; ++y)
+        for (int x = left / 15; x < (left + width) / 15; ++x)
+            if (qGray(image.pixel(x, y)) < 100) ++ink;
+    return ink;
+}
+
+TEST(DimensionsWindow, TheSymmetricNotesArePaintedOnTheScreen) {
+    gui::QtServices services;
+    {
+        app::Program program;
+        program.MDIForm1().show();
+        auto& c = program.Form3();
+        for (auto [box, text] : std::vector<std::pair<platform::TextBox*, const char*>>{{&c.txt2, "24"},
+                                                                                        {&c.txt3, "200"},
+                                                                                        {&c.txt4, "150"},
+                                                                                        {&c.txt5, "18"},
+                                                                                        {&c.txt6, "24"},
+                                                                                        {&c.txt8, "30"},
+                                                                                        {&c.txt10, "0"},
+                                                                                        {&c.txt11, "30"},
+                                                                                        {&c.txt9, "0.5"}})
+            box->setText(text);
+        ASSERT_TRUE(c.HENSUU());
+        program.Form23().opt2.setValue(true);
+        auto& f = program.Form4();
+        const char* texts[] = {"1",   "A", "",    "",  "2.4", "0.6", "0.3", "0", "0.3", "0", "0.3", "0",
+                               "0.3", "2", "0.3", "0", "0.4", "0",   "0",   "0", "0",   "0", ""};
+        for (int n = 1; n <= 23; ++n)
+            f.box(n).setText(texts[n - 1]);
+        f.show();
+        auto* view = gui::FormView::of(f);
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(inkIn(view->grab().toImage(), 8200, 2550, 2600, 240), 0);
+        press(view, f.cmd3);
+        ASSERT_TRUE(f.lbl57.visible());
+        const QImage image = view->grab().toImage();
+        EXPECT_GT(inkIn(image, 8200, 2550, 2600, 240), 50);
+        EXPECT_GT(inkIn(image, 8200, 4200, 2600, 240), 50);
+        EXPECT_EQ(cutCaptions(view), std::vector<std::string>{});
+        screenshot(view, "form4-symmetric");
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
