@@ -2,15 +2,16 @@
 
 #include "app/program.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace stability {
 
 Form14::Form14(app::Program& program) : Form("Form14", platform::FormKind::Dialog), prog_(program) {
     layOut();
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
-    opt4.onClick = [this] { opt4_Click(); };
-    opt5.onClick = [this] { opt5_Click(); };
+    platform::wire(*this, {{&cmd1.onClick, &Form14::cmd1_Click},
+                           {&cmd2.onClick, &Form14::cmd2_Click},
+                           {&opt4.onClick, &Form14::opt4_Click},
+                           {&opt5.onClick, &Form14::opt5_Click}});
 }
 
 // "ＯＫ": kept hidden, so that the choice stays readable.

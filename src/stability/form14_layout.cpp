@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "platform/layout.h"
 #include "stability/form14.h"
 
 namespace stability {
@@ -7,8 +8,8 @@ void Form14::layOut() {
     setCaption("Tarvelo(Mirenda版)");
     setClientSize(7200, 5640);
     setFont(std::string(platform::kGothic), 9);
-    auto in = [this](platform::Frame& f, const char* caption, int left, int top, int width) {
-        addLabel(caption, left, top, width, 255).setContainer(f);
+    auto in = [this](platform::Frame& f, const char* text, int left, int top, int width) {
+        platform::caption(*this, text, left, top, width, 255, platform::Alignment::Left, &f);
     };
     lblTitle.move(240, 120, 6720, 300);
     lblTitle.setFontSize(11.25);

@@ -2,13 +2,13 @@
 
 #include "app/program.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace stability {
 
 Form19::Form19(app::Program& program) : Form("Form19", platform::FormKind::Dialog), prog_(program) {
     layOut();
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
+    platform::wire(*this, {{&cmd1.onClick, &Form19::cmd1_Click}, {&cmd2.onClick, &Form19::cmd2_Click}});
     for (auto* b : {&txt1, &txt2, &txt3}) {
         b->onClick = [this, b] { box_Click(*b); };
         b->onDblClick = [this, b] { box_DblClick(*b); };

@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "platform/layout.h"
 #include "stability/form19.h"
 
 namespace stability {
@@ -7,8 +8,8 @@ void Form19::layOut() {
     setCaption("Tarvelo(Mirenda版)");
     setClientSize(6240, 6000);
     setFont(std::string(platform::kGothic), 9);
-    auto label = [this](const char* caption, int left, int top, int width) -> platform::Label& {
-        return addLabel(caption, left, top, width, 255);
+    auto label = [this](const char* text, int left, int top, int width) -> platform::Label& {
+        return platform::caption(*this, text, left, top, width, 255);
     };
     lblTitle.move(240, 60, 5760, 300);
     lblTitle.setFontSize(11.25);
@@ -41,7 +42,7 @@ void Form19::layOut() {
              {2580, 2820, 2580, 3180}, {2820, 2820, 2820, 3180}, {1560, 3420, 3600, 3420},
              {2160, 4140, 2160, 4500}, {2580, 4140, 2580, 4500}, {1560, 4860, 3600, 4860},
              {1560, 4140, 1560, 4860}, {3600, 4140, 3600, 4860}})
-        addLine(x1, y1, x2, y2);
+        platform::rule(*this, x1, y1, x2, y2);
     label("45 ゜＋φB/2", 1020, 2520, 1140).setWordWrap(false);
     label("L", 2280, 1830, 200);
     label("Ｈ0=", 3480, 2430, 480);

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace stability {
 
@@ -16,14 +17,18 @@ Form21::Form21(app::Program& program) : Form("Form21", platform::FormKind::Dialo
     lbl2.setEnabled(false);
     txt1.setEnabled(false);
     lbl3.setEnabled(false);
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
-    for (auto* o : {&opt1, &opt2, &opt5, &opt6, &opt7, &opt8})
-        o->onClick = [this] { opt_Click(); };
-    chk1.onClick = [this] { chk1_Click(); };
-    txt1.onClick = [this] { txt1_Click(); };
-    txt1.onDblClick = [this] { txt1_DblClick(); };
-    txt1.onGotFocus = [this] { txt1_GotFocus(); };
+    platform::wire(*this, {{&cmd1.onClick, &Form21::cmd1_Click},
+                           {&cmd2.onClick, &Form21::cmd2_Click},
+                           {&opt1.onClick, &Form21::opt_Click},
+                           {&opt2.onClick, &Form21::opt_Click},
+                           {&opt5.onClick, &Form21::opt_Click},
+                           {&opt6.onClick, &Form21::opt_Click},
+                           {&opt7.onClick, &Form21::opt_Click},
+                           {&opt8.onClick, &Form21::opt_Click},
+                           {&chk1.onClick, &Form21::chk1_Click},
+                           {&txt1.onClick, &Form21::txt1_Click},
+                           {&txt1.onDblClick, &Form21::txt1_DblClick},
+                           {&txt1.onGotFocus, &Form21::txt1_GotFocus}});
     txt1.onKeyPress = [this](int& k) { txt1_KeyPress(k); };
 }
 

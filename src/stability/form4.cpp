@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
+#include "platform/wiring.h"
 
 namespace stability {
 
@@ -33,19 +34,24 @@ Form4::Form4(app::Program& program) : Form("Form4", platform::FormKind::MdiChild
 }
 
 void Form4::wireHandlers() {
-    cmd1.onClick = [this] { cmd1_Click(); };
-    cmd2.onClick = [this] { cmd2_Click(); };
-    cmd3.onClick = [this] { cmd3_Click(); };
-    cmd4.onClick = [this] { cmd4_Click(); };
-    cmd5.onClick = [this] { cmd5_Click(); };
-    cmd6.onClick = [this] { cmd6_Click(); };
-    cmd7.onClick = [this] { cmd7_Click(); };
-    cmd8.onClick = [this] { cmd8_Click(); };
-    chk1.onClick = [this] { chk1_Click(); };
-    opt3.onClick = [this] { opt3_Click(); };
-    opt4.onClick = [this] { opt4_Click(); };
-    opt5.onClick = [this] { opt5_Click(); };
-    opt6.onClick = [this] { opt6_Click(); };
+    platform::wire(*this, {{&cmd1.onClick, &Form4::cmd1_Click},
+                           {&cmd2.onClick, &Form4::cmd2_Click},
+                           {&cmd3.onClick, &Form4::cmd3_Click},
+                           {&cmd4.onClick, &Form4::cmd4_Click},
+                           {&cmd5.onClick, &Form4::cmd5_Click},
+                           {&cmd6.onClick, &Form4::cmd6_Click},
+                           {&cmd7.onClick, &Form4::cmd7_Click},
+                           {&cmd8.onClick, &Form4::cmd8_Click},
+                           {&chk1.onClick, &Form4::chk1_Click},
+                           {&opt3.onClick, &Form4::opt3_Click},
+                           {&opt4.onClick, &Form4::opt4_Click},
+                           {&opt5.onClick, &Form4::opt5_Click},
+                           {&opt6.onClick, &Form4::opt6_Click},
+                           {&txt12.onLostFocus, &Form4::txt12_LostFocus},
+                           {&txt16.onLostFocus, &Form4::txt16_LostFocus},
+                           {&txt18.onLostFocus, &Form4::txt18_LostFocus},
+                           {&txt19.onLostFocus, &Form4::txt19_LostFocus},
+                           {&txt21.onLostFocus, &Form4::txt21_LostFocus}});
     for (int n = 1; n <= 23; ++n) {
         if (n == 11) continue;
         auto& b = box(n);
@@ -55,11 +61,6 @@ void Form4::wireHandlers() {
         b.onKeyPress = [this, n](int& k) { box_KeyPress(n, k); };
     }
     txt11.onKeyPress = [this](int& k) { txt11_KeyPress(k); };
-    txt12.onLostFocus = [this] { txt12_LostFocus(); };
-    txt16.onLostFocus = [this] { txt16_LostFocus(); };
-    txt18.onLostFocus = [this] { txt18_LostFocus(); };
-    txt19.onLostFocus = [this] { txt19_LostFocus(); };
-    txt21.onLostFocus = [this] { txt21_LostFocus(); };
 }
 
 platform::TextBox& Form4::box(int n) {
@@ -175,7 +176,8 @@ void Form4::cmd1_Click() {
         row(symmetric, {&f7.Line101, &f7.Line102, &f7.Line103, &f7.Line104, &f7.Line105, &f7.Line106,
                         &f7.Line107, &f7.Line108, &f7.Line109, &f7.Label100, &f7.Label101, &f7.Label102});
     }
-    if (f7.txt_ka.text().empty()) prog_.MDIForm1().Toolbar1.setButtonEnabled(5, false);
+    if (f7.txt_ka.text().empty())
+        prog_.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, false);
     if (normal || (seismic && f25.opt_K2.value())) {
         f7.cmd4.setEnabled(true);
         f7.opt1.setEnabled(true);

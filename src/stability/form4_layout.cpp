@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "platform/layout.h"
 #include "stability/form4.h"
 
 namespace stability {
@@ -20,11 +21,9 @@ void Form4::layOut() {
     setClientSize(11040, 7380);
     setFont(std::string(platform::kGothic), 9);
 
-    auto label = [this](const char* caption, int left, int top, int width,
-                        Alignment align = Alignment::Left) -> platform::Label& {
-        auto& l = addLabel(caption, left, top, width, 255);
-        l.setAlignment(align);
-        return l;
+    auto label = [this](const char* text, int left, int top, int width, Alignment align = Alignment::Left,
+                        platform::Control* container = nullptr) -> platform::Label& {
+        return platform::caption(*this, text, left, top, width, 255, align, container);
     };
 
     lblTitle.move(2400, 120, 4800, 300);
@@ -50,7 +49,7 @@ void Form4::layOut() {
                                          {1800, 4860, 6240, 4860},  // base underside
                                          {5100, 2580, 6960, 2580},  // back ground
                                          {3300, 3480, 4650, 3480}}) // central fill
-        addLine(x1, y1, x2, y2);
+        platform::rule(*this, x1, y1, x2, y2);
     // The ground in front, low or at the level of the back ground, and the front heights.
     auto ground = [this](int first, int x1, int x2, int y, int top, int left) {
         lines_.push_back(
@@ -156,7 +155,7 @@ void Form4::layOut() {
     opt8.move(120, 630, 255, 255);
     cmd7.setContainer(Frame4);
     cmd7.move(390, 570, 1095, 345);
-    label("KA=", 1620, 450, 420, Alignment::Right).setContainer(Frame4);
+    label("KA=", 1620, 450, 420, Alignment::Right, &Frame4);
     txt11.move(2070, 420, 690, 270);
 
     // Front soil, shear key and the surcharge deduction.

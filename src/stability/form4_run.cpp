@@ -205,10 +205,11 @@ void Form4::GamenHyouji() {
         return;
     }
     // The output buttons come back only with results to output.
-    mdi.Toolbar1.setButtonEnabled(5, true);
-    mdi.Toolbar1.setButtonEnabled(6, true);
-    if (!mdi.fileName.empty()) mdi.Toolbar1.setButtonEnabled(3, true);
-    if (prog_.Form7().lbl6.caption().empty()) mdi.Toolbar1.setButtonEnabled(3, false);
+    mdi.Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, true);
+    mdi.Toolbar1.setButtonEnabled(app::MDIForm1::kButtonPrint, true);
+    if (!mdi.fileName.empty()) mdi.Toolbar1.setButtonEnabled(app::MDIForm1::kButtonOverwrite, true);
+    if (prog_.Form7().lbl6.caption().empty())
+        mdi.Toolbar1.setButtonEnabled(app::MDIForm1::kButtonOverwrite, false);
 
     const bool oneSided = f23.opt1.value();
     const bool normal = f3.opt3.value();
