@@ -51,6 +51,12 @@ void screenshot(QWidget* w, const char* name) {
     }
 }
 
+// γs 18, γc 24, φ 30, δ 0, fe 150, μ 0.5: the design conditions of the sessions.
+std::vector<std::pair<platform::TextBox*, const char*>> conditionEntries(conditions::Form3& c) {
+    return {{&c.txt2, "24"}, {&c.txt3, "200"}, {&c.txt4, "150"}, {&c.txt5, "18"}, {&c.txt6, "24"},
+            {&c.txt8, "30"}, {&c.txt10, "0"},  {&c.txt11, "30"}, {&c.txt9, "0.5"}};
+}
+
 void typeInto(gui::FormView* view, platform::TextBox& box, const char* text) {
     auto* w = qobject_cast<QLineEdit*>(view->widgetFor(box));
     ASSERT_NE(w, nullptr) << box.name();
@@ -75,15 +81,7 @@ TEST(DimensionsWindow, FromNewToTheVerdictsOfAPassingWall) {
         auto& c = program.Form3();
         auto* cv = gui::FormView::of(c);
         ASSERT_NE(cv, nullptr);
-        for (auto [box, text] : std::vector<std::pair<platform::TextBox*, const char*>>{{&c.txt2, "24"},
-                                                                                        {&c.txt3, "200"},
-                                                                                        {&c.txt4, "150"},
-                                                                                        {&c.txt5, "18"},
-                                                                                        {&c.txt6, "24"},
-                                                                                        {&c.txt8, "30"},
-                                                                                        {&c.txt10, "0"},
-                                                                                        {&c.txt11, "30"},
-                                                                                        {&c.txt9, "0.5"}})
+        for (auto [box, text] : conditionEntries(c))
             typeInto(cv, *box, text);
         press(cv, c.cmd3);
         // The screens between are the conditions' own; the copy and the shape as they leave them.
@@ -132,15 +130,7 @@ TEST(DimensionsWindow, TheSymmetricNotesArePaintedOnTheScreen) {
         app::Program program;
         program.MDIForm1().show();
         auto& c = program.Form3();
-        for (auto [box, text] : std::vector<std::pair<platform::TextBox*, const char*>>{{&c.txt2, "24"},
-                                                                                        {&c.txt3, "200"},
-                                                                                        {&c.txt4, "150"},
-                                                                                        {&c.txt5, "18"},
-                                                                                        {&c.txt6, "24"},
-                                                                                        {&c.txt8, "30"},
-                                                                                        {&c.txt10, "0"},
-                                                                                        {&c.txt11, "30"},
-                                                                                        {&c.txt9, "0.5"}})
+        for (auto [box, text] : conditionEntries(c))
             box->setText(text);
         ASSERT_TRUE(c.HENSUU());
         program.Form23().opt2.setValue(true);
