@@ -169,6 +169,9 @@ TEST_F(DimensionCommands, NoKeyDiscardsTheKeyDialog) {
 }
 
 TEST_F(DimensionCommands, MarksOfTheOptionsAndTheCheckBox) {
+    // The front-soil frame is shown while a toe is given.
+    f4().Frame2.setVisible(true);
+    f4().opt4.setValue(true);
     for (auto* c : {&f4().opt3, &f4().opt4}) {
         passingRun();
         prog.d.SectCheck_Done = 1;
