@@ -23,7 +23,7 @@ public:
     std::optional<std::string> saveFileDialog(const platform::FileDialogOptions&) override { return path; }
     bool printerDialog() override { return false; }
     platform::PrinterGeometry printerGeometry() override { return {}; }
-    void printDocument(const std::vector<platform::Page>&) override {}
+    platform::Status printDocument(const std::vector<platform::Page>&) override { return {}; }
     void runModal(platform::Form&) override {}
 };
 

@@ -95,28 +95,43 @@ void MDIForm1::FileNew() {
     fileName.clear();
 }
 
+namespace {
+bool confirmClose() {
+    return platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
+                            "確認") != Answer::Cancel;
+}
+} // namespace
+
 void MDIForm1::Men_FCls_Click() {
     prog_.d.ScreenNo = 0;
     clearResultMarkers();
-    if (platform::msgBox("閉じてもよろしいですか？", mb::OkCancel + mb::Question + mb::DefaultButton2,
-                         "確認") == Answer::Cancel)
-        return;
+    if (!confirmClose()) return;
+    closeProject();
+}
+
+void MDIForm1::closeProject() {
     unloadProject(false);
     disableOutputButtons();
     fileName.clear();
+}
+
+// Unlike the menu command, a cancelled frame close leaves the result markers as they were: the
+// user only changed their mind about closing a window.
+void MDIForm1::closeFromScreenFrame(bool& cancel) {
+    if (!confirmClose()) {
+        cancel = true;
+        return;
+    }
+    prog_.d.ScreenNo = 0;
+    clearResultMarkers();
+    // The screen being closed is already unloading; unloading it again does nothing.
+    closeProject();
 }
 
 void MDIForm1::disableOutputButtons() {
     for (int i : {kButtonOverwrite, kButtonImage, kButtonPrint})
         Toolbar1.setButtonEnabled(i, false);
 }
-
-void MDIForm1::FileImage() {
-    // Without an input screen there is no page to open; the toolbar stays as it is.
-    if (prog_.d.ScreenNo == 0) return;
-    sayNotBuilt("印刷イメージ");
-}
-
 
 void MDIForm1::Men_FNew_Click() {
     FileNew();
@@ -129,9 +144,6 @@ void MDIForm1::Men_FOvw_Click() {
 }
 void MDIForm1::Men_FImg_Click() {
     FileImage();
-}
-void MDIForm1::Men_FPrn_Click() {
-    sayNotBuilt("印刷");
 }
 
 void MDIForm1::Men_FEnd_Click() {

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "platform/result.h"
 #include "platform/services.h"
 
 namespace app {
@@ -52,6 +53,11 @@ public:
     void FileNew();
     void FileOpen();
     void FileUpdate();
+    void FilePrint();
+    // The report's three parts on the printer; a fault ends the print job.
+    platform::Status Pri_Ippan();
+    platform::Status Pri_Keisan();
+    platform::Status Pri_Haikin();
 
     // Handlers.
     void Men_F_Click();
@@ -69,6 +75,9 @@ public:
 
     // Overwrite-save, preview and print wait for new results (the dimensions screen's second mark).
     void disableOutputButtons();
+    // An input screen closed through its frame: asks as "閉じる" does and, on OK, closes the project
+    // as that command does (cancel stays false); on Cancel sets cancel and changes nothing.
+    void closeFromScreenFrame(bool& cancel);
 
 protected:
     void Form_Load() override;
@@ -80,7 +89,10 @@ private:
     platform::FileDialogOptions fileDialog(std::string title) const;
     bool writeProject(const std::string& path);
     bool recalculateOpened();
+    // The page-number footer of the sheet being printed, when numbering is chosen.
+    void PrintPageNo();
     void unloadProject(bool withForm21);
+    void closeProject();
 
     Program& prog_;
 };

@@ -11,6 +11,7 @@
 #include "model/design_data.h"
 #include "platform/form.h"
 #include "report/output/form15.h"
+#include "report/output/preview_page.h"
 #include "sections/form22.h"
 #include "sections/form7.h"
 #include "stability/form14.h"
@@ -31,6 +32,12 @@ struct Program {
 
     model::DesignData d;
 
+    // The report output object: the surface every report writer draws on (a preview page's canvas
+    // or the printer); set only by the preview and by printing, empty until then.
+    platform::Surface* Pri_Obj = nullptr;
+    // The number of the first sheet of the next print job.
+    float Pri_FirstPageNo = 0;
+
     platform::FormSlot<app::MDIForm1> MDIForm1;
     platform::FormSlot<app::Form10> Form10;
     platform::FormSlot<app::Form13> Form13;
@@ -45,6 +52,8 @@ struct Program {
     platform::FormSlot<sections::Form7> Form7;
     platform::FormSlot<sections::Form22> Form22;
     platform::FormSlot<report::Form15> Form15;
+    // The report's preview pages 1 to 9, one page-window class under nine names.
+    platform::FormSlot<report::PreviewPage> Form1, Form2, Form5, Form18, Form6, Form8, Form16, Form17, Form20;
 };
 
 } // namespace app

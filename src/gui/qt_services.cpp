@@ -195,9 +195,16 @@ std::optional<std::string> QtServices::saveFileDialog(const platform::FileDialog
 QPrinter& QtServices::printerDevice() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (!printer_->pageLayout().isValid())
+        // Without a printer the report goes to a PDF file: A4 portrait with the PDF printer's own
+        // margins, which also sizes the preview's canvas.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setPageSize(QPageSize(QPageSize::A4));
+            printer_->setPageOrientation(QPageLayout::Portrait);
+        } else if (!printer_->pageLayout().isValid()) {
             printer_->setPageLayout(
                 QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        }
     }
     return *printer_;
 }
@@ -217,7 +224,10 @@ bool QtServices::printerDialog() {
         printer.setOutputFileName(qs(*path));
         return true;
     }
+    // No selection range; the copies are left to the printer; printing to a PDF file is offered too.
     QPrintDialog dialog(&printer, dialogParent());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -248,14 +258,12 @@ bool printPages(QPrinter& printer, const std::vector<platform::Page>& pages) {
     return painter.end();
 }
 
-void QtServices::printDocument(const std::vector<platform::Page>& pages) {
+platform::Status QtServices::printDocument(const std::vector<platform::Page>& pages) {
     QPrinter& printer = printerDevice();
-    if (printPages(printer, pages)) return;
+    if (printPages(printer, pages)) return {};
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        msgBox("PDFファイルに書き込めませんでした。\n" + utf8(printer.outputFileName()),
-               platform::mb::Exclamation, {});
-    else
-        msgBox("印刷できませんでした。", platform::mb::Exclamation, {});
+        return platform::Fault{"PDFファイルに書き込めませんでした。\n" + utf8(printer.outputFileName())};
+    return platform::Fault{"印刷できませんでした。"};
 }
 
 void QtServices::runModal(platform::Form& form) {

@@ -37,7 +37,7 @@ public:
     std::optional<std::string> saveFileDialog(const platform::FileDialogOptions& options) override;
     bool printerDialog() override;
     platform::PrinterGeometry printerGeometry() override;
-    void printDocument(const std::vector<platform::Page>& pages) override;
+    platform::Status printDocument(const std::vector<platform::Page>& pages) override;
     void runModal(platform::Form& form) override;
     void createView(platform::Form& form) override;
     void quit() override;

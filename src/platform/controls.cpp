@@ -154,6 +154,7 @@ void EditBox::userEdit(std::string text, int caret) {
         textChanged();
         notify(Property::Text);
         fire(onChange);
+        fire(onUserEdit);
         return;
     }
     userSelect(caret, 0);
@@ -298,6 +299,7 @@ void OptionButton::click() {
         fire(onClick);
     else
         setValue(true);
+    fire(onUserClick);
 }
 
 // ---- CheckBox

@@ -50,6 +50,8 @@ public:
     void userSelect(int start, int length);
 
     std::function<void()> onChange;
+    // Runs after an edit the user made (typing, Delete, cut, paste), not after one made by code.
+    std::function<void()> onUserEdit;
     std::function<void(int&)> onKeyPress;
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -166,6 +168,8 @@ public:
     // A user's click selects the option and runs Click, also when it was selected already.
     void click();
     std::function<void()> onClick;
+    // Runs after Click when the user, not code, chose the option.
+    std::function<void()> onUserClick;
 
 private:
     std::string caption_;

@@ -146,7 +146,10 @@ bool Form::unload() {
 }
 
 void Form::userClose() {
+    EventScope scope; // an unloaded form stays alive to the end of this call
+    closingByUser_ = true;
     unload();
+    closingByUser_ = false;
 }
 
 void Form::userActivate() {

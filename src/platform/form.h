@@ -108,6 +108,8 @@ public:
     bool unload();
     // The user asks to close the window through its frame.
     void userClose();
+    // True while an unload asked for through the frame runs (its QueryUnload may ask the user).
+    bool closingByUser() const { return closingByUser_; }
     // The user brings the window to the front.
     void userActivate();
 
@@ -169,6 +171,7 @@ private:
     bool loaded_ = true;
     bool modal_ = false;
     bool unloading_ = false;
+    bool closingByUser_ = false;
     std::vector<Control*> controls_;
     std::vector<std::unique_ptr<Control>> decorations_;
     RecordingSurface surface_;

@@ -15,7 +15,7 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogOptions&) override { return std::nullopt; }
     bool printerDialog() override { return false; }
     PrinterGeometry printerGeometry() override { return {}; }
-    void printDocument(const std::vector<Page>&) override {}
+    Status printDocument(const std::vector<Page>&) override { return {}; }
     void runModal(Form&) override {}
 };
 
@@ -47,12 +47,22 @@ void installServices(Services* s) {
     installed() = s;
 }
 
-void Printer::endDoc() {
+void Printer::newPage() {
+    RecordingSurface::newPage();
+    sheetUnused_ = true;
+}
+
+void Printer::draw(DrawOp op) {
+    sheetUnused_ = false;
+    RecordingSurface::draw(std::move(op));
+}
+
+Status Printer::endDoc() {
     std::vector<Page> pages = this->pages();
-    if (pages.size() > 1 && pages.back().empty()) pages.pop_back();
-    discard();
-    resetPosition();
-    services().printDocument(pages);
+    const bool untouched = sheetUnused_ && currentX() == 0 && currentY() == 0;
+    if (untouched && pages.size() > 1) pages.pop_back();
+    killDoc();
+    return services().printDocument(pages);
 }
 
 void Printer::startDoc() {
@@ -62,6 +72,7 @@ void Printer::startDoc() {
 void Printer::killDoc() {
     discard();
     resetPosition();
+    sheetUnused_ = false;
 }
 
 Printer& printer() {

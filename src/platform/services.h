@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/result.h"
 #include "platform/surface.h"
 
 namespace platform {
@@ -60,8 +61,8 @@ public:
     // The printer dialog; false when it is cancelled.
     virtual bool printerDialog() = 0;
     virtual PrinterGeometry printerGeometry() = 0;
-    // Hands a finished document to the printer.
-    virtual void printDocument(const std::vector<Page>& pages) = 0;
+    // Hands a finished document to the printer; a fault when the printing system refuses it.
+    virtual Status printDocument(const std::vector<Page>& pages) = 0;
     // Runs a modal form until it is hidden or unloaded.
     virtual void runModal(Form& form) = 0;
     // A form is about to be shown and has no view yet.
@@ -80,10 +81,20 @@ class Printer : public RecordingSurface {
 public:
     // Starts a document: whatever an earlier, unfinished one left is dropped.
     void startDoc();
+    // Ends the sheet; the next one starts at (0, 0) with the same font, colour and style.
+    void newPage();
     // Ends the document and prints it; a new page directly before adds no blank sheet.
-    void endDoc();
+    Status endDoc();
     // Abandons the document.
     void killDoc();
+
+protected:
+    void draw(DrawOp op) override;
+
+private:
+    // Nothing drawn since the last new page: with the position still at (0, 0), the sheet that new page
+    // started is not printed.
+    bool sheetUnused_ = false;
 };
 
 Printer& printer();
@@ -100,10 +111,10 @@ public:
     PrintJob& operator=(const PrintJob&) = delete;
 
     Printer& printer() { return platform::printer(); }
-    // Ends the document and prints it.
-    void end() {
+    // Ends the document and prints it; a fault when the printing system refuses it.
+    Status end() {
         ended_ = true;
-        printer().endDoc();
+        return printer().endDoc();
     }
 
 private:

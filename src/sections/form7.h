@@ -8,6 +8,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/surface.h"
 
 namespace app {
 struct Program;
@@ -109,6 +110,18 @@ public:
     void cmd4_Click();
     void cmd5_Click();
     void cmd6_Click();
+
+    // Report writers on the output object: the member-section chapter's head (page 5) and the
+    // members A, B, E, F, G, H (heel), I (toe) and J (shear key).
+    void HAIKIN(platform::Surface& Pri_Obj);
+    void HAIKIN_A(platform::Surface& Pri_Obj);
+    void HAIKIN_B(platform::Surface& Pri_Obj);
+    void HAIKIN_E(platform::Surface& Pri_Obj);
+    void HAIKIN_F(platform::Surface& Pri_Obj);
+    void HAIKIN_G(platform::Surface& Pri_Obj);
+    void HAIKIN_H(platform::Surface& Pri_Obj);
+    void HAIKIN_I(platform::Surface& Pri_Obj);
+    void HAIKIN_J(platform::Surface& Pri_Obj);
 
 protected:
     void Form_Load() override;

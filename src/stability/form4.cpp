@@ -308,4 +308,9 @@ void Form4::opt6_Click() {
     prog_.Form7().Hihyouji_3();
 }
 
+// Closing the screen through its frame closes the project, as "閉じる" does, after the same question.
+void Form4::Form_QueryUnload(bool& cancel) {
+    if (closingByUser()) prog_.MDIForm1().closeFromScreenFrame(cancel);
+}
+
 } // namespace stability

@@ -172,6 +172,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_QueryUnload(bool& cancel) override;
 
 private:
     void layOut();

@@ -212,13 +212,6 @@ TEST_F(Shell, ToolbarDispatchAndThePreviewWithoutAScreen) {
 TEST_F(Shell, CommandsNotBuiltYetSaySo) {
     using M = app::MDIForm1;
     const std::pair<std::function<void()>, const char*> commands[] = {
-        {[&] { main().Men_FPrn.click(); }, "「印刷」は、まだ組み込まれていません。"},
-        {[&] { main().Toolbar1.click(M::kButtonPrint); }, "「印刷」は、まだ組み込まれていません。"},
-        {[&] {
-             prog.d.ScreenNo = 1;
-             main().Men_FImg.click();
-         },
-         "「印刷イメージ」は、まだ組み込まれていません。"},
         {[&] { prog.Form7().cmd1.click(); }, "「応力度計算」は、まだ組み込まれていません。"},
         {[&] { prog.Form7().cmd4.click(); }, "「直接入力」は、まだ組み込まれていません。"},
         {[&] { prog.Form7().cmd5.click(); }, "「計算する」は、まだ組み込まれていません。"},

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include "gui/form_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
+#include "support/recording_services.h"
 
 namespace {
 
@@ -57,6 +59,27 @@ std::vector<std::pair<platform::TextBox*, const char*>> conditionEntries(conditi
             {&c.txt8, "30"}, {&c.txt10, "0"},  {&c.txt11, "30"}, {&c.txt9, "0.5"}};
 }
 
+// The Qt view with the recording services' answers: message boxes and modal dialogs are recorded,
+// never shown, so a test cannot wait on one.
+class RecordedQtServices : public gui::QtServices {
+public:
+    RecordedQtServices() { platform::installServices(this); }
+    platform::Answer msgBox(const std::string& text, int style, const std::string& title) override {
+        return recorder.msgBox(text, style, title);
+    }
+    void beep() override { recorder.beep(); }
+    void runModal(platform::Form& form) override { recorder.runModal(form); }
+    testing_support::RecordingServices recorder;
+};
+
+// Types into the focused box, then Enter.
+void typeHere(const char* text) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QTest::keyClicks(w, QString::fromUtf8(text));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
 void typeInto(gui::FormView* view, platform::TextBox& box, const char* text) {
     auto* w = qobject_cast<QLineEdit*>(view->widgetFor(box));
     ASSERT_NE(w, nullptr) << box.name();
@@ -71,24 +94,35 @@ void press(gui::FormView* view, platform::Control& button) {
 }
 
 TEST(DimensionsWindow, FromNewToTheVerdictsOfAPassingWall) {
-    gui::QtServices services;
+    RecordedQtServices services;
     {
         app::Program program;
         program.MDIForm1().show();
         gui::MainWindow* main = services.mainWindow();
         ASSERT_NE(main, nullptr);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
         main->toolBar()->actions()[0]->trigger(); // New
         auto& c = program.Form3();
         auto* cv = gui::FormView::of(c);
         ASSERT_NE(cv, nullptr);
-        for (auto [box, text] : conditionEntries(c))
-            typeInto(cv, *box, text);
-        press(cv, c.cmd3);
-        // The screens between are the conditions' own; the copy and the shape as they leave them.
-        ASSERT_TRUE(c.HENSUU());
-        program.Form23().opt1.setValue(true);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), cv->widgetFor(c.txt1));
+        // Site, σck 24, σsa 200, fe 150, γs 18, γc 24, soil, φ 30, δ 0, base soil, c 0, φ 30; μ 0.5 typed.
+        for (const char* keys : {"site", "24", "200", "150", "18", "24", "sand", "30", "0", "rock", "", "30"})
+            typeHere(keys);
+        ASSERT_EQ(c.activeControl(), &c.opt5);
+        press(cv, c.opt5);
+        typeHere("0.5");
+        press(cv, c.cmd3); // "地盤の形状 >"
+        ASSERT_TRUE(services.recorder.messages.empty()) << services.recorder.lastMessage().text;
+        auto& g = program.Form23();
+        auto* gv = gui::FormView::of(g);
+        ASSERT_NE(gv, nullptr);
+        press(gv, g.opt1);
+        press(gv, g.cmd1); // "寸法の入力 >"
         auto& f = program.Form4();
-        f.show();
+        ASSERT_TRUE(f.visible());
         auto* view = gui::FormView::of(f);
         ASSERT_NE(view, nullptr);
         for (auto [box, text] : std::vector<std::pair<platform::TextBox*, const char*>>{
@@ -109,6 +143,7 @@ TEST(DimensionsWindow, FromNewToTheVerdictsOfAPassingWall) {
         EXPECT_EQ(sliding->text(), "> 1.5 ∴O.K");
         EXPECT_TRUE(sliding->isVisible());
         EXPECT_TRUE(main->toolBar()->actions()[4]->isEnabled());
+        EXPECT_TRUE(services.recorder.messages.empty()) << services.recorder.lastMessage().text;
         EXPECT_EQ(cutCaptions(view), std::vector<std::string>{});
         screenshot(view, "form4-one-sided");
     }
@@ -125,7 +160,7 @@ int inkIn(const QImage& image, int left, int top, int width, int height) {
 }
 
 TEST(DimensionsWindow, TheSymmetricNotesArePaintedOnTheScreen) {
-    gui::QtServices services;
+    RecordedQtServices services;
     {
         app::Program program;
         program.MDIForm1().show();
@@ -155,7 +190,7 @@ TEST(DimensionsWindow, TheSymmetricNotesArePaintedOnTheScreen) {
 }
 
 TEST(DimensionsWindow, DialogsShowEveryCaptionWhole) {
-    gui::QtServices services;
+    RecordedQtServices services;
     {
         app::Program program;
         program.MDIForm1().show();

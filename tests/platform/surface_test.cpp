@@ -53,7 +53,7 @@ TEST(Surface, ThePrinterHandsOverItsPagesWithoutATrailingBlankSheet) {
     p.newPage();
     p.print({"2"});
     p.newPage();
-    p.endDoc();
+    EXPECT_TRUE(p.endDoc().ok());
     ASSERT_EQ(services.printed.size(), 1u);
     EXPECT_EQ(services.printed[0].size(), 2u);
     EXPECT_EQ(p.pages().size(), 1u);
@@ -73,7 +73,7 @@ TEST(Surface, APrintJobAbandonedByAFaultIsDropped) {
     {
         PrintJob job;
         job.printer().print({"本文"});
-        job.end();
+        EXPECT_TRUE(job.end().ok());
     }
     ASSERT_EQ(services.printed.size(), 1u);
     ASSERT_EQ(services.printed[0].size(), 1u);
@@ -83,7 +83,7 @@ TEST(Surface, APrintJobAbandonedByAFaultIsDropped) {
     printer().print({"残り"}); // drawn outside any job
     {
         PrintJob job;
-        job.end();
+        EXPECT_TRUE(job.end().ok());
     }
     ASSERT_EQ(services.printed.size(), 2u);
     EXPECT_TRUE(services.printed[1].at(0).empty());

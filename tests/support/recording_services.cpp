@@ -44,6 +44,12 @@ bool RecordingServices::printerDialog() {
     return a;
 }
 
+platform::Status RecordingServices::printDocument(const std::vector<platform::Page>& pages) {
+    if (printFault) return platform::Fault{*printFault};
+    printed.push_back(pages);
+    return {};
+}
+
 void RecordingServices::runModal(platform::Form& form) {
     modalForms.push_back(form.name());
     if (onModal) onModal(form);

@@ -47,7 +47,9 @@ public:
     std::optional<std::string> saveFileDialog(const platform::FileDialogOptions& o) override;
     bool printerDialog() override;
     platform::PrinterGeometry printerGeometry() override { return geometry; }
-    void printDocument(const std::vector<platform::Page>& pages) override { printed.push_back(pages); }
+    // A refusal of the printing system for the next documents, when set.
+    std::optional<std::string> printFault;
+    platform::Status printDocument(const std::vector<platform::Page>& pages) override;
     void runModal(platform::Form& form) override;
     void quit() override { ++quits; }
     int quits = 0;

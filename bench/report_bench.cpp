@@ -1,0 +1,110 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <string>
+
+#include "app/program.h"
+#include "gui/page_painter.h"
+#include "gui/qt_convert.h"
+#include "gui/qt_services.h"
+#include "platform/runtime.h"
+#include "report/output/form15.h"
+#include "report/output/page_chain.h"
+#include "report/output/preview_page.h"
+#include "stability/stability_fixture.h"
+#include "support/recording_services.h"
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "report_bench";
+    static char* argv[] = {name, nullptr};
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Until the page writers exist, each writer's place is taken by a page of the size the report's
+// pages have: a heading, forty lines of text and twenty rules.
+void standInWriters(app::Program& prog) {
+    report::setStepObserver([&prog](const std::string& name) {
+        platform::Surface* s = prog.Pri_Obj;
+        if (!s || name.find("HENSUU") != std::string::npos || name == "Form4.DANMEM_1") return;
+        for (int i = 0; i < 5; ++i)
+            s->print();
+        s->setCurrentX(600);
+        s->print({"§ ", name});
+        for (int i = 0; i < 40; ++i) {
+            s->setCurrentX(900);
+            s->print({"　Ｗ＝γc・Ａ＝", platform::PrintItem(24.5f), "×", platform::PrintItem(0.675f), "＝",
+                      platform::format(16.5375, "0.000"), " kN/m"});
+        }
+        for (int i = 0; i < 20; ++i)
+            s->line(600, 9000 + i * 300, 10600, 9000 + i * 300);
+    });
+}
+
+// The stored results of a computed wall with heel and toe, on the screens.
+struct Report {
+    Report() {
+        application();
+        stability_test::typicalWall(prog);
+        (void)stability_test::run(prog);
+        prog.Form7().txt2.setText("200");
+        standInWriters(prog);
+    }
+    ~Report() { report::setStepObserver(nullptr); }
+    testing_support::RecordingServices services;
+    app::Program prog;
+};
+
+// The whole report (every chapter, numbered) recorded on the printer and painted into a PDF file.
+void BM_WholeReportIntoPdf(benchmark::State& state) {
+    QTemporaryDir dir;
+    Report r;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dir.filePath("report.pdf"));
+    auto& f = r.prog.Form15();
+    f.opt5.click();
+    f.chk_P.click();
+    f.txt_P.setText("1");
+    for (auto _ : state) {
+        r.services.printed.clear();
+        f.cmd1.click();
+        if (r.services.printed.size() != 1 || !gui::printPages(pdf, r.services.printed.front())) {
+            state.SkipWithError("printing failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_WholeReportIntoPdf)->Unit(benchmark::kMillisecond);
+
+// Turning a preview page: the next page is drawn by its writers and painted at screen size.
+void BM_TurnPreviewPage(benchmark::State& state) {
+    Report r;
+    report::turnTo(r.prog, nullptr, 6, {});
+    QImage screen(10665 / 15, 7095 / 15, QImage::Format_RGB32);
+    int page = 6;
+    for (auto _ : state) {
+        auto& from = report::previewPage(r.prog, page);
+        page == 6 ? from.Men_Nex.click() : from.Men_Pre.click();
+        page = page == 6 ? 7 : 6;
+        auto& to = report::previewPage(r.prog, page);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        const double scale = 1.0 / gui::kTwipsPerPixel;
+        gui::paintPage(painter, to.Picture2.surface().page(),
+                       to.Picture2.width() * scale / to.Picture2.scaleWidth(),
+                       to.Picture2.height() * scale / to.Picture2.scaleHeight(), scale);
+    }
+}
+BENCHMARK(BM_TurnPreviewPage)->Unit(benchmark::kMillisecond);
+
+} // namespace
