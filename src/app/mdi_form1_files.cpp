@@ -144,8 +144,8 @@ void MDIForm1::FileOpen() {
     }
 }
 
-// The recalculation of an opened project, in the order the screens depend on each other. Returns
-// whether every step ran without a fault; the first fault is shown.
+// The recalculation of an opened project, in the order the screens depend on each other, ending with
+// the verdicts. Returns whether every step ran without a fault; the first fault is shown.
 bool MDIForm1::recalculateOpened() {
     platform::Status first;
     auto step = [&first](platform::Status s) {
@@ -158,8 +158,13 @@ bool MDIForm1::recalculateOpened() {
     if (auto ka = form4.KEISAN(); form4.opt8.value()) step(ka);
     step(form4.HENSUU());
     step(form4.DANMEM_1());
-    if (!first) platform::errorMessage(first.fault().message);
-    return first.ok();
+    if (!first) {
+        platform::errorMessage(first.fault().message);
+        return false;
+    }
+    // The verdicts of the opened wall; after a fault the run would only repeat it and enable output.
+    form4.GamenHyouji();
+    return true;
 }
 
 } // namespace app

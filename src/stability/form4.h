@@ -3,6 +3,8 @@
 #include "app/screen_header.h"
 
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -47,6 +49,30 @@ public:
     platform::TextBox txt22{*this, "txt22"}; // surcharge on the central fill
     platform::TextBox txt23{*this, "txt23"}; // surcharge on the front ground
 
+    platform::Label lblTitle{*this, "lblTitle", "擁壁各部の寸法 及 上載荷重の入力"};
+    // Captions of the front side, shown for the one-sided shape only.
+    platform::Label Label3{*this, "Label3", "H3="};
+    platform::Label lbl5{*this, "lbl5", " m"};
+    platform::Label Label4{*this, "Label4", "H4="};
+    platform::Label lbl6{*this, "lbl6", " m"};
+    platform::Label lbl22{*this, "lbl22", "上載荷重"};
+    platform::Label lbl23{*this, "lbl23", "kNm2"};
+    platform::Label lbl10{*this, "lbl10", "前面土"};
+    platform::Label lbl45{*this, "lbl45", "背面土"};
+    // The front-ground surcharge mirrored from the back ground, shown for the symmetric shape.
+    platform::Label lbl32{*this, "lbl32", "上載荷重"};
+    platform::Label lbl33{*this, "lbl33"}; // q_Front as text
+    platform::Label lbl34{*this, "lbl34", "KN/m2"};
+
+    platform::CommandButton cmd1{*this, "cmd1", "断面計算 >"};
+    platform::CommandButton cmd2{*this, "cmd2", "< 地盤の形状"};
+    platform::CommandButton cmd3{*this, "cmd3", "安定性の検討"};
+    platform::CommandButton cmd4{*this, "cmd4", "安定性の検討方法"};
+    platform::CommandButton cmd5{*this, "cmd5", "突起の計算"}; // shown while a shear key is chosen
+    platform::CommandButton cmd6{*this, "cmd6", "直接入力"};   // KA typed
+    platform::CommandButton cmd7{*this, "cmd7", "計算する"};   // KA computed
+    platform::CommandButton cmd8{*this, "cmd8", "背面上載荷重の土圧について"};
+
     platform::Frame Frame2{*this, "Frame2", "前面土の荷重"};
     platform::OptionButton opt3{*this, "opt3", "計算に含む"};
     platform::OptionButton opt4{*this, "opt4", "計算に含まない"};
@@ -58,55 +84,11 @@ public:
     platform::OptionButton opt8{*this, "opt8"}; // KA computed
     platform::CheckBox chk1{*this, "chk1", "上載荷重から５kN/m2を差し引いて算定する。"};
 
-    // Shown or hidden by the ground shape (the ground-shape screen lays them out).
-    platform::Label Label3{*this, "Label3", "H3="};
-    platform::Label lbl5{*this, "lbl5", "m"};
-    platform::Label Label4{*this, "Label4", "H4="};
-    platform::Label lbl6{*this, "lbl6", "m"};
-    platform::Label lbl22{*this, "lbl22", "上載荷重"}; // caption of the front surcharge box
-    platform::Label lbl23{*this, "lbl23", "kNm2"};
-    platform::Label lbl32{*this, "lbl32", "上載荷重"}; // front surcharge of the symmetric shape
-    platform::Label lbl33{*this, "lbl33"};             // q_Back, shown as the front surcharge
-    platform::Label lbl34{*this, "lbl34", "KN/m2"};
-    platform::Label lbl10{*this, "lbl10", "前面土"};
-    platform::Label lbl45{*this, "lbl45", "背面土"};
-    platform::CommandButton cmd5{*this, "cmd5", "突起の計算"};
-    platform::CommandButton cmd6{*this, "cmd6", "直接入力"}; // KA typed
-    // The front ground's hatched surface drawn low (one-sided shape), then at the level of the ground
-    // behind (symmetric shape); the dimension line of H3 and H4.
-    platform::Line Line120{*this, "Line120", 720, 3960, 2850, 3960};
-    platform::Line Line121{*this, "Line121", 1290, 3780, 2880, 3780};
-    platform::Line Line122{*this, "Line122", 1290, 3780, 1290, 3960};
-    platform::Line Line123{*this, "Line123", 1410, 3780, 1410, 3930};
-    platform::Line Line124{*this, "Line124", 1530, 3780, 1530, 3960};
-    platform::Line Line125{*this, "Line125", 1650, 3780, 1650, 3930};
-    platform::Line Line126{*this, "Line126", 1770, 3780, 1770, 3960};
-    platform::Line Line127{*this, "Line127", 1890, 3780, 1890, 3930};
-    platform::Line Line128{*this, "Line128", 2010, 3780, 2010, 3960};
-    platform::Line Line129{*this, "Line129", 2130, 3780, 2130, 3930};
-    platform::Line Line130{*this, "Line130", 2250, 3780, 2250, 3960};
-    platform::Line Line131{*this, "Line131", 2370, 3780, 2370, 3930};
-    platform::Line Line132{*this, "Line132", 2490, 3780, 2490, 3960};
-    platform::Line Line133{*this, "Line133", 2610, 3780, 2610, 3930};
-    platform::Line Line134{*this, "Line134", 2730, 3780, 2730, 3960};
-    platform::Line Line135{*this, "Line135", 1200, 2580, 2970, 2580};
-    platform::Line Line136{*this, "Line136", 1410, 2400, 3000, 2400};
-    platform::Line Line137{*this, "Line137", 1410, 2400, 1410, 2580};
-    platform::Line Line138{*this, "Line138", 1530, 2400, 1530, 2550};
-    platform::Line Line139{*this, "Line139", 1650, 2400, 1650, 2580};
-    platform::Line Line140{*this, "Line140", 1770, 2400, 1770, 2550};
-    platform::Line Line141{*this, "Line141", 1890, 2400, 1890, 2580};
-    platform::Line Line142{*this, "Line142", 2010, 2400, 2010, 2550};
-    platform::Line Line143{*this, "Line143", 2130, 2400, 2130, 2580};
-    platform::Line Line144{*this, "Line144", 2250, 2400, 2250, 2550};
-    platform::Line Line145{*this, "Line145", 2370, 2400, 2370, 2580};
-    platform::Line Line146{*this, "Line146", 2490, 2400, 2490, 2550};
-    platform::Line Line147{*this, "Line147", 2610, 2400, 2610, 2580};
-    platform::Line Line148{*this, "Line148", 2730, 2400, 2730, 2550};
-    platform::Line Line149{*this, "Line149", 2850, 2400, 2850, 2580};
-    platform::Line Line150{*this, "Line150", 960, 2340, 960, 4860};
-    platform::Line Line151{*this, "Line151", 960, 2340, 2580, 2340};
-    platform::Line Line152{*this, "Line152", 960, 4860, 1800, 4860};
+    // Headings of the verdict block.
+    platform::Label lbl50{*this, "lbl50", "安 定 性 の 検 討"};
+    platform::Label lbl51{*this, "lbl51", "転倒に対して"};
+    platform::Label lbl55{*this, "lbl55", "支持力に対して"};
+    platform::Label lbl63{*this, "lbl63", "滑動に対して"};
 
     // The twenty verdict labels: overturning, bearing, sliding, sliding without the key, eccentricity.
     platform::Label lbl52{*this, "lbl52"};
@@ -149,16 +131,65 @@ public:
     void Doatu2(platform::Surface& Pri_Obj);
     // Report page 4, the stability checks, from the results of the last engine run.
     void KENTOU(platform::Surface& Pri_Obj);
+    // Runs the engine on the boxes and writes the verdicts; shows an engine fault instead.
+    void GamenHyouji();
+    // Draws the contact-pressure sketch of the shear-key dialog from e and B.
+    void Ouryoku();
+
+    // Commands.
+    void cmd1_Click();
+    void cmd2_Click();
+    void cmd3_Click();
+    void cmd4_Click();
+    void cmd5_Click();
+    void cmd6_Click();
+    void cmd7_Click();
+    void cmd8_Click();
+    void chk1_Click();
+    void opt3_Click();
+    void opt4_Click();
+    void opt5_Click();
+    void opt6_Click();
+
+    // The input boxes: txt1 … txt23 by number (txt11 has no handlers).
+    void box_Click(int n);
+    void box_DblClick(int n);
+    void box_GotFocus(int n);
+    void box_KeyPress(int n, int& keyAscii);
+    void txt12_LostFocus();
+    void txt16_LostFocus();
+    void txt18_LostFocus();
+    void txt19_LostFocus();
+    void txt21_LostFocus();
+    void txt11_KeyPress(int& keyAscii);
+
+    platform::TextBox& box(int n);
+    // The drawing's line groups by number: 120 … 134 the front ground drawn low, 135 … 149 the front
+    // ground at the level of the back ground, 150 … 152 the dimension line of H3 and H4.
+    platform::Line& Line(int n) { return *lines_.at(static_cast<std::size_t>(n - 120)); }
+    std::array<platform::Label*, 20> verdictLabels();
 
 protected:
+    void Form_Load() override;
+    void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
 
 private:
+    void layOut();
+    void wireHandlers();
     EngineChoices engineChoices();
     report::WallPageChoices wallPageChoices();
     report::EarthPressurePageChoices earthPressurePageChoices();
-    std::array<platform::Label*, 20> verdictLabels();
+    // The three marks every edit of an input runs: verdicts, toolbar, member design.
+    void staleMarks();
+    // The key guides on the shear-key dialog, from the stored base width.
+    void keyGuides();
+    // Clears the dialog's drawing, draws the sketch and shows the shear-key dialog modal.
+    void openKeyDialog();
+    void frontSoilFrameRule(platform::TextBox& box, bool clearing);
+    void symmetricNotes();
 
+    std::vector<std::unique_ptr<platform::Line>> lines_;
     app::Program& prog_;
 };
 

@@ -141,6 +141,12 @@ TEST_F(ProjectFile, WritesTheLinesInTheirForms) {
 
 TEST_F(ProjectFile, OpenRestoresEveryLine) {
     fillProject();
+    // Saved with its verdicts on screen, from the design values of its boxes: Open's recalculation
+    // writes them again.
+    ASSERT_TRUE(prog.Form25().Jisin());
+    ASSERT_TRUE(prog.Form3().HENSUU());
+    (void)prog.Form4().KEISAN();
+    prog.Form4().GamenHyouji();
     const auto before = app::gatherProject(prog);
     ASSERT_TRUE(before);
     const fs::path p = saveAs("round.tvl");
@@ -161,6 +167,8 @@ TEST_F(ProjectFile, OpenRestoresEveryLine) {
     EXPECT_EQ(prog.Form3().activeControl(), &prog.Form3().txt1);
     EXPECT_FALSE(prog.Form4().visible());
     EXPECT_EQ(prog.d.ScreenNo, 1);
+    EXPECT_TRUE(prog.Form4().lbl54.visible());
+    EXPECT_TRUE(prog.Form4().lbl56.visible());
 }
 
 TEST_F(ProjectFile, ReadsTheAcceptedSpellings) {
