@@ -89,6 +89,7 @@ private:
     platform::FileDialogOptions fileDialog(std::string title) const;
     bool writeProject(const std::string& path);
     bool recalculateOpened();
+    bool recalculateMembers();
     // The page-number footer of the sheet being printed, when numbering is chosen.
     void PrintPageNo();
     void unloadProject(bool withForm21);

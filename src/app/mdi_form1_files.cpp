@@ -94,10 +94,13 @@ void MDIForm1::FileOpen() {
     (void)prog_.Form4().HENSUU();
     (void)prog_.Form4().DANMEM_1();
     storeLines(prog_, image, 97, 101);
+    // The section coefficient only enters the report; its own message says what went wrong.
+    (void)prog_.Form7().Doatu();
     storeLines(prog_, image, 102, 143);
+    (void)prog_.Form7().TEKKIN();
     storeLines(prog_, image, 144, 199);
     d.Y3_Surch = platform::valSingle(prog_.Form7().txt_1.text());
-    const bool clean = recalculateOpened();
+    const bool clean = recalculateOpened() && recalculateMembers();
 
     prog_.Form4().hide();
     prog_.Form23().hide();
@@ -142,6 +145,33 @@ void MDIForm1::FileOpen() {
         form4.opt4.setValue(false);
         if (!oneSided) d.q_Back = platform::valSingle(form4.txt21.text());
     }
+}
+
+// The member calculations and checks of an opened project, for the members that exist. Each shows
+// its own message; a check's refused input is shown here.
+bool MDIForm1::recalculateMembers() {
+    auto& f7 = prog_.Form7();
+    const auto& d = prog_.d;
+    const bool heel = d.B_Heel != 0, toe = d.B_Toe != 0, key = d.H0_Key != 0;
+    using Step = platform::Status (sections::Form7::*)();
+    const std::pair<Step, bool> members[] = {
+        {&sections::Form7::cmd_r1, true}, {&sections::Form7::cmd_r2, true}, {&sections::Form7::cmd_r5, true},
+        {&sections::Form7::cmd_r6, true}, {&sections::Form7::cmd_r7, true}, {&sections::Form7::cmd_r8, heel},
+        {&sections::Form7::cmd_r9, toe},  {&sections::Form7::cmd_r10, key}};
+    for (auto [step, exists] : members)
+        if (exists && !(f7.*step)()) return false;
+    const std::pair<Step, bool> checks[] = {
+        {&sections::Form7::Ouryoku_1, true}, {&sections::Form7::Ouryoku_2, true},
+        {&sections::Form7::Ouryoku_5, true}, {&sections::Form7::Ouryoku_6, true},
+        {&sections::Form7::Ouryoku_7, true}, {&sections::Form7::Ouryoku_8, heel},
+        {&sections::Form7::Ouryoku_9, toe},  {&sections::Form7::Ouryoku_10, key}};
+    for (auto [step, exists] : checks)
+        if (exists)
+            if (auto checked = (f7.*step)(); !checked) {
+                platform::errorMessage(checked.fault().message);
+                return false;
+            }
+    return true;
 }
 
 // The recalculation of an opened project, in the order the screens depend on each other, ending with

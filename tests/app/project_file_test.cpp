@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/program.h"
@@ -141,32 +142,55 @@ TEST_F(ProjectFile, WritesTheLinesInTheirForms) {
 
 TEST_F(ProjectFile, OpenRestoresEveryLine) {
     fillProject();
-    // Saved with its verdicts on screen, from the design values of its boxes: Open's recalculation
-    // writes them again.
+    // A whole project as the screens leave it: the stability run and its verdicts, then every
+    // member's bar, spacing and check on the section screen.
     ASSERT_TRUE(prog.Form25().Jisin());
     ASSERT_TRUE(prog.Form3().HENSUU());
-    (void)prog.Form4().KEISAN();
+    ASSERT_TRUE(prog.Form4().HENSUU());
+    ASSERT_TRUE(prog.Form4().DANMEM_1());
     prog.Form4().GamenHyouji();
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    using Check = platform::Status (sections::Form7::*)();
+    const std::tuple<platform::ComboBox*, platform::TextBox*, Check, int> members[] = {
+        {&f7.cbo1, &f7.txt1, &sections::Form7::Ouryoku_1, 4},
+        {&f7.cbo2, &f7.txt2, &sections::Form7::Ouryoku_2, 6},
+        {&f7.cbo5, &f7.txt5, &sections::Form7::Ouryoku_5, 5},
+        {&f7.cbo6, &f7.txt6, &sections::Form7::Ouryoku_6, 5},
+        {&f7.cbo7, &f7.txt7, &sections::Form7::Ouryoku_7, 5},
+        {&f7.cbo8, &f7.txt8, &sections::Form7::Ouryoku_8, 3},
+        {&f7.cbo9, &f7.txt9, &sections::Form7::Ouryoku_9, 3},
+        {&f7.cbo10, &f7.txt10, &sections::Form7::Ouryoku_10, 2}};
+    for (auto [list, spacing, check, bar] : members) {
+        list->choose(bar);
+        spacing->setText("200");
+        ASSERT_TRUE((f7.*check)()) << list->name();
+    }
+    prog.d.SectCheck_Done = 1;
     const auto before = app::gatherProject(prog);
     ASSERT_TRUE(before);
+    ASSERT_NE((*before)[170], ""); // member A's verdict
     const fs::path p = saveAs("round.tvl");
 
     main().FileNew();
-    prog.d.BarArea_r1 = 0;
+    services.messages.clear();
     services.openPaths.push_back(p.string());
     main().FileOpen();
 
+    EXPECT_TRUE(services.messages.empty()) << services.lastMessage().text;
     const auto after = app::gatherProject(prog);
     ASSERT_TRUE(after);
     for (int n = 1; n <= app::kProjectLines; ++n)
         EXPECT_EQ((*after)[n - 1], (*before)[n - 1]) << "line " << n;
-    EXPECT_EQ(prog.d.BarArea_r1, 0.7133f);
     EXPECT_EQ(main().fileName, p.string());
     EXPECT_EQ(prog.Form3().caption(), p.string());
     EXPECT_TRUE(prog.Form3().visible());
     EXPECT_EQ(prog.Form3().activeControl(), &prog.Form3().txt1);
     EXPECT_FALSE(prog.Form4().visible());
+    EXPECT_FALSE(prog.Form7().visible());
     EXPECT_EQ(prog.d.ScreenNo, 1);
+    EXPECT_EQ(prog.d.SectCheck_Done, 1);
+    EXPECT_TRUE(main().Toolbar1.buttonEnabled(app::MDIForm1::kButtonOverwrite));
     EXPECT_TRUE(prog.Form4().lbl54.visible());
     EXPECT_TRUE(prog.Form4().lbl56.visible());
 }
