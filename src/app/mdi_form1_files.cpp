@@ -96,7 +96,15 @@ void MDIForm1::FileOpen() {
     storeLines(prog_, image, 97, 101);
     // The section coefficient only enters the report; its own message says what went wrong.
     (void)prog_.Form7().Doatu();
-    storeLines(prog_, image, 102, 143);
+    {
+        // Here the lists only take their bars' values: the member calculations wait for the
+        // ground reactions and the recalculation below, so they raise no message from a half-read
+        // project.
+        const float sigmaMax = d.Sigma_max;
+        d.Sigma_max = 0;
+        storeLines(prog_, image, 102, 143);
+        d.Sigma_max = sigmaMax;
+    }
     (void)prog_.Form7().TEKKIN();
     storeLines(prog_, image, 144, 199);
     d.Y3_Surch = platform::valSingle(prog_.Form7().txt_1.text());

@@ -373,4 +373,30 @@ TEST_F(ProjectFile, FailedWritesKeepTheOldFileAndSayWhy) {
     }
 }
 
+// A file written by hand, line by line as the format gives it: the typical wall, one-sided, normal
+// case, KA typed, bar row 3 and 250 mm for every member. It opens with its verdicts and no message.
+TEST_F(ProjectFile, AHandWrittenFileOpensWithItsVerdicts) {
+    const std::string path = std::string(TARVELO_SOURCE_DIR) + "/tests/app/fixtures/typical.tvl";
+    services.openPaths.push_back(path);
+    main().FileOpen();
+    EXPECT_TRUE(services.messages.empty()) << services.lastMessage().text;
+    auto& f3 = prog.Form3();
+    auto& f4 = prog.Form4();
+    auto& f7 = prog.Form7();
+    EXPECT_EQ(f3.caption(), path);
+    EXPECT_EQ(f3.txt1.text(), "第１工区　Ｕ型擁壁");
+    EXPECT_FALSE(f3.txt13.visible()); // the normal case's empty short-term row
+    EXPECT_EQ(prog.d.SectCheck_Done, 1);
+    EXPECT_TRUE(f4.opt3.value()); // with a toe, the front-soil choice as read
+    const std::pair<platform::Label*, const char*> verdicts[] = {
+        {&f4.lbl54, "> 1.5∴O.K"}, {&f4.lbl62, "∴O.K"}, {&f4.lbl66, "> 1.5 ∴O.K"}, {&f4.lbl73, "< B/6∴O.K"},
+        {&f7.lbl4, "O.K"},        {&f7.lbl8, "O.K"},   {&f7.lbl20, "O.K"},        {&f7.lbl36, "O.K"}};
+    for (auto [label, text] : verdicts) {
+        EXPECT_EQ(label->caption(), text) << label->name();
+        EXPECT_TRUE(label->visible() || label->form().name() == "Form7") << label->name();
+    }
+    EXPECT_EQ(f7.lbl37.caption(), ""); // no shear key: member H stays as read
+    EXPECT_NE(prog.d.Sigma_max, 0);
+}
+
 } // namespace
