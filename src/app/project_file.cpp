@@ -303,6 +303,11 @@ std::string boxName(const ProjectLine& line) {
 
 } // namespace
 
+platform::Control* projectControl(Program& prog, const ProjectLine& line) {
+    if (line.kind == LineKind::Real) return nullptr;
+    return controlOf<platform::Control>(prog, line);
+}
+
 const std::array<ProjectLine, kProjectLines>& projectLines() {
     static const auto lines = buildLines();
     return lines;

@@ -10,6 +10,10 @@
 #include "model/design_data.h"
 #include "platform/result.h"
 
+namespace platform {
+class Control;
+}
+
 namespace app {
 
 struct Program;
@@ -36,6 +40,8 @@ struct ProjectLine {
 };
 
 const std::array<ProjectLine, kProjectLines>& projectLines();
+// The control a line names (its form is created if need be); null for a Real line.
+platform::Control* projectControl(Program& prog, const ProjectLine& line);
 
 // The file's 199 values as UTF-8 texts, each checked against its line, ready to be stored.
 using ProjectImage = std::vector<std::string>;

@@ -99,6 +99,36 @@ protected:
     fs::path dir;
 };
 
+// Every line reaches a control of the kind its values need, or a design value.
+TEST_F(ProjectFile, EveryLineHasItsDestination) {
+    int line = 0;
+    for (const auto& l : app::projectLines()) {
+        ++line;
+        if (l.kind == app::LineKind::Real) {
+            EXPECT_NE(l.value, nullptr) << line;
+            continue;
+        }
+        platform::Control* c = app::projectControl(prog, l);
+        ASSERT_NE(c, nullptr) << "line " << line << ": " << l.form << "." << l.control;
+        const auto k = c->kind();
+        using K = platform::ControlKind;
+        switch (l.kind) {
+        case app::LineKind::Choice:
+            EXPECT_EQ(k, K::OptionButton) << line;
+            break;
+        case app::LineKind::Check:
+            EXPECT_EQ(k, K::CheckBox) << line;
+            break;
+        case app::LineKind::List:
+            EXPECT_EQ(k, K::ComboBox) << line;
+            break;
+        default:
+            EXPECT_TRUE(k == K::TextBox || k == K::Label || k == K::ComboBox) << line;
+        }
+    }
+    EXPECT_EQ(line, 199);
+}
+
 TEST_F(ProjectFile, WritesTheLinesInTheirForms) {
     fillProject();
     const fs::path p = saveAs("a.tvl");
