@@ -2,6 +2,7 @@
 
 #include "app/screen_header.h"
 
+#include "model/choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -24,6 +25,8 @@ public:
     platform::CommandButton cmd1{*this, "cmd1", "寸法の入力 >"};
     platform::CommandButton cmd2{*this, "cmd2", "< 設計条件"};
 
+    // The ground shape as chosen on the screen.
+    model::GroundShape shape() const;
     void opt1_Click();
     void opt2_Click();
     void cmd1_Click();

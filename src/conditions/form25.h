@@ -2,6 +2,7 @@
 
 #include "app/screen_header.h"
 
+#include "model/choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/result.h"
@@ -40,6 +41,8 @@ public:
 
     // Kh and Kv from the boxes; a number beyond the single range stops it and changes nothing.
     platform::Status Jisin();
+    // The seismic method as chosen in the dialog.
+    model::SeismicMethod method() const;
 
 protected:
     void Form_QueryUnload(bool& cancel) override;

@@ -2,6 +2,7 @@
 
 #include "app/screen_header.h"
 
+#include "model/choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/result.h"
@@ -78,6 +79,9 @@ public:
     // Copies the inputs into the design data and derives the allowable stresses. A number beyond the
     // single range stops it with a fault and leaves the design data as they were.
     platform::Status HENSUU();
+    // The load case and the design basis as chosen on the screen.
+    model::LoadCase loadCase() const;
+    model::DesignBasis designBasis() const;
     // μ := tan φB; fails, changing nothing, on a φB beyond the single range.
     platform::Status Masatu();
     // Report page 1, the design conditions, drawn on the report's output object.

@@ -50,17 +50,10 @@ MemberChoices Form7::memberChoices() {
     auto& f23 = prog_.Form23();
     auto& f25 = prog_.Form25();
     MemberChoices c;
-    c.loadCase = f3.opt3.value() ? LoadCase::Normal : f3.opt4.value() ? LoadCase::Seismic : LoadCase::None;
-    c.basis = f3.opt_T.value()   ? DesignBasis::Building
-              : f3.opt_D.value() ? DesignBasis::Road
-                                 : DesignBasis::None;
-    c.method = f25.opt_K1.value()   ? SeismicMethod::K1
-               : f25.opt_K2.value() ? SeismicMethod::K2
-               : f25.opt_D1.value() ? SeismicMethod::D1
-                                    : SeismicMethod::None;
-    c.shape = f23.opt1.value()   ? GroundShape::OneSided
-              : f23.opt2.value() ? GroundShape::TwoSided
-                                 : GroundShape::None;
+    c.loadCase = f3.loadCase();
+    c.basis = f3.designBasis();
+    c.method = f25.method();
+    c.shape = f23.shape();
     c.frontSoilCounted = f4.opt3.value();
     c.frontSoilOmitted = f4.opt4.value();
     c.deductSurcharge = f4.chk1.value() == 1;

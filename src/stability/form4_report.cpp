@@ -11,26 +11,15 @@ using namespace model;
 namespace {
 
 LoadCase loadCase(app::Program& p) {
-    if (!p.Form3.loaded()) return LoadCase::None;
-    auto& f = p.Form3();
-    return f.opt3.value() ? LoadCase::Normal : f.opt4.value() ? LoadCase::Seismic : LoadCase::None;
+    return p.Form3.loaded() ? p.Form3().loadCase() : LoadCase::None;
 }
 
 SeismicMethod method(app::Program& p) {
-    if (!p.Form25.loaded()) return SeismicMethod::None;
-    auto& f = p.Form25();
-    return f.opt_K1.value()   ? SeismicMethod::K1
-           : f.opt_K2.value() ? SeismicMethod::K2
-           : f.opt_D1.value() ? SeismicMethod::D1
-                              : SeismicMethod::None;
+    return p.Form25.loaded() ? p.Form25().method() : SeismicMethod::None;
 }
 
 GroundShape shape(app::Program& p) {
-    if (!p.Form23.loaded()) return GroundShape::None;
-    auto& f = p.Form23();
-    return f.opt1.value()   ? GroundShape::OneSided
-           : f.opt2.value() ? GroundShape::TwoSided
-                            : GroundShape::None;
+    return p.Form23.loaded() ? p.Form23().shape() : GroundShape::None;
 }
 
 } // namespace
@@ -44,10 +33,7 @@ report::EarthPressurePageChoices Form4::earthPressurePageChoices() {
     c.loadCase = loadCase(prog_);
     c.method = method(prog_);
     c.shape = shape(prog_);
-    if (prog_.Form3.loaded())
-        c.basis = prog_.Form3().opt_T.value()   ? DesignBasis::Building
-                  : prog_.Form3().opt_D.value() ? DesignBasis::Road
-                                                : DesignBasis::None;
+    if (prog_.Form3.loaded()) c.basis = prog_.Form3().designBasis();
     c.ka = opt7.value() ? KaInput::Typed : opt8.value() ? KaInput::Computed : KaInput::None;
     c.deductSurcharge = chk1.value() == 1;
     if (prog_.Form21.loaded()) c.surchargeInertia = prog_.Form21().chk1.value();
