@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "../stability/stability_fixture.h"
 #include "platform/runtime.h"
@@ -432,6 +437,61 @@ TEST_F(CoverDialog, EnterSkipsHiddenRowsAndCancelKeepsEverything) {
         EXPECT_TRUE(f.lbl11.enabled());
         f.cmd2.click();
     });
+}
+
+} // namespace
+
+namespace {
+
+// A user's whole session: conditions, dimensions, stability, the section screen, bars and spacings,
+// "応力度計算", save and open again.
+TEST_F(SectionScreen, SessionSavedAndOpenedKeepsItsVerdicts) {
+    namespace fs = std::filesystem;
+    auto& f = f7();
+    f.cmd5.click(); // "計算する"
+    ASSERT_FALSE(f.txt_ka.text().empty());
+    const int bars[] = {4, 6, 4, 6, 4, 2, 11};
+    for (std::size_t k = 0; k < 7; ++k) {
+        f.barLists()[k]->choose(bars[k]);
+        const double calculated = platform::val(f.spacingLabels()[k]->caption());
+        ASSERT_GT(calculated, 0) << k;
+        auto* box = f.spacingBoxes()[k];
+        box->click();
+        box->type(platform::format(std::min(calculated, 250.0), "0"));
+    }
+    f.txt9.keyPress(13);
+    ASSERT_TRUE(f.cmd1.hasFocus());
+    f.cmd1.click();
+    ASSERT_TRUE(services.messages.empty());
+    ASSERT_EQ(prog.d.SectCheck_Done, 1);
+    std::vector<std::string> shown;
+    for (int k = 0; k < 8; ++k)
+        for (auto* l : f.resultLabels(k))
+            shown.push_back(l->caption());
+    EXPECT_EQ(f.lbl4.caption(), "O.K");
+    EXPECT_EQ(f.lbl36.caption(), "O.K");
+    const float sigmaS = prog.d.SigmaS_r9;
+    const std::string spacingG = f.txt9.text(); // the screen is made anew by New and Open
+
+    const fs::path p = fs::temp_directory_path() / ("tarvelo-session-" + std::to_string(::getpid()) + ".tvl");
+    services.savePaths.push_back(p.string());
+    prog.MDIForm1().Men_FSav_Click();
+    ASSERT_TRUE(fs::exists(p));
+    prog.MDIForm1().FileNew();
+    EXPECT_EQ(prog.Form7().lbl4.caption(), "");
+    services.openPaths.push_back(p.string());
+    prog.MDIForm1().FileOpen();
+    fs::remove(p);
+    ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
+
+    std::vector<std::string> opened;
+    for (int k = 0; k < 8; ++k)
+        for (auto* l : prog.Form7().resultLabels(k))
+            opened.push_back(l->caption());
+    EXPECT_EQ(opened, shown);
+    EXPECT_EQ(prog.d.SectCheck_Done, 1);
+    EXPECT_FLOAT_EQ(prog.d.SigmaS_r9, sigmaS);
+    EXPECT_EQ(prog.Form7().txt9.text(), spacingG);
 }
 
 } // namespace
