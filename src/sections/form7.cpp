@@ -106,18 +106,18 @@ void Form7::cmd1_Click() {
             list->setFocus();
             return;
         }
-    const auto refuse = [](platform::TextBox& box, void (Form7::*message)(), Form7& f) {
-        (f.*message)();
+    const auto refuse = [this](platform::TextBox& box, void (Form7::*message)()) {
+        (this->*message)();
         box.setFocus();
         box.setSelStart(0);
     };
     // A spacing that reads as zero or less counts as missing: the checks divide by it.
     for (std::size_t k = 0; k < 8; ++k)
         if (boxes[k]->visible() && (boxes[k]->text().empty() || !(d.*kPitch[k] > 0)))
-            return refuse(*boxes[k], &Form7::Er_Kankaku1, *this);
+            return refuse(*boxes[k], &Form7::Er_Kankaku1);
     for (std::size_t k = 0; k < 8; ++k)
         if (boxes[k]->visible() && !calculated[k]->caption().empty() && d.*kPitchReq[k] < d.*kPitch[k])
-            return refuse(*boxes[k], &Form7::Er_Kankaku2, *this);
+            return refuse(*boxes[k], &Form7::Er_Kankaku2);
 
     d.SectCheck_Done = 0;
     for (int k = 0; k < 8; ++k) {
