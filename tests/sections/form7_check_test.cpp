@@ -195,6 +195,20 @@ TEST_F(SectionScreen, StressCheckCommandRefusesIncompleteRowsInOrder) {
     }
 }
 
+// Tab goes through the coefficient, the bars, "変更", the spacings and the two commands, then the options.
+TEST_F(SectionScreen, TabOrder) {
+    auto& f = f7();
+    std::vector<const platform::Control*> order{&f.cmd4, &f.cmd5, &f.txt_ka};
+    for (auto* c : f.barLists())
+        order.push_back(c);
+    order.push_back(&f.cmd6);
+    for (auto* c : f.spacingBoxes())
+        order.push_back(c);
+    order.insert(order.end(), {&f.cmd1, &f.cmd3, &f.opt1, &f.opt2, &f.txt_1, &f.chk_1});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(order[i - 1]->tabIndex(), order[i]->tabIndex()) << order[i]->name();
+}
+
 TEST_F(SectionScreen, EnterMovesAlongTheExistingRowsAndVoidsTheRowItLeaves) {
     fillRows();
     f7().cmd1.click();
