@@ -43,6 +43,8 @@ public:
 
 private:
     void layOut();
+    // Where Enter in a box moves the focus: the next shown box, after the last one "ＯＫ".
+    platform::Control& nextAfter(const platform::TextBox& box);
 
     app::Program& prog_;
 };

@@ -1,12 +1,27 @@
 #include "sections/form7.h"
 
-#include "app/not_built.h"
 #include "app/program.h"
+#include "platform/runtime.h"
+#include "platform/services.h"
 #include "platform/wiring.h"
 #include "sections/bar_table.h"
+#include "sections/form22.h"
 
 namespace sections {
+using model::DesignData;
 using platform::Label;
+
+namespace {
+
+// The design and the calculated spacings of the members, in the order A … H.
+constexpr std::array<float DesignData::*, 8> kPitch{
+    &DesignData::Pitch_r1, &DesignData::Pitch_r2, &DesignData::Pitch_r5, &DesignData::Pitch_r6,
+    &DesignData::Pitch_r7, &DesignData::Pitch_r8, &DesignData::Pitch_r9, &DesignData::Pitch_r10};
+constexpr std::array<float DesignData::*, 8> kPitchReq{
+    &DesignData::PitchReq_r1, &DesignData::PitchReq_r2, &DesignData::PitchReq_r5, &DesignData::PitchReq_r6,
+    &DesignData::PitchReq_r7, &DesignData::PitchReq_r8, &DesignData::PitchReq_r9, &DesignData::PitchReq_r10};
+
+} // namespace
 
 Form7::Form7(app::Program& program) : Form("Form7", platform::FormKind::MdiChild), prog_(program) {
     layOut();
@@ -14,6 +29,7 @@ Form7::Form7(app::Program& program) : Form("Form7", platform::FormKind::MdiChild
                            {&cmd3.onClick, &Form7::cmd3_Click},
                            {&cmd6.onClick, &Form7::cmd6_Click}});
     connectMembers();
+    connectEditing();
 }
 
 std::array<platform::ComboBox*, 8> Form7::barLists() {
@@ -61,13 +77,84 @@ void Form7::Hihyouji_3() {
     prog_.d.SectCheck_Done = 0;
 }
 
-// The stress-check command and the cover dialog come with the member checks.
-void Form7::cmd1_Click() {
-    app::sayNotBuilt("応力度計算");
+void Form7::Er_Syurui() {
+    platform::msgBox("鉄筋の種類を選択してください。", platform::mb::OkOnly, "エラーメッセージ");
 }
 
+void Form7::Er_Kankaku1() {
+    platform::msgBox(kNoDesignSpacing, platform::mb::OkOnly, "エラーメッセージ");
+}
+
+void Form7::Er_Kankaku2() {
+    platform::msgBox("設計の鉄筋の間隔を計算値よりも小さくしてください。", platform::mb::OkOnly,
+                     "エラーメッセージ");
+}
+
+// "応力度計算": every stage runs over the shown rows before the next one; the first fault ends the
+// command with the focus on the control to correct.
+void Form7::cmd1_Click() {
+    auto& d = prog_.d;
+    const auto lists = barLists();
+    const auto boxes = spacingBoxes();
+    const auto calculated = spacingLabels();
+    for (std::size_t k = 0; k < 8; ++k)
+        d.*kPitch[k] = platform::valSingle(boxes[k]->text());
+
+    for (auto* list : lists)
+        if (list->visible() && list->text().empty()) {
+            Er_Syurui();
+            list->setFocus();
+            return;
+        }
+    const auto refuse = [this](platform::TextBox& box, void (Form7::*message)()) {
+        (this->*message)();
+        box.setFocus();
+        box.setSelStart(0);
+    };
+    // A spacing that reads as zero or less counts as missing: the checks divide by it.
+    for (std::size_t k = 0; k < 8; ++k)
+        if (boxes[k]->visible() && (boxes[k]->text().empty() || !(d.*kPitch[k] > 0)))
+            return refuse(*boxes[k], &Form7::Er_Kankaku1);
+    for (std::size_t k = 0; k < 8; ++k)
+        if (boxes[k]->visible() && !calculated[k]->caption().empty() && d.*kPitchReq[k] < d.*kPitch[k])
+            return refuse(*boxes[k], &Form7::Er_Kankaku2);
+
+    d.SectCheck_Done = 0;
+    for (int k = 0; k < 8; ++k) {
+        if (!memberExists(k)) continue;
+        if (auto s = Ouryoku(model::allMembers[static_cast<std::size_t>(k)]); !s) {
+            platform::errorMessage(s.fault().message);
+            return;
+        }
+    }
+    d.SectCheck_Done = 1;
+    auto& bar = prog_.MDIForm1().Toolbar1;
+    if (!prog_.MDIForm1().fileName.empty()) bar.setButtonEnabled(app::MDIForm1::kButtonOverwrite, true);
+    bar.setButtonEnabled(app::MDIForm1::kButtonImage, true);
+}
+
+// "変更": the cover dialog with the rows of the members that exist, filled with their covers.
 void Form7::cmd6_Click() {
-    app::sayNotBuilt("変更");
+    auto& f = prog_.Form22();
+    struct Optional {
+        bool exists;
+        platform::TextBox& box;
+        Label& name;
+        Label& unit;
+        const Label& cover;
+    };
+    const Optional rows[] = {{prog_.d.B_Heel != 0, f.txt4, f.lbl11, f.lbl12, lbl_r8},
+                             {prog_.d.B_Toe != 0, f.txt5, f.lbl13, f.lbl14, lbl_r9},
+                             {prog_.d.H0_Key != 0, f.txt6, f.lbl15, f.lbl16, lbl_r10}};
+    f.txt1.setText(lbl_r1.caption());
+    f.txt3.setText(lbl_r5.caption());
+    for (const Optional& r : rows) {
+        r.box.setVisible(r.exists);
+        r.name.setEnabled(r.exists);
+        r.unit.setVisible(r.exists);
+        if (r.exists) r.box.setText(r.cover.caption());
+    }
+    f.showModal();
 }
 
 void Form7::cmd3_Click() {
@@ -77,6 +164,84 @@ void Form7::cmd3_Click() {
     form4.show();
     form4.txt12.setFocus();
     form4.txt12.selectAll();
+}
+
+void Form7::connectEditing() {
+    const auto boxes = spacingBoxes();
+    for (int k = 0; k < 8; ++k) {
+        auto* box = boxes[static_cast<std::size_t>(k)];
+        box->onClick = [this, k] { spacing_Click(k); };
+        box->onKeyPress = [this, k](int& key) { spacing_KeyPress(k, key); };
+        box->onUserEdit = [this, k] { spacing_UserEdit(k); };
+    }
+    platform::wire(*this, {{&txt_1.onChange, &Form7::txt_1_Change}, {&chk_1.onClick, &Form7::chk_1_Click}});
+}
+
+bool Form7::memberExists(int k) const {
+    switch (k) {
+    case 5:
+        return prog_.d.B_Heel != 0;
+    case 6:
+        return prog_.d.B_Toe != 0;
+    case 7:
+        return prog_.d.H0_Key != 0;
+    default:
+        return k >= 0 && k < 5;
+    }
+}
+
+void Form7::voidRow(int k) {
+    for (auto* l : resultLabels(k))
+        l->setCaption("");
+    prog_.d.SectCheck_Done = 0;
+    prog_.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonOverwrite, false);
+    prog_.MDIForm1().Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, false);
+}
+
+// The box selects its whole text by its own habit; the click voids the row even with nothing typed.
+void Form7::spacing_Click(int k) {
+    voidRow(k);
+}
+
+void Form7::spacing_KeyPress(int k, int& KeyAscii) {
+    if (KeyAscii == 13) {
+        KeyAscii = 0;
+        const auto boxes = spacingBoxes();
+        platform::Control* next = &cmd1;
+        for (int j = k + 1; j < 8; ++j)
+            if (memberExists(j) && boxes[static_cast<std::size_t>(j)]->reachable()) {
+                next = boxes[static_cast<std::size_t>(j)];
+                break;
+            }
+        next->setFocus();
+    }
+    voidRow(k);
+}
+
+// Delete, cut and paste change the spacing without a character key.
+void Form7::spacing_UserEdit(int k) {
+    voidRow(k);
+}
+
+// The walls' loads depend on the surcharge's height.
+void Form7::txt_1_Change() {
+    for (int k : {0, 1})
+        voidRow(k);
+}
+
+void Form7::chk_1_Click() {
+    const bool on = chk_1.value() == 1;
+    if (!on) txt_1.setText("");
+    for (platform::Control* c : std::initializer_list<platform::Control*>{&txt_1, &lbl_1, &lbl_2})
+        c->setEnabled(on);
+    for (auto* list : {&cbo1, &cbo2})
+        list->setText("");
+    for (auto* l : {&lbl_ra, &lbl_rb})
+        l->setCaption("");
+    for (auto* box : {&txt1, &txt2})
+        box->setText("");
+    for (int k : {0, 1})
+        voidRow(k);
 }
 
 } // namespace sections

@@ -109,6 +109,10 @@ public:
     void Hihyouji_3();
 
     void cmd1_Click();
+    // The messages of "応力度計算".
+    void Er_Syurui();
+    void Er_Kankaku1();
+    void Er_Kankaku2();
     void cmd3_Click();
     void cmd4_Click();
     void cmd5_Click();
@@ -134,6 +138,14 @@ public:
     void cbo9_Click();
     void cbo10_Click();
     void txt_ka_Change();
+    // Editing of the design spacing box of member k (0 … 7 in the order A … H): a click, a key or an
+    // edit voids the row's results and the mark that the checks were run; Enter moves to the next
+    // existing row, after the last one to "応力度計算".
+    void spacing_Click(int k);
+    void spacing_KeyPress(int k, int& KeyAscii);
+    void spacing_UserEdit(int k);
+    void txt_1_Change();
+    void chk_1_Click();
     // Allowable-stress checks at the typed design spacings; a refused input is returned, not shown.
     platform::Status Ouryoku_1();
     platform::Status Ouryoku_2();
@@ -162,6 +174,11 @@ protected:
 private:
     void layOut();
     void connectMembers();
+    void connectEditing();
+    // Whether member k exists (A … E always; F, G, H with a heel, toe or shear key).
+    bool memberExists(int k) const;
+    // Empties the row's results, clears the checks' mark and withholds saving over and previewing.
+    void voidRow(int k);
     MemberChoices memberChoices();
     platform::Status runMember(model::Member m);
     platform::Status Ouryoku(model::Member m);

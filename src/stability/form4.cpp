@@ -129,8 +129,11 @@ void Form4::cmd1_Click() {
     auto& f25 = prog_.Form25();
     auto& f23 = prog_.Form23();
     auto& f7 = prog_.Form7();
-    // Call point of Form7.TEKKIN (the member loads of the base slab from the stability results):
-    // the section design adds that operation and its call belongs here, before the screen is shown.
+    // The loads of the base slab from the present stability results, before the screen shows.
+    if (auto s = f7.TEKKIN(); !s) {
+        platform::errorMessage(s.fault().message);
+        return;
+    }
     f7.move(0, 0);
     f7.show();
     f7.cls();

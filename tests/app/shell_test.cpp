@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/not_built.h"
 #include "app/program.h"
 #include "support/recording_services.h"
 
@@ -208,26 +209,11 @@ TEST_F(Shell, ToolbarDispatchAndThePreviewWithoutAScreen) {
     EXPECT_TRUE(prog.Form3().visible());
 }
 
-// Commands whose work is not in the program yet say so instead of doing nothing.
+// A command whose work is not in the program yet says so instead of doing nothing.
 TEST_F(Shell, CommandsNotBuiltYetSaySo) {
-    using M = app::MDIForm1;
-    const std::pair<std::function<void()>, const char*> commands[] = {
-        {[&] { prog.Form7().cmd1.click(); }, "「応力度計算」は、まだ組み込まれていません。"},
-        {[&] { prog.Form7().cmd6.click(); }, "「変更」は、まだ組み込まれていません。"},
-        {[&] { prog.Form22().cmd1.click(); }, "「ＯＫ」は、まだ組み込まれていません。"},
-    };
-    for (int i : {M::kButtonOverwrite, M::kButtonImage, M::kButtonPrint})
-        main().Toolbar1.setButtonEnabled(i, true);
-    main().Men_FSav.setEnabled(true);
-    main().Men_FImg.setEnabled(true);
-    main().Men_FPrn.setEnabled(true);
-    for (const auto& [command, text] : commands) {
-        SCOPED_TRACE(text);
-        services.messages.clear();
-        command();
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.lastMessage().text, text);
-    }
+    app::sayNotBuilt("コマンド");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().text, "「コマンド」は、まだ組み込まれていません。");
     // "キャンセル" discards the cover dialog.
     prog.Form22().cmd2.click();
     EXPECT_FALSE(prog.Form22.loaded());
