@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/result.h"
 #include "platform/surface.h"
+#include "report/sections/member_pages.h"
 #include "sections/members.h"
 
 namespace app {
@@ -163,6 +164,8 @@ private:
     void layOut();
     void connectMembers();
     MemberChoices memberChoices();
+    // What the member pages read of the screens.
+    report::MemberPageChoices memberPageChoices();
     platform::Status runMember(model::Member m);
     platform::Status Ouryoku(model::Member m);
     // Empties the bars, spacings and results of every member.
