@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "report/sections/member_pages.h"
+
+namespace {
+
+using model::DesignBasis;
+using model::GroundShape;
+using model::LoadCase;
+using model::Member;
+using model::SeismicMethod;
+using platform::TextOp;
+using report::MemberPageChoices;
+
+MemberPageChoices roadNormal() {
+    MemberPageChoices c;
+    c.member.loadCase = LoadCase::Normal;
+    c.member.basis = DesignBasis::Road; // σsa stays as it is
+    c.member.shape = GroundShape::OneSided;
+    return c;
+}
+
+// Allowables and one member's section: D 40, d 30, jd 26.25 cm, M 20 kNm/m, S 30 kN/m, D16 at 200 mm.
+// The check is the section screen's, run at the design spacing.
+model::DesignData section(Member m, const MemberPageChoices& c = roadNormal(), const char* spacing = "200") {
+    model::DesignData d;
+    d.Sigma_ca = 8;
+    d.Sigma_sa = 180;
+    d.Sigma_sa_Long = 180;
+    d.Tau_ca = 0.39f;
+    d.Tau_0a = 1.6f;
+    auto v = sections::memberValues(d, m);
+    *v.D = 40;
+    *v.Deff = 30;
+    *v.J = 26.25f;
+    *v.M = 2e6f;
+    if (v.S) *v.S = 30000;
+    *v.At = 4.232804f;             // 2000000/(100·180·26.25)
+    if (v.Phi) *v.Phi = 7.142857f; // 30000/(100·1.6·26.25)
+    *v.Bar = "D16";
+    *v.BarArea = 1.986f;
+    *v.PitchReq = 469.1925f; // 1000·1.986/4.2328
+    EXPECT_TRUE(sections::checkStresses(d, m, c.member, spacing));
+    return d;
+}
+
+// A written page as lines, empty lines included (the line of a text is its y over the line height), with
+// the coloured lines and the beeps.
+struct Written {
+    platform::RecordingSurface surface;
+    int beeps = 0;
+    report::Beep beep = [this] { ++beeps; };
+
+    Written() { surface.setFontSize(11); }
+
+    std::vector<std::string> lines(platform::Color only = {1, 2, 3}) const {
+        const double h = platform::lineHeight(platform::kMincho, 11);
+        std::vector<std::string> out;
+        for (const auto& op : surface.page()) {
+            const auto* t = std::get_if<TextOp>(&op);
+            if (!t) continue;
+            const auto i = static_cast<std::size_t>(std::lround(t->y / h));
+            if (out.size() <= i) out.resize(i + 1);
+            if (only == platform::Color{1, 2, 3} || t->color == only) out[i] += t->text;
+        }
+        return out;
+    }
+    std::vector<std::string> coloured() const {
+        std::vector<std::string> out;
+        for (const auto& op : surface.page())
+            if (const auto* t = std::get_if<TextOp>(&op); t && t->color == platform::kLightMagenta)
+                out.push_back(t->text);
+        return out;
+    }
+    std::vector<std::string> nonEmpty() const {
+        auto all = lines();
+        std::erase(all, "");
+        return all;
+    }
+    bool has(const std::string& line) const {
+        const auto all = lines();
+        return std::find(all.begin(), all.end(), line) != all.end();
+    }
+    // The number of empty lines before the first text.
+    std::size_t leading() const {
+        const auto all = lines();
+        return static_cast<std::size_t>(
+            std::find_if(all.begin(), all.end(), [](auto& l) { return !l.empty(); }) - all.begin());
+    }
+};
+
+void block(Written& w, const model::DesignData& d, Member m, const MemberPageChoices& c = roadNormal()) {
+    report::member_pages::checkBlock(w.surface, d, m, c, w.beep);
+}
+
+// p = 993/(1000·300) = 0.00331, k = √((15p)² + 30p) − 15p = 0.26936, j = 1 − k/3 = 0.91021,
+// σc = 2·2·10^7/(k·j·1000·300²) = 1.813, σs = 2·10^7/(993·j·300) = 73.759, τc = 30000/(j·1000·300) = 0.110.
+TEST(MemberCheckBlock, PassingMemberPrintsEveryLineInBlack) {
+    Written w;
+    block(w, section(Member::B), Member::B);
+    const std::vector<std::string> expected{
+        "                  D=40.00cm    d=30.00cm    j=26.250cm",
+        "                 at=M/(ft･j)=2000000/(18000×26.250)=4.233cm2/m",
+        "                 φ=S/(fa･j)=30000/(160.00×26.250)=7.143cm/m",
+        "",
+        "                 配筋 D16-469@  -----> ∴ D16-200@  とする",
+        "                ───────────────────────",
+        "                 n=15    b=100cm",
+        "                 p=As/(b･d)=993.000/(1000×300.00)=0.00331",
+        "                 k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×0.00331＋(15×0.00331)^2}－15×0.00331=0.269",
+        "                 j=1－(K/3)=1－(0.269/3)=0.910",
+        "",
+        "                 ・コンクリートの曲げ圧縮応力度",
+        "                   σc=2M/(k･j･b･d^2)=2×20000000/(0.269×0.910×1000×300.00^2)=1.813N/mm2",
+        "                                     <σca=8.0N/mm2  ∴ O.K",
+        "",
+        "                 ・鉄筋の引張応力度",
+        "                   σs=M/(As･j･d)=20000000/(993.000×0.910×300.00)=73.759N/mm2",
+        "                                 <σsa=180N/mm2  ∴ O.K",
+        "",
+        "                 ・コンクリートのせん断応力度",
+        "                   τc=S/(b･j･d)=30000/(1000×0.910×300.00)=0.110N/mm2 <τca=0.39N/mm2  ∴ O.K",
+    };
+    EXPECT_EQ(w.lines(), expected);
+    EXPECT_TRUE(w.coloured().empty());
+    EXPECT_EQ(w.beeps, 0);
+    EXPECT_EQ(w.surface.foreColor(), platform::kBlack);
+}
+
+// Allowables around the stresses: each check fails alone, all three fail, and a stress equal to its
+// allowable (the unrounded stress is the one judged, as on the screen) passes.
+TEST(MemberCheckBlock, ExceededStressesAreColouredWithOneBeepEach) {
+    struct Case {
+        const char* name;
+        float sigmaCa, sigmaSa, tauCa;
+        std::vector<std::string> coloured; // the headings of the failing checks
+    };
+    const std::string c = "                 ・コンクリートの曲げ圧縮応力度",
+                      s = "                 ・鉄筋の引張応力度",
+                      t = "                 ・コンクリートのせん断応力度";
+    const std::vector<Case> cases{
+        {"concrete", 1.8f, 180, 0.39f, {c}},
+        {"steel", 8, 73.7f, 0.39f, {s}},
+        {"shear", 8, 180, 0.1f, {t}},
+        {"all", 1, 70, 0.1f, {c, s, t}},
+    };
+    for (const auto& k : cases) {
+        model::DesignData d = section(Member::B);
+        d.Sigma_ca = k.sigmaCa;
+        d.Sigma_sa = k.sigmaSa;
+        d.Tau_ca = k.tauCa;
+        Written w;
+        block(w, d, Member::B);
+        std::vector<std::string> headings;
+        for (const auto& line : w.coloured())
+            if (line.find("・") != std::string::npos) headings.push_back(line);
+        EXPECT_EQ(headings, k.coloured) << k.name;
+        EXPECT_EQ(w.beeps, static_cast<int>(k.coloured.size())) << k.name;
+        EXPECT_EQ(w.surface.foreColor(), platform::kBlack) << k.name;
+    }
+
+    model::DesignData d = section(Member::B);
+    d.Sigma_ca = 1;
+    Written w;
+    block(w, d, Member::B);
+    const std::vector<std::string> failing{
+        c, "                   σc=2M/(k･j･b･d^2)=2×20000000/(0.269×0.910×1000×300.00^2)=1.813N/mm2",
+        "                                     >σca=1.0N/mm2"};
+    EXPECT_EQ(w.coloured(), failing);
+    d = section(Member::B);
+    d.Tau_ca = 0.05f;
+    Written shear;
+    block(shear, d, Member::B);
+    EXPECT_EQ(shear.coloured().back(),
+              "                   τc=S/(b･j･d)=30000/(1000×0.910×300.00)=0.110N/mm2 >τca=0.05N/mm2");
+}
+
+// The verdict is the screen's, on the unrounded stress: σs 73.7591 is over an allowable of 73.759 although
+// it prints as 73.759, and a stress equal to its allowable passes.
+TEST(MemberCheckBlock, TheVerdictIsJudgedOnTheUnroundedStress) {
+    model::DesignData d = section(Member::B);
+    d.Sigma_sa = d.SigmaS_r2; // 73.759 as stored (rounded)
+    model::DesignData screen = d;
+    const auto check = sections::checkStresses(screen, Member::B, roadNormal().member, "200");
+    ASSERT_TRUE(check && check->overS); // 73.75912 > 73.759
+    Written w;
+    block(w, d, Member::B);
+    EXPECT_EQ(w.beeps, 1);
+    EXPECT_TRUE(w.has("                                 >σsa=74N/mm2"));
+
+    d.Sigma_sa = check->sigmaS; // exactly the unrounded stress: passes
+    Written equal;
+    block(equal, d, Member::B);
+    EXPECT_EQ(equal.beeps, 0);
+    EXPECT_TRUE(equal.has("                                 <σsa=74N/mm2  ∴ O.K"));
+}
+
+// Building basis in the normal case: σsa 195 from "D25,D29" (5.745 cm2) up, else the long-term value; the
+// page works it out for its own bar and leaves the design data alone.
+TEST(MemberCheckBlock, AllowedSteelStressFollowsTheBarSize) {
+    MemberPageChoices building = roadNormal();
+    building.member.basis = DesignBasis::Building;
+    struct Case {
+        float area;
+        MemberPageChoices c;
+        const char* at;
+    };
+    MemberPageChoices seismic = building;
+    seismic.member.loadCase = LoadCase::Seismic;
+    for (const auto& k :
+         {Case{5.745f, building, "19500"}, Case{5.067f, building, "16000"}, Case{5.745f, seismic, "30000"}}) {
+        model::DesignData d = section(Member::A, k.c);
+        d.Sigma_sa_Long = 160;
+        d.Sigma_sa = 300; // left by an earlier member
+        d.BarArea_r1 = k.area;
+        Written w;
+        block(w, d, Member::A, k.c);
+        EXPECT_NE(w.lines()[1].find(std::string("/(") + k.at + "×"), std::string::npos) << k.at;
+        EXPECT_EQ(d.Sigma_sa, 300);
+    }
+}
+
+// A zero design spacing (an empty box, or member A never checked): the block up to the bar line, "―"
+// for what depends on the spacing, no verdict and no beep.
+TEST(MemberCheckBlock, ZeroSpacingPrintsDashesAndNoVerdict) {
+    model::DesignData d = section(Member::D);
+    d.Pitch_r6 = 0;
+    d.Sigma_ca = 0.001f; // would fail
+    Written w;
+    block(w, d, Member::D);
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 19u); // the full block less the two limit lines
+    EXPECT_EQ(lines[4], "                 配筋 D16-469@  -----> ∴ D16-0@  とする");
+    EXPECT_EQ(lines[7], "                 p=As/(b･d)=―/(1000×300.00)=―");
+    EXPECT_EQ(lines[9], "                 j=1－(K/3)=1－(―/3)=―");
+    EXPECT_EQ(lines[12], "                   σc=2M/(k･j･b･d^2)=2×20000000/(―×―×1000×300.00^2)=―N/mm2");
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines[15], "                   σs=M/(As･j･d)=20000000/(―×―×300.00)=―N/mm2");
+    EXPECT_EQ(lines[18], "                   τc=S/(b･j･d)=30000/(1000×―×300.00)=―N/mm2");
+    for (const auto& l : lines)
+        EXPECT_EQ(l.find("∴ O.K"), std::string::npos) << l;
+    EXPECT_EQ(w.beeps, 0);
+}
+
+// Member C has no φ line and no shear check; its k line shows the first p with three decimals and its j
+// line j with five.
+TEST(MemberCheckBlock, SlabCentreLeavesOutShear) {
+    Written w;
+    block(w, section(Member::C), Member::C);
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 17u);
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[7],
+              "                 k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×0.003＋(15×0.00331)^2}－15×0.00331=0.269");
+    EXPECT_EQ(lines[8], "                 j=1－(K/3)=1－(0.269/3)=0.91021");
+    EXPECT_EQ(lines.back(), "                                 <σsa=180N/mm2  ∴ O.K");
+}
+
+} // namespace
