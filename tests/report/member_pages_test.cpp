@@ -263,3 +263,127 @@ TEST(MemberCheckBlock, SlabCentreLeavesOutShear) {
 }
 
 } // namespace
+
+namespace {
+
+// The wall's stored forces (as the member calculation left them) on member A's and B's sections.
+model::DesignData wall() {
+    model::DesignData d = section(Member::A);
+    model::DesignData b = section(Member::B);
+    d.Bar_r2 = b.Bar_r2, d.D_r2 = b.D_r2, d.Deff_r2 = b.Deff_r2, d.J_r2 = b.J_r2, d.BarArea_r2 = b.BarArea_r2;
+    d.Pitch_r2 = b.Pitch_r2, d.P_r2 = b.P_r2, d.K_r2 = b.K_r2, d.Jc_r2 = b.Jc_r2, d.SigmaC_r2 = b.SigmaC_r2;
+    d.SigmaS_r2 = b.SigmaS_r2, d.TauC_r2 = b.TauC_r2, d.M_r2 = b.M_r2, d.S_r2 = b.S_r2;
+    d.Delta = 20;
+    d.Theta_Rear = 2.862f;
+    d.KA = 0.297f;
+    d.GammaS = 18;
+    d.q_Back = 10;
+    d.Kh = 0.2f;
+    d.H_BackSoil = 2.2f;
+    d.T_Slab = 0.45f;
+    d.PAX_r1 = 1.234f, d.DPAX_r1 = 2.5f, d.W_r1 = 2.1f, d.Y1_r1 = 0.4f, d.A_Back_r1 = 0.05f, d.Y2_r1 = 0.6f;
+    d.Y3_Surch = 2.65f;
+    d.A_BackSoil = 0.5f;
+    return d;
+}
+
+struct WallCase {
+    const char* name;
+    LoadCase loadCase;
+    SeismicMethod method;
+    int inertia;                     // Form7.chk_1
+    std::vector<std::string> forces; // the lines between the surcharge line and the "D=" line
+    bool emptyAfterHeading;
+};
+
+} // namespace
+
+// H = (2.2 + 0.45)/3 = 0.883, cos(20° + 2.862°) = 0.9214, W2 = 18 × 0.05 = 0.900,
+// y3 = (2.65/2.65) × (2.65/3) = 0.883.
+TEST(WallMembers, ForceLinesFollowTheLoadCaseAndSeismicMethod) {
+    const std::string n = "                  M=PAX･n＋△PAX･n={1.234×(0.883/3)＋2.500×(0.883/2)}×10^5=2000000Ncm/m";
+    const std::string s = "                  S=PAX＋△PAX=(1.234＋2.500)×10^3=30000N/m";
+    const std::vector<WallCase> cases{
+        {"normal", LoadCase::Normal, SeismicMethod::None, 0, {n, s, ""}, true},
+        {"K1", LoadCase::Seismic, SeismicMethod::K1, 0, {n, s, ""}, true},
+        {"K2",
+         LoadCase::Seismic,
+         SeismicMethod::K2,
+         0,
+         {"                 たて壁重量 W=2.100kN/m", "                  M=PAX･n＋△PAX･n＋W･Kh･y",
+          "                   ={1.234×(0.883/3)＋2.500×(0.883/2)＋2.100×0.2×0.400}×10^5=2000000Ncm/m",
+          "                  S=PAX＋△PAX＋W･Kh=(1.234＋2.500＋2.100×0.2)×10^3=30000N/m"},
+         true},
+        {"D1 with surcharge inertia",
+         LoadCase::Seismic,
+         SeismicMethod::D1,
+         1,
+         {"                 たて壁重量 W1=2.100kN/m　  背面土重量 W2=0.900kN/m",
+          "                  M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3",
+          "                   ={1.234×(0.883/3)＋2.500×(0.883/2)＋2.100×0.2×0.400",
+          "                    ＋0.900×0.2×0.600＋10.000×0.2×0.883}×10^5=2000000Ncm/m",
+          "                  S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh",
+          "                   =(1.234＋2.500＋2.100×0.2＋0.900×0.2＋10.000×0.2)×10^3=30000N/m"},
+         false},
+        {"no method", LoadCase::Seismic, SeismicMethod::None, 0, {}, true},
+        {"inertia box neither 0 nor 1", LoadCase::Seismic, SeismicMethod::K2, 2, {}, false},
+    };
+    for (const auto& k : cases) {
+        MemberPageChoices c = roadNormal();
+        c.member.loadCase = k.loadCase;
+        c.member.method = k.method;
+        c.surchargeInertia = k.inertia;
+        Written w;
+        report::writeMemberA(w.surface, wall(), c, w.beep);
+        const auto lines = w.lines();
+        ASSERT_GT(lines.size(), 9u) << k.name;
+        EXPECT_EQ(w.leading(), 5u) << k.name;
+        EXPECT_EQ(lines[5], "              １）たて壁（全高さの２/３部分）") << k.name;
+        const std::size_t pax = k.emptyAfterHeading ? 7 : 6;
+        EXPECT_EQ(lines[pax - 1].empty(), k.emptyAfterHeading) << k.name;
+        EXPECT_EQ(lines[pax], "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×0.883^2×0.9214="
+                              "1.234kN/m")
+            << k.name;
+        EXPECT_EQ(lines[pax + 1],
+                  "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×10.0×0.883×0.9214=2.500kN/m")
+            << k.name;
+        const std::vector<std::string> forces(lines.begin() + static_cast<long>(pax) + 2,
+                                              lines.begin() + static_cast<long>(pax + 2 + k.forces.size()));
+        EXPECT_EQ(forces, k.forces) << k.name;
+        EXPECT_EQ(lines[pax + 2 + k.forces.size()].substr(0, 20), "                  D=") << k.name;
+    }
+}
+
+TEST(WallMembers, SurchargeLineFollowsTheDeductionBox) {
+    for (int box : {0, 1, 2}) {
+        MemberPageChoices c = roadNormal();
+        c.surchargeDeduction = box;
+        Written w;
+        report::writeMemberB(w.surface, wall(), c, w.beep);
+        const auto lines = w.lines();
+        EXPECT_EQ(w.leading(), 2u);
+        EXPECT_EQ(lines[2], "              ２）たて壁（固定部）");
+        // Member B: H = 2.2.
+        EXPECT_EQ(lines[4], "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×2.200^2×0.9214="
+                            "0.000kN/m");
+        const std::vector<std::string> surcharge{
+            "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×10.0×2.200×0.9214=0.000kN/m",
+            "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×(10.0-5.0)×2.200×0.9214=0.000kN/m",
+            "                  M=PAX･n＋△PAX･n={0.000×(2.200/3)＋0.000×(2.200/2)}×10^5=2000000Ncm/m"};
+        EXPECT_EQ(lines[5], surcharge[static_cast<std::size_t>(box)]) << box;
+    }
+}
+
+// A zero wall height leaves y3 without a value; the page prints "―" there.
+TEST(WallMembers, ZeroWallHeightPrintsADashForY3) {
+    model::DesignData d = wall();
+    d.H_BackSoil = 0;
+    d.T_Slab = 0;
+    MemberPageChoices c = roadNormal();
+    c.member.loadCase = LoadCase::Seismic;
+    c.member.method = SeismicMethod::K2;
+    c.surchargeInertia = 1;
+    Written w;
+    report::writeMemberA(w.surface, d, c, w.beep);
+    EXPECT_TRUE(w.has("                    ＋0.900×0.2×0.600＋10.000×0.2×―}×10^5=2000000Ncm/m"));
+}
