@@ -387,3 +387,155 @@ TEST(WallMembers, ZeroWallHeightPrintsADashForY3) {
     report::writeMemberA(w.surface, d, c, w.beep);
     EXPECT_TRUE(w.has("                    ＋0.900×0.2×0.600＋10.000×0.2×―}×10^5=2000000Ncm/m"));
 }
+
+namespace {
+
+// The worked example of the base slab: W1 30, L 3, V2 60, V4 45 (front-heavy), as the member calculation
+// stores it: C1 = 30·9/12 = 22.5, M1 = 30·9/8 − 22.5 = 11.25, C21 = 45·9/12 + 15·9/20 = 40.5,
+// C22 = 45·9/12 + 15·9/30 = 38.25, M2 = 45·9/8 + 15·9/(9√3) − 39.375 = 19.910; S1 = 45,
+// S2 (front) = 67.5 + 15 = 82.5, S2 (rear) = 67.5 + 7.5 = 75.
+model::DesignData slab() {
+    model::DesignData d = section(Member::C);
+    for (Member m : {Member::D, Member::E}) {
+        model::DesignData s = section(m);
+        auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
+        for (auto [a, b] : {std::pair{from.D, to.D}, {from.Deff, to.Deff}, {from.J, to.J}, {from.M, to.M},
+                            {from.S, to.S}, {from.BarArea, to.BarArea}, {from.Pitch, to.Pitch}, {from.P, to.P},
+                            {from.K, to.K}, {from.Jc, to.Jc}, {from.SigmaC, to.SigmaC}, {from.SigmaS, to.SigmaS},
+                            {from.TauC, to.TauC}})
+            *b = *a;
+        *to.Bar = *from.Bar;
+    }
+    d.W1 = 30, d.B_Span = 3, d.V2 = 60, d.V4 = 45, d.Sigma_max = 50;
+    d.e = 0.1f, d.B = 4, d.B_Heel = 0.5f, d.T_WallBack = 0.3f, d.Xn = 4;
+    d.C1 = 22.5f, d.C21 = 40.5f, d.C22 = 38.25f, d.C2 = 37.5f;
+    d.M1_r5 = 11.25f, d.M2_r5 = 19.91f;
+    d.M1_r6 = 22.5f, d.S1_r6 = 45, d.M2_r6 = 40.5f, d.S2_r6 = 82.5f;
+    d.M1_r7 = 22.5f, d.S1_r7 = 45, d.M2_r7 = 38.25f, d.S2_r7 = 75;
+    return d;
+}
+
+// The lines of a page from the first line starting with `from` up to (without) the first starting with `to`.
+std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from, const std::string& to) {
+    auto starts = [](const std::string& l, const std::string& p) { return l.rfind(p, 0) == 0; };
+    auto a = std::find_if(lines.begin(), lines.end(), [&](auto& l) { return starts(l, from); });
+    auto b = std::find_if(a, lines.end(), [&](auto& l) { return starts(l, to); });
+    return {a, b};
+}
+
+const std::string K1a = "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}",
+                  K1b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
+                  K2a = "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}",
+                  K2b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
+                  K3a = "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}",
+                  K3b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
+                  K4a = "                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}",
+                  K4b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
+                  C2 = "                  C2=(V･B^2)/12=(50.000×3.000^2)/12=37.500kNm/m";
+
+} // namespace
+
+TEST(BaseSlabMembers, WorkedExampleFrontHeavy) {
+    Written c, d, e;
+    const model::DesignData s = slab();
+    report::writeMemberC(c.surface, s, roadNormal(), c.beep);
+    report::writeMemberD(d.surface, s, roadNormal(), d.beep);
+    report::writeMemberE(e.surface, s, roadNormal(), e.beep);
+    const std::vector<std::string> centre{
+        "",
+        "",
+        "",
+        "",
+        "",
+        "              ３）底版（中央部）",
+        "                  C1=(W1･B^2)/12=(30.000×3.000^2)/12=22.500kNm/m",
+        "                  M1=(W1･B^2)/8－C1=(30.000×3.000^2)/8－22.500=11.250kNm/m",
+        K1a,
+        K1b,
+        K2a,
+        K2b,
+        "                  M2=(V4･B^2/8)＋(V2-V4)･B^2/(9･Sqr(3))－(C21＋C22)/2",
+        "                    =(45.000×3.000^2)/8＋(60.000－45.000)×3.000^2/(9×Sqr(3))",
+        "                    －(40.500＋38.250)/2=19.910kNm/m",
+        "                   M=|M1-M2|=|11.250-19.910|×10^5=2000000Ncm/m",
+        "",
+        "                  D=40.00cm    d=30.00cm    j=26.250cm",
+    };
+    const auto cl = c.lines();
+    EXPECT_EQ(std::vector<std::string>(cl.begin(), cl.begin() + 18), centre);
+    EXPECT_EQ(c.lines().back(), "                                 <σsa=180N/mm2  ∴ O.K");
+
+    EXPECT_EQ(d.leading(), 2u);
+    EXPECT_EQ(d.lines()[2], "              ４）底版（前面固定部）");
+    const std::vector<std::string> front{
+        "                  C1=(W1･B^2)/12=(30.000×3.000^2)/12=22.500kNm/m",
+        "                  M1=C1=22.500kNm/m",
+        "                  S1=(W1･B)/2=(30.000×3.000)/2=45.000kN/m",
+        K1a,
+        K1b,
+        "                  M2=C21=40.500kNm/m",
+        "                  S2=(V4･B)/2＋(V2－V4)･B/3=(45.000×3.000)/2＋(60.000－45.000)×3.000/3=82.500kN/m",
+        "                  M=|M1-M2|=|22.500-40.500|×10^5=2000000Ncm/m",
+        "                  S=|S1-S2|=|45.000-82.500|×10^3=30000N/m",
+        "",
+    };
+    EXPECT_EQ(between(d.lines(), "                  C1", "                  D="), front);
+
+    EXPECT_EQ(e.leading(), 5u);
+    EXPECT_EQ(e.lines()[5], "              ５）底版（後面固定部）");
+    EXPECT_TRUE(e.has("                  M2=C22=38.250kNm/m"));
+    EXPECT_TRUE(e.has(K2b));
+    EXPECT_TRUE(e.has(
+        "                  S2=(V4･B)/2＋(V2－V4)･B/6=(45.000×3.000)/2＋(60.000－45.000)×3.000/6=75.000kN/m"));
+}
+
+// The reaction case chooses the lines between S1 (M1 for member C) and the M line.
+TEST(BaseSlabMembers, ReactionCaseChoosesTheLines) {
+    struct Case {
+        const char* name;
+        float e, v2, v4, xn;
+        std::vector<std::string> centre, front, rear; // the labels of the reaction lines
+    };
+    const std::string m2c = "                  M2=(V･B^2)/8－C2=(50.000×3.000^2)/8－37.500=19.910kNm/m";
+    const std::string su = "                  S2=(V･B)/2=(50.000×3.000)/2=";
+    const std::vector<Case> cases{
+        {"rear-heavy",
+         -0.1f,
+         45,
+         60,
+         4,
+         {K3a, K3b, K4a, K4b, "                    =(45.000×3.000^2)/8＋(60.000－45.000)×3.000^2/(9×Sqr(3))"},
+         {K4a, K4b},
+         {K3a, K3b}},
+        {"uniform", 0, 50, 50, 4, {C2, m2c}, {C2}, {C2}},
+        {"equal ends", 0.1f, 50, 50, 4, {}, {}, {}},
+        // Contact from the toe ends before the rear wall's inner face (4 − 0.5 − 0.3 = 3.2 > 3.1).
+        {"short contact", 0.1f, 60, 45, 3.1f, {}, {}, {}},
+    };
+    auto reaction = [](const std::vector<std::string>& lines) {
+        std::vector<std::string> out;
+        for (const auto& l : lines)
+            if (l.rfind("                 C2", 0) == 0 || l.rfind("                    =(", 0) == 0 ||
+                l.rfind("                  C2", 0) == 0 || l.rfind("                  M2=(V･", 0) == 0)
+                out.push_back(l);
+        return out;
+    };
+    for (const auto& k : cases) {
+        model::DesignData d = slab();
+        d.e = k.e, d.V2 = k.v2, d.V4 = k.v4, d.Xn = k.xn;
+        if (k.e < 0) d.B_Toe = 0.5f, d.T_WallFront = 0.3f; // contact from the heel reaches the front wall
+        Written c, f, r;
+        report::writeMemberC(c.surface, d, roadNormal(), c.beep);
+        report::writeMemberD(f.surface, d, roadNormal(), f.beep);
+        report::writeMemberE(r.surface, d, roadNormal(), r.beep);
+        EXPECT_EQ(reaction(c.lines()), k.centre) << k.name;
+        EXPECT_EQ(reaction(f.lines()), k.front) << k.name;
+        EXPECT_EQ(reaction(r.lines()), k.rear) << k.name;
+        const bool reacted = !k.front.empty();
+        for (Written* w : {&f, &r})
+            EXPECT_EQ(between(w->lines(), "                  M2=", "                  M=").size(), reacted ? 2u : 0u)
+                << k.name;
+        // The M line prints the stored M2 whatever the case.
+        EXPECT_TRUE(c.has("                   M=|M1-M2|=|11.250-19.910|×10^5=2000000Ncm/m")) << k.name;
+    }
+}
