@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "report/output/page_chain.h"
 #include "report/sections/member_pages.h"
 
 namespace {
@@ -301,7 +302,8 @@ struct WallCase {
 // H = (2.2 + 0.45)/3 = 0.883, cos(20° + 2.862°) = 0.9214, W2 = 18 × 0.05 = 0.900,
 // y3 = (2.65/2.65) × (2.65/3) = 0.883.
 TEST(WallMembers, ForceLinesFollowTheLoadCaseAndSeismicMethod) {
-    const std::string n = "                  M=PAX･n＋△PAX･n={1.234×(0.883/3)＋2.500×(0.883/2)}×10^5=2000000Ncm/m";
+    const std::string n =
+        "                  M=PAX･n＋△PAX･n={1.234×(0.883/3)＋2.500×(0.883/2)}×10^5=2000000Ncm/m";
     const std::string s = "                  S=PAX＋△PAX=(1.234＋2.500)×10^3=30000N/m";
     const std::vector<WallCase> cases{
         {"normal", LoadCase::Normal, SeismicMethod::None, 0, {n, s, ""}, true},
@@ -341,8 +343,9 @@ TEST(WallMembers, ForceLinesFollowTheLoadCaseAndSeismicMethod) {
         EXPECT_EQ(lines[5], "              １）たて壁（全高さの２/３部分）") << k.name;
         const std::size_t pax = k.emptyAfterHeading ? 7 : 6;
         EXPECT_EQ(lines[pax - 1].empty(), k.emptyAfterHeading) << k.name;
-        EXPECT_EQ(lines[pax], "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×0.883^2×0.9214="
-                              "1.234kN/m")
+        EXPECT_EQ(lines[pax],
+                  "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×0.883^2×0.9214="
+                  "1.234kN/m")
             << k.name;
         EXPECT_EQ(lines[pax + 1],
                   "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×10.0×0.883×0.9214=2.500kN/m")
@@ -364,8 +367,9 @@ TEST(WallMembers, SurchargeLineFollowsTheDeductionBox) {
         EXPECT_EQ(w.leading(), 2u);
         EXPECT_EQ(lines[2], "              ２）たて壁（固定部）");
         // Member B: H = 2.2.
-        EXPECT_EQ(lines[4], "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×2.200^2×0.9214="
-                            "0.000kN/m");
+        EXPECT_EQ(lines[4],
+                  "                  PAX=1/2･KA･γ･H^2･cos(20.00ﾟ＋2.862ﾟ)=1/2×0.297×18.0×2.200^2×0.9214="
+                  "0.000kN/m");
         const std::vector<std::string> surcharge{
             "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×10.0×2.200×0.9214=0.000kN/m",
             "                △PAX=KA･q･H･cos(20.00ﾟ＋2.862ﾟ)=0.297×(10.0-5.0)×2.200×0.9214=0.000kN/m",
@@ -399,9 +403,18 @@ model::DesignData slab() {
     for (Member m : {Member::D, Member::E}) {
         model::DesignData s = section(m);
         auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
-        for (auto [a, b] : {std::pair{from.D, to.D}, {from.Deff, to.Deff}, {from.J, to.J}, {from.M, to.M},
-                            {from.S, to.S}, {from.BarArea, to.BarArea}, {from.Pitch, to.Pitch}, {from.P, to.P},
-                            {from.K, to.K}, {from.Jc, to.Jc}, {from.SigmaC, to.SigmaC}, {from.SigmaS, to.SigmaS},
+        for (auto [a, b] : {std::pair{from.D, to.D},
+                            {from.Deff, to.Deff},
+                            {from.J, to.J},
+                            {from.M, to.M},
+                            {from.S, to.S},
+                            {from.BarArea, to.BarArea},
+                            {from.Pitch, to.Pitch},
+                            {from.P, to.P},
+                            {from.K, to.K},
+                            {from.Jc, to.Jc},
+                            {from.SigmaC, to.SigmaC},
+                            {from.SigmaS, to.SigmaS},
                             {from.TauC, to.TauC}})
             *b = *a;
         *to.Bar = *from.Bar;
@@ -416,7 +429,8 @@ model::DesignData slab() {
 }
 
 // The lines of a page from the first line starting with `from` up to (without) the first starting with `to`.
-std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from, const std::string& to) {
+std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
     auto starts = [](const std::string& l, const std::string& p) { return l.rfind(p, 0) == 0; };
     auto a = std::find_if(lines.begin(), lines.end(), [&](auto& l) { return starts(l, from); });
     auto b = std::find_if(a, lines.end(), [&](auto& l) { return starts(l, to); });
@@ -424,13 +438,17 @@ std::vector<std::string> between(const std::vector<std::string>& lines, const st
 }
 
 const std::string K1a = "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}",
-                  K1b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
+                  K1b =
+                      "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
                   K2a = "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}",
-                  K2b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
+                  K2b =
+                      "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
                   K3a = "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}",
-                  K3b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
+                  K3b =
+                      "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/20}=40.500kNm/m",
                   K4a = "                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}",
-                  K4b = "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
+                  K4b =
+                      "                    =(45.000×3.000^2)/12＋{(60.000－45.000)×3.000^2)/30}=38.250kNm/m",
                   C2 = "                  C2=(V･B^2)/12=(50.000×3.000^2)/12=37.500kNm/m";
 
 } // namespace
@@ -533,9 +551,183 @@ TEST(BaseSlabMembers, ReactionCaseChoosesTheLines) {
         EXPECT_EQ(reaction(r.lines()), k.rear) << k.name;
         const bool reacted = !k.front.empty();
         for (Written* w : {&f, &r})
-            EXPECT_EQ(between(w->lines(), "                  M2=", "                  M=").size(), reacted ? 2u : 0u)
+            EXPECT_EQ(between(w->lines(), "                  M2=", "                  M=").size(),
+                      reacted ? 2u : 0u)
                 << k.name;
         // The M line prints the stored M2 whatever the case.
         EXPECT_TRUE(c.has("                   M=|M1-M2|=|11.250-19.910|×10^5=2000000Ncm/m")) << k.name;
+    }
+}
+
+namespace {
+
+// Heel 1.0 with W2 40, W3 30 and V5 50, VR 30; toe 0.8 with W4 = W5 = 20 and V1 60, VP 70; key P 73.125,
+// H0 0.5. The parts are the calculation's, stored: M1 = (40 + 2·30)·1/6 = 16.667, S1 = 70/2 = 35.
+model::DesignData cantilevers() {
+    model::DesignData d = section(Member::F);
+    for (Member m : {Member::G, Member::H}) {
+        model::DesignData s = section(m);
+        auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
+        for (auto [a, b] : {std::pair{from.D, to.D},
+                            {from.Deff, to.Deff},
+                            {from.J, to.J},
+                            {from.M, to.M},
+                            {from.S, to.S},
+                            {from.BarArea, to.BarArea},
+                            {from.Pitch, to.Pitch},
+                            {from.P, to.P},
+                            {from.K, to.K},
+                            {from.Jc, to.Jc},
+                            {from.SigmaC, to.SigmaC},
+                            {from.SigmaS, to.SigmaS},
+                            {from.TauC, to.TauC}})
+            *b = *a;
+        *to.Bar = *from.Bar;
+    }
+    d.B = 4, d.B_Heel = 1, d.B_Toe = 0.8f, d.T_WallFront = 0.3f, d.B_Span = 1.6f, d.T_WallBack = 0.3f;
+    d.e = 0.1f, d.Xn = 4.5f;
+    d.W2 = 40, d.W3 = 30, d.V5 = 50, d.VR = 30, d.W4 = 20, d.W5 = 20, d.V1 = 60, d.VP = 70;
+    d.M1_r8 = 16.667f, d.S1_r8 = 35, d.M2_r8 = 18.333f, d.S2_r8 = 40;
+    d.M1_r9 = 6.4f, d.S1_r9 = 16, d.M2_r9 = 21.333f, d.S2_r9 = 52;
+    d.P_Key = 73.125f, d.H0_Key = 0.5f;
+    return d;
+}
+
+} // namespace
+
+// The heel's reaction form: the whole heel in contact (trapezoid), contact from the toe ending on it
+// (triangle, with L = Xn − 0.8 − 0.3 − 1.6 − 0.3 = Xn − 3), or contact from the heel tip ending on it (no
+// reaction lines: the M and S lines follow S1 with the stored M2 and S2).
+TEST(HeelAndToe, HeelReactionForm) {
+    struct Case {
+        const char* name;
+        float e, xn, w3;
+        std::vector<std::string> lines; // from M1 up to the M line
+    };
+    const std::string m1 = "                 M1=(W2＋2･W3)･B^2/6=(40.000＋2×30.000)×1.000^2/6=16.667kNm/m",
+                      s1 = "                 S1=(W2＋W3)･B/2=(40.000＋30.000)×1.000/2=35.000kN/m";
+    const std::vector<Case> cases{
+        {"trapezoid",
+         0.1f,
+         4.5f,
+         30,
+         {m1, s1, "                 M2=(V5＋2･VR)･B^2/6=(50.000＋2×30.000)×1.000^2/6=18.333KNm/m",
+          "                 S2=(V5＋VR)･B/2=(50.000＋30.000)×1.000/2=40.000KN/m"}},
+        {"uniform load, centred",
+         0,
+         3.5f,
+         40,
+         {"                 M1=(W2･B^2)/2=(40.000×1.000^2)/2=16.667kNm/m",
+          "                 S1=W2･B=40.000×1.000=35.000kN/m",
+          "                 M2=(V5＋2･VR)･B^2/6=(50.000＋2×30.000)×1.000^2/6=18.333KNm/m",
+          "                 S2=(V5＋VR)･B/2=(50.000＋30.000)×1.000/2=40.000KN/m"}},
+        {"triangle",
+         0.1f,
+         3.5f,
+         30,
+         {m1, s1, "                 M2=V5･B^2/6=50.000×0.500^2/6=18.333kNm/m",
+          "                 S2=V5･B/2=50.000×0.500/2=40.000kN/m"}},
+        {"triangle at B exactly",
+         0.1f,
+         4,
+         30,
+         {m1, s1, "                 M2=V5･B^2/6=50.000×1.000^2/6=18.333kNm/m",
+          "                 S2=V5･B/2=50.000×1.000/2=40.000kN/m"}},
+        {"contact from the heel tip", -0.1f, 0.5f, 30, {m1, s1}},
+    };
+    for (const auto& k : cases) {
+        model::DesignData d = cantilevers();
+        d.e = k.e, d.Xn = k.xn, d.W3 = k.w3;
+        Written w;
+        report::writeMemberF(w.surface, d, roadNormal(), w.beep);
+        const auto lines = w.lines();
+        EXPECT_EQ(w.leading(), 2u) << k.name;
+        EXPECT_EQ(lines[2], "              ６）かかと版（固定部）") << k.name;
+        EXPECT_EQ(between(lines, "                 M1", "                  M="), k.lines) << k.name;
+        EXPECT_TRUE(w.has("                  M=|M1-M2|=|16.667-18.333|×10^5=2000000Ncm/m")) << k.name;
+        EXPECT_TRUE(w.has("                  S=|S1-S2|=|35.000-40.000|×10^3=30000N/m")) << k.name;
+        // Two empty lines after the shear check.
+        const double h = platform::lineHeight(platform::kMincho, 11);
+        EXPECT_EQ(std::lround(w.surface.currentY() / h), static_cast<long>(lines.size()) + 2) << k.name;
+    }
+}
+
+TEST(HeelAndToe, ToeAlwaysPrintsTheTrapezoid) {
+    model::DesignData d = cantilevers();
+    d.e = -0.1f, d.Xn = 0.5f; // the toe out of contact: the form is the same
+    Written w;
+    report::writeMemberG(w.surface, d, roadNormal(), w.beep);
+    const std::vector<std::string> expected{
+        "                 M1=(W4･B^2)/2=(20.000×0.800^2)/2=6.400kNm/m",
+        "                 S1=W4･B=20.000×0.800=16.000kN/m",
+        "                 M2=(V1＋2･VP)･B^2/6=(60.000＋2×70.000)×0.800^2/6=21.333kNm/m",
+        "                 S2=(V1＋VP)･B/2=(60.000＋70.000)×0.800/2=52.000kN/m",
+        "                  M=|M1-M2|=|6.400-21.333|×10^5=2000000Ncm/m",
+        "                  S=|Q1-Q2|=|16.000-52.000|×10^3=30000N/m",
+        "",
+    };
+    EXPECT_EQ(between(w.lines(), "                 M1", "                  D="), expected);
+    EXPECT_EQ(w.lines()[5], "              ７）つま先版（固定部）"); // opens page 9 after the heel
+    const double h = platform::lineHeight(platform::kMincho, 11);
+    EXPECT_EQ(std::lround(w.surface.currentY() / h), static_cast<long>(w.lines().size()));
+}
+
+// M = 10^5·73.125·0.25/2 = 914062.5, S = 10^3·73.125·0.5 = 36562.5 (stored by the calculation).
+TEST(HeelAndToe, ShearKeyLines) {
+    model::DesignData d = cantilevers();
+    d.M_r10 = 914062.5f;
+    d.S_r10 = 36562.5f;
+    Written w;
+    report::writeMemberH(w.surface, d, roadNormal(), w.beep);
+    const std::vector<std::string> expected{
+        "              ８）突起部",
+        "                  P=73.125kN/m",
+        "                  M=P･H0^2/2=(73.125×0.500^2/2)×10^5=914063Ncm/m",
+        "                  S=P･H0=(73.125×0.500)×10^3=36563N/m",
+        "",
+        "                  D=40.00cm    d=30.00cm    j=26.250cm",
+    };
+    const auto lines = w.lines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 8), expected);
+}
+
+// Pages 8 and 9 for every combination of heel, toe and key, in the page chain's order: each page opens
+// with five empty lines and each further member follows the one before after two.
+TEST(HeelAndToe, OptionalMembersStartTheirPagesInEveryCombination) {
+    using report::MemberReport;
+    const double h = platform::lineHeight(platform::kMincho, 11);
+    for (int bits = 0; bits < 8; ++bits) {
+        model::DesignData d = cantilevers();
+        d.B_Heel = bits & 1 ? 1.0f : 0.0f;
+        d.B_Toe = bits & 2 ? 0.8f : 0.0f;
+        d.H0_Key = bits & 4 ? 0.5f : 0.0f;
+        const report::OptionalMembers present = report::optionalMembers(d);
+        SCOPED_TRACE(std::string(present.heel ? "H" : "") + (present.toe ? "I" : "") +
+                     (present.key ? "J" : ""));
+        for (const auto& writers : {report::page8Members(present), report::page9Members(present)}) {
+            if (writers.empty()) continue;
+            Written w;
+            std::vector<double> starts; // the line each writer starts at
+            for (MemberReport m : writers) {
+                starts.push_back(std::lround(w.surface.currentY() / h));
+                using Writer = void (*)(platform::Surface&, const model::DesignData&,
+                                        const MemberPageChoices&, const report::Beep&);
+                const Writer writer = m == MemberReport::G   ? report::writeMemberE
+                                      : m == MemberReport::H ? report::writeMemberF
+                                      : m == MemberReport::I ? report::writeMemberG
+                                                             : report::writeMemberH;
+                writer(w.surface, d, roadNormal(), w.beep);
+            }
+            const auto lines = w.lines();
+            EXPECT_EQ(w.leading(), 5u);
+            for (std::size_t i = 1; i < starts.size(); ++i) {
+                const auto first = static_cast<std::size_t>(starts[i]);
+                // The writer before ends on the line just above; two empty lines, then the heading.
+                EXPECT_FALSE(lines[first - 1].empty()) << i;
+                EXPECT_TRUE(lines[first].empty() && lines[first + 1].empty()) << i;
+                EXPECT_EQ(lines[first + 2].find("              "), 0u) << i;
+                EXPECT_NE(lines[first + 2].find("）"), std::string::npos) << lines[first + 2];
+            }
+        }
     }
 }
