@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/qt_services.h"
-#include "stability/stability_fixture.h"
+#include "sections/sections_fixture.h"
 
 namespace {
 
@@ -17,21 +17,13 @@ TEST(MemberPagesPdf, PagesSixToNinePrintIntoAPdf) {
     gui::QtServices qt;
     testing_support::RecordingServices services;
     app::Program prog;
-    stability_test::typicalWall(prog);
-    prog.Form4().opt6.setValue(true);
-    stability_test::type(
-        {{&prog.Form19().txt1, "0.3"}, {&prog.Form19().txt2, "1.0"}, {&prog.Form19().txt3, "0.3"}});
+    sections_test::typicalWallWithKey(prog);
     ASSERT_TRUE(stability_test::run(prog));
+    // D10 for member B, else D16.
+    sections_test::checkMembers(
+        prog, [](std::size_t i) { return i == 1 ? 0 : 4; },
+        [](std::size_t i) { return i == 1 ? "1000" : "200"; });
     auto& f7 = prog.Form7();
-    ASSERT_TRUE(f7.TEKKIN());
-    for (std::size_t i = 0; i < 8; ++i) {
-        f7.barLists()[i]->choose(i == 1 ? 0 : 4); // D10 for member B, else D16
-        f7.spacingBoxes()[i]->setText(i == 1 ? "1000" : "200");
-    }
-    for (auto check : {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2, &sections::Form7::Ouryoku_5,
-                       &sections::Form7::Ouryoku_6, &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
-                       &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10})
-        ASSERT_TRUE((f7.*check)());
 
     platform::RecordingSurface pri;
     pri.setFontSize(11);

@@ -51,6 +51,27 @@ model::DesignData section(Member m, const MemberPageChoices& c = roadNormal(), c
     return d;
 }
 
+// Member m's checked section of `section` added to d.
+void addSection(model::DesignData& d, Member m) {
+    model::DesignData s = section(m);
+    auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
+    for (auto [a, b] : {std::pair{from.D, to.D},
+                        {from.Deff, to.Deff},
+                        {from.J, to.J},
+                        {from.M, to.M},
+                        {from.S, to.S},
+                        {from.BarArea, to.BarArea},
+                        {from.Pitch, to.Pitch},
+                        {from.P, to.P},
+                        {from.K, to.K},
+                        {from.Jc, to.Jc},
+                        {from.SigmaC, to.SigmaC},
+                        {from.SigmaS, to.SigmaS},
+                        {from.TauC, to.TauC}})
+        *b = *a;
+    *to.Bar = *from.Bar;
+}
+
 // A written page as lines, empty lines included (the line of a text is its y over the line height), with
 // the coloured lines and the beeps.
 struct Written {
@@ -270,10 +291,7 @@ namespace {
 // The wall's stored forces (as the member calculation left them) on member A's and B's sections.
 model::DesignData wall() {
     model::DesignData d = section(Member::A);
-    model::DesignData b = section(Member::B);
-    d.Bar_r2 = b.Bar_r2, d.D_r2 = b.D_r2, d.Deff_r2 = b.Deff_r2, d.J_r2 = b.J_r2, d.BarArea_r2 = b.BarArea_r2;
-    d.Pitch_r2 = b.Pitch_r2, d.P_r2 = b.P_r2, d.K_r2 = b.K_r2, d.Jc_r2 = b.Jc_r2, d.SigmaC_r2 = b.SigmaC_r2;
-    d.SigmaS_r2 = b.SigmaS_r2, d.TauC_r2 = b.TauC_r2, d.M_r2 = b.M_r2, d.S_r2 = b.S_r2;
+    addSection(d, Member::B);
     d.Delta = 20;
     d.Theta_Rear = 2.862f;
     d.KA = 0.297f;
@@ -400,25 +418,8 @@ namespace {
 // S2 (front) = 67.5 + 15 = 82.5, S2 (rear) = 67.5 + 7.5 = 75.
 model::DesignData slab() {
     model::DesignData d = section(Member::C);
-    for (Member m : {Member::D, Member::E}) {
-        model::DesignData s = section(m);
-        auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
-        for (auto [a, b] : {std::pair{from.D, to.D},
-                            {from.Deff, to.Deff},
-                            {from.J, to.J},
-                            {from.M, to.M},
-                            {from.S, to.S},
-                            {from.BarArea, to.BarArea},
-                            {from.Pitch, to.Pitch},
-                            {from.P, to.P},
-                            {from.K, to.K},
-                            {from.Jc, to.Jc},
-                            {from.SigmaC, to.SigmaC},
-                            {from.SigmaS, to.SigmaS},
-                            {from.TauC, to.TauC}})
-            *b = *a;
-        *to.Bar = *from.Bar;
-    }
+    for (Member m : {Member::D, Member::E})
+        addSection(d, m);
     d.W1 = 30, d.B_Span = 3, d.V2 = 60, d.V4 = 45, d.Sigma_max = 50;
     d.e = 0.1f, d.B = 4, d.B_Heel = 0.5f, d.T_WallBack = 0.3f, d.Xn = 4;
     d.C1 = 22.5f, d.C21 = 40.5f, d.C22 = 38.25f, d.C2 = 37.5f;
@@ -565,25 +566,8 @@ namespace {
 // H0 0.5. The parts are the calculation's, stored: M1 = (40 + 2·30)·1/6 = 16.667, S1 = 70/2 = 35.
 model::DesignData cantilevers() {
     model::DesignData d = section(Member::F);
-    for (Member m : {Member::G, Member::H}) {
-        model::DesignData s = section(m);
-        auto from = sections::memberValues(s, m), to = sections::memberValues(d, m);
-        for (auto [a, b] : {std::pair{from.D, to.D},
-                            {from.Deff, to.Deff},
-                            {from.J, to.J},
-                            {from.M, to.M},
-                            {from.S, to.S},
-                            {from.BarArea, to.BarArea},
-                            {from.Pitch, to.Pitch},
-                            {from.P, to.P},
-                            {from.K, to.K},
-                            {from.Jc, to.Jc},
-                            {from.SigmaC, to.SigmaC},
-                            {from.SigmaS, to.SigmaS},
-                            {from.TauC, to.TauC}})
-            *b = *a;
-        *to.Bar = *from.Bar;
-    }
+    for (Member m : {Member::G, Member::H})
+        addSection(d, m);
     d.B = 4, d.B_Heel = 1, d.B_Toe = 0.8f, d.T_WallFront = 0.3f, d.B_Span = 1.6f, d.T_WallBack = 0.3f;
     d.e = 0.1f, d.Xn = 4.5f;
     d.W2 = 40, d.W3 = 30, d.V5 = 50, d.VR = 30, d.W4 = 20, d.W5 = 20, d.V1 = 60, d.VP = 70;

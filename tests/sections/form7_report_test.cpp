@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "../stability/stability_fixture.h"
+#include "sections/sections_fixture.h"
 
 namespace {
 
@@ -51,27 +51,17 @@ TEST(Form7Report, MemberPagesCarryTheScreensVerdicts) {
         SCOPED_TRACE(k.name);
         testing_support::RecordingServices services;
         app::Program prog;
-        stability_test::typicalWall(prog);
-        prog.Form4().opt6.setValue(true);
-        stability_test::type(
-            {{&prog.Form19().txt1, "0.3"}, {&prog.Form19().txt2, "1.0"}, {&prog.Form19().txt3, "0.3"}});
+        sections_test::typicalWallWithKey(prog);
         prog.Form3().txt13.setText("300"); // σsa, short term
         if (k.seismic) stability_test::seismic(prog, k.method, "0.2");
         ASSERT_TRUE(stability_test::run(prog));
         auto& f7 = prog.Form7();
-        ASSERT_TRUE(f7.TEKKIN());
         f7.chk_1.setValue(k.inertia);
         f7.txt_1.setText("3.5");
-        for (std::size_t i = 0; i < 8; ++i) {
-            f7.barLists()[i]->choose(4); // D16
-            f7.spacingBoxes()[i]->setText(k.spacing);
-        }
+        sections_test::checkMembers(
+            prog, [](std::size_t) { return 4; }, // D16
+            [&](std::size_t) { return std::string(k.spacing); });
         ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
-        for (auto check :
-             {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2, &sections::Form7::Ouryoku_5,
-              &sections::Form7::Ouryoku_6, &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
-              &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10})
-            ASSERT_TRUE((f7.*check)());
 
         using Op = void (sections::Form7::*)(platform::Surface&);
         const std::vector<Op> writers{&sections::Form7::HAIKIN_A, &sections::Form7::HAIKIN_B,
@@ -102,7 +92,9 @@ TEST(Form7Report, MemberPagesCarryTheScreensVerdicts) {
             EXPECT_EQ(services.beeps - before, over);
             EXPECT_EQ(page.foreColor(), platform::kBlack);
             (over ? failing : passing)++;
-            if (i < 2) EXPECT_TRUE(drawn(page.page(), k.marker));
+            if (i < 2) {
+                EXPECT_TRUE(drawn(page.page(), k.marker));
+            }
         }
     }
     EXPECT_GT(failing, 0);

@@ -10,11 +10,9 @@ using model::Member;
 using platform::format;
 using sections::SlabReaction;
 
-namespace {
+using member_pages::n3;
 
-std::string n3(double v) {
-    return format(v, "0.000");
-}
+namespace {
 
 // A fixed-end moment of the trapezoidal reaction, at its heavier end (C21) or its lighter end (C22). The
 // formula writes the difference with "-", the numbers with "－".

@@ -53,6 +53,10 @@ void stressCheck(platform::Surface& s, std::optional<bool> over, const char* hea
 
 } // namespace
 
+std::string n3(double v) {
+    return format(v, "0.000");
+}
+
 void checkBlock(platform::Surface& s, const model::DesignData& d, Member m, const MemberPageChoices& c,
                 const Beep& beep) {
     model::DesignData w = d;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "model/design_data.h"
 #include "platform/surface.h"
@@ -38,6 +39,9 @@ void writeMemberH(platform::Surface& s, const model::DesignData& d, const Member
                   const Beep& beep);
 
 namespace member_pages {
+
+// "0.000", the form of most numbers of the member pages.
+std::string n3(double v);
 
 // The block every member check ends with: thicknesses, required steel, the bars, p, k, j and the three
 // stress checks (member C has no shear). A zero design spacing prints "―" for what depends on it and

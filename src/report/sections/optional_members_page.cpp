@@ -11,11 +11,9 @@ using platform::format;
 using platform::toSingle;
 using sections::HeelReaction;
 
-namespace {
+using member_pages::n3;
 
-std::string n3(double v) {
-    return format(v, "0.000");
-}
+namespace {
 
 // The load part of a cantilever: a uniform load when root and tip load are equal to the last bit.
 struct LoadLabels {

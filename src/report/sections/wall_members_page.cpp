@@ -14,6 +14,8 @@ using model::SeismicMethod;
 using platform::format;
 using platform::toSingle;
 
+using member_pages::n3;
+
 namespace {
 
 // What differs between the wall at two thirds of its height (A) and at its fixed end (B).
@@ -30,7 +32,6 @@ struct WallSection {
 
 void writeWall(platform::Surface& s, const model::DesignData& d, const MemberPageChoices& c, const Beep& beep,
                const WallSection& w) {
-    const auto n3 = [](double v) { return format(v, "0.000"); };
     emptyLines(s, w.emptyLines);
     s.print({w.heading});
     if (c.surchargeInertia == 0) s.print();
