@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/result.h"
 #include "platform/surface.h"
+#include "report/sections/member_pages.h"
 #include "sections/members.h"
 
 namespace app {
@@ -180,6 +181,8 @@ private:
     // Empties the row's results, clears the checks' mark and withholds saving over and previewing.
     void voidRow(int k);
     MemberChoices memberChoices();
+    // What the member pages read of the screens.
+    report::MemberPageChoices memberPageChoices();
     platform::Status runMember(model::Member m);
     platform::Status Ouryoku(model::Member m);
     // Empties the bars, spacings and results of every member.

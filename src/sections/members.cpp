@@ -276,18 +276,35 @@ LinearLoad spanReaction(const model::DesignData& d) {
     return {z, L, 0, d.V4};
 }
 
+} // namespace
+
+SlabReaction slabReaction(const model::DesignData& d) {
+    if (d.e == 0) return SlabReaction::Uniform;
+    if (!spanCovered(d) || d.V2 == d.V4) return SlabReaction::None;
+    return d.V2 > d.V4 ? SlabReaction::FrontHeavy : SlabReaction::RearHeavy;
+}
+
+HeelReaction heelReaction(const model::DesignData& d) {
+    const float xn = platform::toSingle(std::fabs(d.Xn));
+    if (d.e == 0 || (d.e > 0 ? xn > d.B : xn >= d.B_Heel)) return HeelReaction::Trapezoid;
+    return d.e > 0 ? HeelReaction::Triangle : HeelReaction::None;
+}
+
+namespace {
+
 platform::Status slab(model::DesignData& d, Member m) {
     Calc c("底版の断面力");
     const double L = d.B_Span, w1 = d.W1, v2 = d.V2, v4 = d.V4;
     const double c1 = c.put(d.C1, w1 * L * L / 12);
-    const bool trapezoid = d.e != 0 && spanCovered(d) && v2 != v4;
+    const SlabReaction reaction = slabReaction(d);
+    const bool trapezoid = reaction == SlabReaction::FrontHeavy || reaction == SlabReaction::RearHeavy;
     double m1 = 0, m2 = 0, s1 = w1 * L / 2, s2 = 0;
     if (m == Member::C)
         m1 = w1 * L * L / 8 - c1;
     else
         m1 = c1;
 
-    if (d.e == 0) {
+    if (reaction == SlabReaction::Uniform) {
         const double smax = d.Sigma_max;
         const double c2 = c.put(d.C2, smax * L * L / 12);
         m2 = m == Member::C ? smax * L * L / 8 - c2 : c2;
@@ -351,12 +368,11 @@ platform::Status heel(model::DesignData& d) {
     const double L = d.B_Heel, B = d.B, xn = std::fabs(d.Xn), v5 = d.V5, vr = d.VR;
     double m1, s1, m2, s2;
     loadPart(L, d.W2, d.W3, m1, s1);
-    const bool covered = d.e == 0 || (d.e > 0 ? platform::toSingle(xn) > platform::toSingle(B)
-                                              : platform::toSingle(xn) >= platform::toSingle(L));
-    if (covered) {
+    const HeelReaction reaction = heelReaction(d);
+    if (reaction == HeelReaction::Trapezoid) {
         m2 = L * L * (2 * vr + v5) / 6;
         s2 = (vr + v5) * L / 2;
-    } else if (d.e > 0) {
+    } else if (reaction == HeelReaction::Triangle) {
         const double a = within(xn - (B - L), L);
         m2 = a * a * v5 / 6;
         s2 = a * v5 / 2;
@@ -399,15 +415,23 @@ platform::Status key(model::DesignData& d) {
     return c.status();
 }
 
-// The values of one member's steel and spacing; members without shear have no S, Phi and NbarPhi.
-struct MemberValues {
-    float *M, *S, *D, *Deff, *J, *At, *Phi, *NbarAt, *NbarPhi, *Nbar, *PitchReq;
-    float *BarArea, *BarPeri, *Cover, *CoverC;
-    std::string* Bar;
-    float *Pitch, *P, *K, *Jc, *SigmaC, *SigmaS, *TauC;
-};
+double thickness(const model::DesignData& d, Member m) {
+    switch (m) {
+    case Member::A:
+        return 100 * (d.T_WallBackTop + (static_cast<double>(d.Batter_BackIn) + d.Batter_BackOut) *
+                                            (1 + d.T_Slab / (static_cast<double>(d.H2) + d.H_BackSoil)) / 3);
+    case Member::B:
+        return 100.0 * d.T_WallBack;
+    case Member::H:
+        return 100.0 * d.D_Key;
+    default:
+        return 100.0 * d.T_Slab;
+    }
+}
 
-MemberValues values(model::DesignData& d, Member m) {
+} // namespace
+
+MemberValues memberValues(model::DesignData& d, Member m) {
     switch (m) {
 #define SECTIONS_MEMBER(k)                                                                                   \
     return {                                                                                                 \
@@ -440,22 +464,6 @@ MemberValues values(model::DesignData& d, Member m) {
             &d.K_r5,       &d.Jc_r5,     &d.SigmaC_r5, &d.SigmaS_r5, nullptr};
 }
 
-double thickness(const model::DesignData& d, Member m) {
-    switch (m) {
-    case Member::A:
-        return 100 * (d.T_WallBackTop + (static_cast<double>(d.Batter_BackIn) + d.Batter_BackOut) *
-                                            (1 + d.T_Slab / (static_cast<double>(d.H2) + d.H_BackSoil)) / 3);
-    case Member::B:
-        return 100.0 * d.T_WallBack;
-    case Member::H:
-        return 100.0 * d.D_Key;
-    default:
-        return 100.0 * d.T_Slab;
-    }
-}
-
-} // namespace
-
 platform::Status memberForces(model::DesignData& d, Member m, const MemberChoices& ch) {
     if (ch.loadCase == LoadCase::Seismic && ch.method == SeismicMethod::None &&
         (m == Member::A || m == Member::B))
@@ -486,7 +494,7 @@ void applyBarSizeRule(model::DesignData& d, float barArea, const MemberChoices& 
 
 void takeBar(model::DesignData& d, Member m, const MemberRow& row) {
     Calc c("鉄筋");
-    MemberValues v = values(d, m);
+    MemberValues v = memberValues(d, m);
     const double cover = c.put(*v.Cover, platform::val(row.coverCaption));
     if (c.failed() || row.listIndex < 0 || row.listIndex >= static_cast<int>(BarTable.size())) return;
     const BarRow& bar = BarTable[static_cast<std::size_t>(row.listIndex)];
@@ -499,7 +507,7 @@ void takeBar(model::DesignData& d, Member m, const MemberRow& row) {
 platform::Result<std::string> steelAndSpacing(model::DesignData& d, Member m, const MemberChoices& ch,
                                               const MemberRow& row) {
     Calc c("鉄筋量");
-    MemberValues v = values(d, m);
+    MemberValues v = memberValues(d, m);
     const bool shear = m != Member::C;
     takeBar(d, m, row);
     const double D = c.put(*v.D, thickness(d, m));
@@ -544,10 +552,15 @@ platform::Result<std::string> designMember(model::DesignData& d, Member m, const
 
 platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, const MemberChoices& ch,
                                             const std::string& spacingText) {
-    MemberValues v = values(d, m);
+    return checkStresses(d, m, ch, platform::val(spacingText));
+}
+
+platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, const MemberChoices& ch,
+                                            double spacing) {
+    MemberValues v = memberValues(d, m);
     const bool shear = m != Member::C;
     Calc c("応力度");
-    const double s = c.put(*v.Pitch, platform::val(spacingText));
+    const double s = c.put(*v.Pitch, spacing);
     if (c.failed()) return platform::Fault{c.status().fault()};
     if (!(s > 0)) return platform::Fault{kNoDesignSpacing};
     const double a = *v.BarArea, deff = *v.Deff;

@@ -35,6 +35,16 @@ struct MemberRow {
 // zero beyond the contact length; e = 0 gives a uniform reaction.
 platform::Status groundReactions(model::DesignData& d, const MemberChoices& c);
 
+// The ground reaction under the span as the base-slab members take it: a trapezoid heavier at the front
+// or at the rear wall when the contact covers the span, uniform for e = 0, else none of these forms.
+enum class SlabReaction { FrontHeavy, RearHeavy, Uniform, None };
+SlabReaction slabReaction(const model::DesignData& d);
+
+// The reaction under the heel: the whole heel in contact (trapezoid), contact ending on it from the toe
+// side (triangle), or contact from the heel tip ending on it (none of these forms).
+enum class HeelReaction { Trapezoid, Triangle, None };
+HeelReaction heelReaction(const model::DesignData& d);
+
 // Design moment and shear of one member from the ground reactions last computed (and Y3_Surch for the
 // walls).
 platform::Status memberForces(model::DesignData& d, model::Member m, const MemberChoices& c);
@@ -57,6 +67,16 @@ void takeBar(model::DesignData& d, model::Member m, const MemberRow& row);
 platform::Result<std::string> designMember(model::DesignData& d, model::Member m, const MemberChoices& c,
                                            const MemberRow& row);
 
+// Where one member's steel and spacing values live in the design data; member C has no S, Phi, NbarPhi
+// and TauC (null).
+struct MemberValues {
+    float *M, *S, *D, *Deff, *J, *At, *Phi, *NbarAt, *NbarPhi, *Nbar, *PitchReq;
+    float *BarArea, *BarPeri, *Cover, *CoverC;
+    std::string* Bar;
+    float *Pitch, *P, *K, *Jc, *SigmaC, *SigmaS, *TauC;
+};
+MemberValues memberValues(model::DesignData& d, model::Member m);
+
 // The message of a design spacing that reads as zero or less.
 inline constexpr const char* kNoDesignSpacing = "設計上の鉄筋の間隔を入力してください。";
 
@@ -73,6 +93,9 @@ struct StressCheck {
 // reads as zero or less, no bar or no effective depth is refused without computing anything else.
 platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
                                             const std::string& spacingText);
+// The same at a spacing already read (mm).
+platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
+                                            double spacing);
 
 // The section screen's own active earth-pressure coefficient KA_Sect (and θk in the seismic case):
 // Coulomb in the normal case and with the inertia force plus the normal earth pressure, else
