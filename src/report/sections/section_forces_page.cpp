@@ -1,5 +1,6 @@
 #include "report/sections/section_forces_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -50,13 +51,6 @@ std::string bar(int n, std::string s = "") {
     for (int i = 0; i < n; ++i)
         s += "─";
     return s;
-}
-
-// A chain of segments through the points, one per step.
-void chain(Surface& s, std::initializer_list<std::pair<double, double>> points) {
-    const auto* p = points.begin();
-    for (const auto* q = p + 1; q != points.end(); p = q++)
-        s.line(p->first, p->second, q->first, q->second);
 }
 
 // The figure's frame: page twips from metres, as Singles.
@@ -436,123 +430,139 @@ void rankine(Surface& s, const model::DesignData& d) {
     s.print({"                 =", f3(d.KA_Sect)});
 }
 
-void coulomb(Surface& s, const model::DesignData& d) {
+// The coefficient drawings stand at fixed places below the text flow; where a font's taller lines have
+// carried the flow past their top, they move down by the overrun so that nothing overlaps.
+struct Pen {
+    Surface& s;
+    double dy;
+    void text(double x, double y, std::initializer_list<PrintItem> items) const {
+        placeText(s, x, y + dy, items);
+    }
+    void line(double x1, double y1, double x2, double y2) const { s.line(x1, y1 + dy, x2, y2 + dy); }
+    void chain(std::initializer_list<std::pair<double, double>> points) const {
+        const auto* p = points.begin();
+        for (const auto* q = p + 1; q != points.end(); p = q++)
+            line(p->first, p->second, q->first, q->second);
+    }
+};
+
+void coulomb(const Pen& s, const model::DesignData& d) {
     const double phi = d.Phi_Back, th = d.Theta_Rear, del = d.Delta, beta = d.Beta;
     const std::string p = f2(phi), t = f2(th), dl = f2(del), b = f2(beta);
-    placeText(s, 1200, 10100, {"主働土圧係数"});
-    placeText(s, 3800, 10300, {"cos^2(φ－θ）"});
-    placeText(s, 1300, 10500, {bar(26, "KA=")});
-    placeText(s, 4550, 10750, {"sin(φ＋δ)sin(φ－β)"});
-    placeText(s, 7300, 10750, {"2"});
-    placeText(s, 1700, 10950, {"cos^2θcos(θ＋δ)"});
-    placeText(s, 3875, 10950, {"1＋"});
-    placeText(s, 4450, 10950, {bar(12), " "});
-    placeText(s, 4550, 11150, {"cos(θ＋δ)cos(θ－β)"});
-    chain(s, {{4175, 11225}, {4200, 11150}, {4250, 11350}, {4400, 10700}, {7050, 10700}});
-    chain(s, {{3875, 10700}, {3775, 10800}, {3775, 11300}, {3875, 11400}});
-    chain(s, {{7100, 10700}, {7200, 10800}, {7200, 11300}, {7100, 11400}});
+    s.text(1200, 10100, {"主働土圧係数"});
+    s.text(3800, 10300, {"cos^2(φ－θ）"});
+    s.text(1300, 10500, {bar(26, "KA=")});
+    s.text(4550, 10750, {"sin(φ＋δ)sin(φ－β)"});
+    s.text(7300, 10750, {"2"});
+    s.text(1700, 10950, {"cos^2θcos(θ＋δ)"});
+    s.text(3875, 10950, {"1＋"});
+    s.text(4450, 10950, {bar(12), " "});
+    s.text(4550, 11150, {"cos(θ＋δ)cos(θ－β)"});
+    s.chain({{4175, 11225}, {4200, 11150}, {4250, 11350}, {4400, 10700}, {7050, 10700}});
+    s.chain({{3875, 10700}, {3775, 10800}, {3775, 11300}, {3875, 11400}});
+    s.chain({{7100, 10700}, {7200, 10800}, {7200, 11300}, {7100, 11400}});
 
-    placeText(s, 5100, 11450, {"cos^2(", p, "ﾟ－", t, "ﾟ)"});
-    placeText(s, 1500, 11650, {bar(44, "=")});
-    placeText(s, 6400, 11900, {"sin(", p, "ﾟ＋", dl, "ﾟ)×sin(", p, "ﾟ－", b, "ﾟ)"});
-    placeText(s, 11150, 11900, {"2"});
-    placeText(s, 1700, 12100, {"cos^2(", t, "ﾟ)×cos(", t, "ﾟ＋", dl, "ﾟ)×"});
-    placeText(s, 5775, 12100, {"1＋"});
-    placeText(s, 6300, 12100, {bar(21), " "});
-    placeText(s, 6400, 12300, {"cos(", t, "ﾟ＋", dl, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
-    chain(s, {{6075, 12375}, {6100, 12300}, {6150, 12500}, {6300, 11850}, {10900, 11850}});
-    chain(s, {{5800, 11850}, {5700, 11950}, {5700, 12450}, {5800, 12550}});
-    chain(s, {{10950, 11850}, {11050, 11950}, {11050, 12450}, {10950, 12550}});
+    s.text(5100, 11450, {"cos^2(", p, "ﾟ－", t, "ﾟ)"});
+    s.text(1500, 11650, {bar(44, "=")});
+    s.text(6400, 11900, {"sin(", p, "ﾟ＋", dl, "ﾟ)×sin(", p, "ﾟ－", b, "ﾟ)"});
+    s.text(11150, 11900, {"2"});
+    s.text(1700, 12100, {"cos^2(", t, "ﾟ)×cos(", t, "ﾟ＋", dl, "ﾟ)×"});
+    s.text(5775, 12100, {"1＋"});
+    s.text(6300, 12100, {bar(21), " "});
+    s.text(6400, 12300, {"cos(", t, "ﾟ＋", dl, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
+    s.chain({{6075, 12375}, {6100, 12300}, {6150, 12500}, {6300, 11850}, {10900, 11850}});
+    s.chain({{5800, 11850}, {5700, 11950}, {5700, 12450}, {5800, 12550}});
+    s.chain({{10950, 11850}, {11050, 11950}, {11050, 12450}, {10950, 12550}});
 
     const std::string c2PhiTh = f4(cos2D(phi - th)), c2Th = f4(cos2D(th)), cDelTh = f4(cosD(del + th));
     if (d.Phi_Back >= d.Beta) {
-        placeText(s, 3500, 12600, {c2PhiTh});
-        placeText(s, 1500, 12800, {bar(21, "=")});
-        placeText(s, 4350, 13050, {f4(sinD(phi + del)), "×", f4(sinD(std::fabs(phi - beta)))});
-        placeText(s, 6250, 13050, {"2"});
-        placeText(s, 1700, 13250, {c2Th, "×", cDelTh, "×"});
-        placeText(s, 3675, 13250, {"1＋"});
-        placeText(s, 4250, 13250, {bar(8)});
-        placeText(s, 4350, 13450, {cDelTh, "×", f4(cosD(std::fabs(th - beta)))});
-        placeText(s, 1500, 13750, {"=", f3(d.KA_Sect)});
-        chain(s, {{3975, 13525}, {4000, 13450}, {4050, 13650}, {4200, 13000}, {6000, 13000}});
-        chain(s, {{3675, 13000}, {3575, 13100}, {3575, 13600}, {3675, 13700}});
-        chain(s, {{6050, 13000}, {6150, 13100}, {6150, 13600}, {6050, 13700}});
+        s.text(3500, 12600, {c2PhiTh});
+        s.text(1500, 12800, {bar(21, "=")});
+        s.text(4350, 13050, {f4(sinD(phi + del)), "×", f4(sinD(std::fabs(phi - beta)))});
+        s.text(6250, 13050, {"2"});
+        s.text(1700, 13250, {c2Th, "×", cDelTh, "×"});
+        s.text(3675, 13250, {"1＋"});
+        s.text(4250, 13250, {bar(8)});
+        s.text(4350, 13450, {cDelTh, "×", f4(cosD(std::fabs(th - beta)))});
+        s.text(1500, 13750, {"=", f3(d.KA_Sect)});
+        s.chain({{3975, 13525}, {4000, 13450}, {4050, 13650}, {4200, 13000}, {6000, 13000}});
+        s.chain({{3675, 13000}, {3575, 13100}, {3575, 13600}, {3675, 13700}});
+        s.chain({{6050, 13000}, {6150, 13100}, {6150, 13600}, {6050, 13700}});
     } else {
-        placeText(s, 2150, 12600, {c2PhiTh});
-        placeText(s, 1500, 12800, {bar(8, "=")});
-        placeText(s, 1700, 13000, {c2Th, "×", cDelTh});
-        placeText(s, 1500, 13300, {"=", f3(d.KA_Sect)});
+        s.text(2150, 12600, {c2PhiTh});
+        s.text(1500, 12800, {bar(8, "=")});
+        s.text(1700, 13000, {c2Th, "×", cDelTh});
+        s.text(1500, 13300, {"=", f3(d.KA_Sect)});
     }
 }
 
-void okabe(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+void okabe(const Pen& s, const model::DesignData& d, const SectionForcesChoices& c) {
     const double phi = d.Phi_Back, th = d.Theta_Rear, del = d.Delta, beta = d.Beta, tk = d.ThetaK;
     const std::string p = f2(phi), t = f2(th), dl = f2(del), b = f2(beta), k = f2(tk);
     const std::string kh = f2(d.Kh), kv = f2(d.Kv);
     if (c.basis == DesignBasis::Building)
-        placeText(s, 1400, 10100, {"設計水平震度Kh=", kh, "    設計鉛直震度Kv=", kv});
+        s.text(1400, 10100, {"設計水平震度Kh=", kh, "    設計鉛直震度Kv=", kv});
     else if (c.basis == DesignBasis::Road)
-        placeText(s, 1400, 10100,
-                  {"設計水平震度Kh=CZ･Kho=", kNoValue, "×", kNoValue, "=", kh, "    設計鉛直震度Kv=", kv});
-    placeText(s, 1400, 10300, {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", kh, "/(1－", kv, ")}=", k, "ﾟ"});
-    placeText(s, 1400, 10900, {"地震時主働土圧係数"});
-    s.setFontSize(kLabelSize);
+        s.text(1400, 10100,
+               {"設計水平震度Kh=CZ･Kho=", kNoValue, "×", kNoValue, "=", kh, "    設計鉛直震度Kv=", kv});
+    s.text(1400, 10300, {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", kh, "/(1－", kv, ")}=", k, "ﾟ"});
+    s.text(1400, 10900, {"地震時主働土圧係数"});
+    s.s.setFontSize(kLabelSize);
 
-    placeText(s, 3600, 11150, {"(1－Kv)cos^2(φ－θ－θk）"});
-    placeText(s, 950, 11320, {"ＫAE="});
-    placeText(s, 5020, 11550, {"sin(φ－β－θk)sin(φ＋δ)"});
-    placeText(s, 7770, 11550, {"2"});
-    placeText(s, 1500, 11750, {"cosθk cos^2θcos(δ＋θ＋θk)"});
-    placeText(s, 4345, 11750, {"1＋"});
-    placeText(s, 5020, 11950, {"cos(δ＋θ＋θk)cos(θ－β)"});
+    s.text(3600, 11150, {"(1－Kv)cos^2(φ－θ－θk）"});
+    s.text(950, 11320, {"ＫAE="});
+    s.text(5020, 11550, {"sin(φ－β－θk)sin(φ＋δ)"});
+    s.text(7770, 11550, {"2"});
+    s.text(1500, 11750, {"cosθk cos^2θcos(δ＋θ＋θk)"});
+    s.text(4345, 11750, {"1＋"});
+    s.text(5020, 11950, {"cos(δ＋θ＋θk)cos(θ－β)"});
     s.line(1450, 11400, 7870, 11400);
     s.line(4920, 11830, 7590, 11830);
-    chain(s, {{4645, 12025}, {4670, 11950}, {4720, 12150}});
-    chain(s, {{4740, 12150}, {4870, 11500}, {7590, 11500}});
-    chain(s, {{4345, 11500}, {4245, 11600}, {4245, 12100}, {4345, 12200}});
-    chain(s, {{7570, 11500}, {7670, 11600}, {7670, 12100}, {7570, 12200}});
+    s.chain({{4645, 12025}, {4670, 11950}, {4720, 12150}});
+    s.chain({{4740, 12150}, {4870, 11500}, {7590, 11500}});
+    s.chain({{4345, 11500}, {4245, 11600}, {4245, 12100}, {4345, 12200}});
+    s.chain({{7570, 11500}, {7670, 11600}, {7670, 12100}, {7570, 12200}});
 
-    placeText(s, 4600, 12300, {"(1－", kv, ")×cos^2(", p, "ﾟ－", t, "ﾟ－", k, "ﾟ)"});
-    placeText(s, 1030, 12470, {"="});
-    placeText(s, 6700, 12700, {"sin(", p, "ﾟ－", b, "ﾟ－", k, "ﾟ)×sin(", p, "ﾟ＋", dl, "ﾟ)"});
-    placeText(s, 11200, 12700, {"2"});
-    placeText(s, 1230, 12900, {"cos", k, "ﾟ×cos^2(", t, "ﾟ)×cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×"});
-    placeText(s, 6075, 12900, {"1＋"});
-    placeText(s, 6700, 13100, {"cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
+    s.text(4600, 12300, {"(1－", kv, ")×cos^2(", p, "ﾟ－", t, "ﾟ－", k, "ﾟ)"});
+    s.text(1030, 12470, {"="});
+    s.text(6700, 12700, {"sin(", p, "ﾟ－", b, "ﾟ－", k, "ﾟ)×sin(", p, "ﾟ＋", dl, "ﾟ)"});
+    s.text(11200, 12700, {"2"});
+    s.text(1230, 12900, {"cos", k, "ﾟ×cos^2(", t, "ﾟ)×cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×"});
+    s.text(6075, 12900, {"1＋"});
+    s.text(6700, 13100, {"cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
     s.line(1200, 12550, 11250, 12550);
     s.line(6650, 12980, 11000, 12980);
-    chain(s, {{6375, 13175}, {6400, 13100}, {6450, 13300}, {6600, 12650}, {11000, 12650}});
-    chain(s, {{6100, 12650}, {6000, 12750}, {6000, 13250}, {6100, 13350}});
-    chain(s, {{11030, 12650}, {11130, 12750}, {11130, 13250}, {11030, 13350}});
+    s.chain({{6375, 13175}, {6400, 13100}, {6450, 13300}, {6600, 12650}, {11000, 12650}});
+    s.chain({{6100, 12650}, {6000, 12750}, {6000, 13250}, {6100, 13350}});
+    s.chain({{11030, 12650}, {11130, 12750}, {11130, 13250}, {11030, 13350}});
 
     const std::string oneMinusKv = f2(toSingle(1.0 - double(d.Kv)));
     const std::string numer = f4(cos2D(phi - th - tk)), cK = f4(cosD(tk)), c2Th = f4(cos2D(th));
     const std::string cDTK = f4(cosD(del + th + tk));
     if (toSingle(beta + tk) <= d.Phi_Back) {
-        placeText(s, 3030, 13450, {oneMinusKv, "×", numer});
-        placeText(s, 1030, 13620, {"="});
-        placeText(s, 4230, 13850, {f4(sinD(std::fabs(phi - beta - tk))), "×", f4(sinD(phi + del))});
-        placeText(s, 5780, 13850, {"2"});
-        placeText(s, 1230, 14050, {cK, "×", c2Th, "×", cDTK, "×"});
-        placeText(s, 3555, 14050, {"1＋"});
-        placeText(s, 4230, 14250, {cDTK, "×", f4(cosD(std::fabs(th - beta)))});
-        placeText(s, 1030, 14550, {"=", f3(d.KA_Sect)});
+        s.text(3030, 13450, {oneMinusKv, "×", numer});
+        s.text(1030, 13620, {"="});
+        s.text(4230, 13850, {f4(sinD(std::fabs(phi - beta - tk))), "×", f4(sinD(phi + del))});
+        s.text(5780, 13850, {"2"});
+        s.text(1230, 14050, {cK, "×", c2Th, "×", cDTK, "×"});
+        s.text(3555, 14050, {"1＋"});
+        s.text(4230, 14250, {cDTK, "×", f4(cosD(std::fabs(th - beta)))});
+        s.text(1030, 14550, {"=", f3(d.KA_Sect)});
         s.line(1180, 13700, 6030, 13700);
         s.line(4130, 14130, 5530, 14130);
-        chain(s, {{3855, 14325}, {3880, 14250}});
-        chain(s, {{3870, 14250}, {3930, 14450}, {4080, 13800}, {5530, 13800}});
-        chain(s, {{3555, 13800}, {3455, 13900}, {3455, 14400}, {3555, 14500}});
-        chain(s, {{5580, 13800}, {5680, 13900}, {5680, 14400}, {5580, 14500}});
+        s.chain({{3855, 14325}, {3880, 14250}});
+        s.chain({{3870, 14250}, {3930, 14450}, {4080, 13800}, {5530, 13800}});
+        s.chain({{3555, 13800}, {3455, 13900}, {3455, 14400}, {3555, 14500}});
+        s.chain({{5580, 13800}, {5680, 13900}, {5680, 14400}, {5580, 14500}});
     } else {
-        placeText(s, 1680, 13450, {oneMinusKv, "×", numer});
-        placeText(s, 1030, 13620, {"="});
-        placeText(s, 1230, 13800, {cK, "×", c2Th, "×", cDTK});
-        placeText(s, 1030, 14100, {"=", f3(d.KA_Sect)});
+        s.text(1680, 13450, {oneMinusKv, "×", numer});
+        s.text(1030, 13620, {"="});
+        s.text(1230, 13800, {cK, "×", c2Th, "×", cDTK});
+        s.text(1030, 14100, {"=", f3(d.KA_Sect)});
         s.line(1180, 13700, 3380, 13700);
     }
-    emptyLines(s, 2);
-    s.setFontSize(kTextSize);
+    emptyLines(s.s, 2);
+    s.s.setFontSize(kTextSize);
 }
 
 void coefficient(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
@@ -561,15 +571,16 @@ void coefficient(Surface& s, const model::DesignData& d, const SectionForcesChoi
     s.setDrawStyle(platform::DrawStyle::Solid);
     if (c.ka == KaInput::Typed) s.print({"            主働土圧係数 KA=", format(d.KA_Sect, "0.00#")});
     if (c.ka != KaInput::Computed) return;
+    const Pen pen{s, std::max(0.0, s.currentY() - 10100)};
     if (c.loadCase == LoadCase::Normal || c.method == SeismicMethod::K2) {
         if (d.Beta == 0 && d.Theta_Rear == 0 && d.Delta == 0)
             rankine(s, d);
         else
-            coulomb(s, d);
+            coulomb(pen, d);
     }
     // The normal case's coefficient is Coulomb's even while a seismic method is still chosen.
     if (c.loadCase != LoadCase::Normal && (c.method == SeismicMethod::K1 || c.method == SeismicMethod::D1))
-        okabe(s, d, c);
+        okabe(pen, d, c);
 }
 
 } // namespace

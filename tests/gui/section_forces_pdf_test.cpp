@@ -1,0 +1,56 @@
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "gui/qt_services.h"
+#include "stability/stability_fixture.h"
+
+namespace {
+
+// The section-force page of the typical wall (toe, heel, Coulomb's coefficient) in the normal case and
+// under the seismic earth pressure, printed into a PDF with the fonts' own line heights. REPORT_PDF names
+// a file to keep for looking at.
+TEST(SectionForcesPdf, TheSectionForcePagePrintsIntoAPdf) {
+    gui::QtServices qt;
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    platform::RecordingSurface pri;
+    pri.setFontSize(11);
+
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    f7.cmd5.click(); // "計算する": KA by Coulomb
+    f7.HAIKIN(pri);
+
+    pri.newPage();
+    stability_test::seismic(prog, stability_test::Method::K1, "0.2", "0.1");
+    ASSERT_TRUE(stability_test::run(prog));
+    ASSERT_TRUE(f7.TEKKIN());
+    f7.cmd5.click();
+    f7.HAIKIN(pri);
+    ASSERT_EQ(pri.pages().size(), 2u);
+    EXPECT_TRUE(services.messages.empty());
+
+    QTemporaryDir dir;
+    const char* keep = std::getenv("REPORT_PDF");
+    const QString path = keep ? QString::fromLocal8Bit(keep) : dir.filePath("section_forces.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(gui::printPages(printer, pri.pages()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    int sheets = 0;
+    for (auto m = QRegularExpression("/Type\\s*/Page(?!s)").globalMatch(QString::fromLatin1(bytes));
+         m.hasNext(); m.next())
+        ++sheets;
+    EXPECT_EQ(sheets, 2);
+}
+
+} // namespace
