@@ -571,4 +571,16 @@ TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// With lines of 300 twips the text flow (heading, two contact lines and a blank, two reaction lines and
+// a blank, five load lines and a blank, two angle lines from 6900) ends at 6900 + 14·300 = 11100, 1000
+// twips past the top of the coefficient drawings: they move down by that much.
+TEST(SectionForcesPage, CoefficientDrawingsStayBelowATallTextFlow) {
+    platform::setLineMetrics([](std::string_view, double) { return 300.0; });
+    const auto w = write(wall(), normal(KaInput::Computed));
+    platform::setLineMetrics(nullptr);
+    expectAt(w.text("主働土圧係数"), 1200, 10100 + 1000, 11);
+    expectAt(w.text("=0.325"), 1500, 13750 + 1000, 11);
+    EXPECT_NEAR(w.lines().back().y2, 13700 + 1000, 0.01); // the right bracket's last stroke
+}
+
 } // namespace
