@@ -272,6 +272,7 @@ TEST(SectionForcesPage, ToeHeelAndGroundShape) {
         auto d = wall();
         if (!k.toe) d.B_Toe = 0;
         if (!k.heel) d.B_Heel = 0;
+        d.B = d.B_Toe + d.T_WallFront + d.B_Span + d.T_WallBack + d.B_Heel;
         auto c = normal();
         c.shape = k.shape;
         c.frontSoilCounted = k.frontSoilCounted;
@@ -285,6 +286,7 @@ TEST(SectionForcesPage, ToeHeelAndGroundShape) {
             << k.name;
         EXPECT_EQ(w.has("VP"), k.toe) << k.name;
         EXPECT_EQ(w.has("VR"), k.heel) << k.name;
+        EXPECT_TRUE(w.has("V5")) << k.name;
     }
 }
 

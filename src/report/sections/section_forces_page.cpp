@@ -118,10 +118,10 @@ void outline(Surface& s, const Frame& f) {
 void ground(Surface& s, const Frame& f, GroundShape shape) {
     const auto& d = f.d;
     const double B = d.B, heel = d.B_Heel, toe = d.B_Toe;
-    const double share = double(d.H2) / (double(d.H_BackSoil) + double(d.H2));
+    const double exposed = double(d.H_BackSoil) + double(d.H2);
     const float back = f.Y(d.H2), top = f.slabTop(), yb = f.yb();
-    // A wall with neither back soil nor a part above the ground has no ground line to place.
-    const double part = std::isfinite(share) ? share : 0;
+    // A wall with neither back soil nor a part above the ground puts the ground line at its foot.
+    const double part = exposed != 0 ? double(d.H2) / exposed : 0;
     const float xg = f.X(B - (double(d.Batter_BackOut) + heel) + d.Batter_BackOut * part);
     const float rearFoot = heel != 0 ? top : yb;
     const float xr = f.X(B - heel);
@@ -179,7 +179,7 @@ std::vector<Point> innerPoints(const model::DesignData& d) {
 }
 
 // The length from the toe tip over which the base is in contact: the whole base unless the reaction is
-// a triangle, whose zero lies at Xn.
+// a triangle, whose zero lies at Xn. Beyond it the reactions are not drawn.
 double contactLength(const model::DesignData& d, Shape shape) {
     const double xn = std::fabs(double(d.Xn));
     if (shape != Shape::Triangle || !std::isfinite(xn) || xn > d.B) return d.B;
@@ -201,7 +201,7 @@ void reactionDiagram(Surface& s, const Frame& f, Shape shape) {
     if (shape == Shape::Uniform) return;
     const double contact = contactLength(d, shape);
     for (const auto& p : innerPoints(d))
-        if (p.x < contact) ordinate(p.x, p.v);
+        if (shape != Shape::Triangle || p.x < contact) ordinate(p.x, p.v);
 }
 
 float dimensionBase(const Frame& f) {
@@ -287,7 +287,8 @@ void reactionNames(Surface& s, const Frame& f, Shape shape) {
     // triangle's V2 stands on its ordinate.
     const double shift[5] = {-200, shape == Shape::Triangle ? 0.0 : -200.0, -100, -200, 0};
     for (std::size_t i = 0; i < points.size(); ++i)
-        if (points[i].x < contact) name(points[i].name, f.X(points[i].x) + shift[i], points[i].v);
+        if (shape != Shape::Triangle || points[i].x < contact)
+            name(points[i].name, f.X(points[i].x) + shift[i], points[i].v);
     if (shape == Shape::Trapezoid && d.B_Heel != 0) name("VR", f.X(d.B), d.VR);
     if (d.B_Toe != 0) name("VP", 2650, d.VP);
 }
