@@ -1,11 +1,7 @@
-#include <QFile>
-#include <QPrinter>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "gui/qt_services.h"
+#include "pdf_pages.h"
 #include "stability/stability_fixture.h"
 
 namespace {
@@ -36,21 +32,7 @@ TEST(SectionForcesPdf, TheSectionForcePagePrintsIntoAPdf) {
     ASSERT_EQ(pri.pages().size(), 2u);
     EXPECT_TRUE(services.messages.empty());
 
-    QTemporaryDir dir;
-    const char* keep = std::getenv("REPORT_PDF");
-    const QString path = keep ? QString::fromLocal8Bit(keep) : dir.filePath("section_forces.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    ASSERT_TRUE(gui::printPages(printer, pri.pages()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    int sheets = 0;
-    for (auto m = QRegularExpression("/Type\\s*/Page(?!s)").globalMatch(QString::fromLatin1(bytes));
-         m.hasNext(); m.next())
-        ++sheets;
-    EXPECT_EQ(sheets, 2);
+    EXPECT_EQ(gui_test::printToPdf(pri.pages(), "REPORT_PDF"), 2);
 }
 
 } // namespace
