@@ -4,9 +4,6 @@
 
 namespace sections {
 
-// Stubs: they draw nothing until the member-section page writers arrive.
-void Form7::HAIKIN(platform::Surface&) {}
-
 report::MemberPageChoices Form7::memberPageChoices() {
     report::MemberPageChoices c;
     c.member = memberChoices();

@@ -1,0 +1,620 @@
+#include "report/sections/section_forces_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/runtime.h"
+#include "report/page_format.h"
+
+namespace report {
+
+using model::DesignBasis;
+using model::GroundShape;
+using model::KaInput;
+using model::LoadCase;
+using model::SeismicMethod;
+using platform::format;
+using platform::PrintItem;
+using platform::Surface;
+using platform::toSingle;
+
+namespace {
+
+enum class Shape { Uniform, Trapezoid, Triangle, None };
+
+Shape reactionShape(const model::DesignData& d) {
+    if (d.e == 0) return Shape::Uniform;
+    // A zero base width leaves no ratio; the reaction then counts as inside the middle third.
+    const float r = d.B == 0 ? 0.0f : toSingle(std::fabs(double(d.e) / double(d.B)));
+    if (r <= toSingle(1.0 / 6)) return Shape::Trapezoid;
+    return d.e > 0 ? Shape::Triangle : Shape::None;
+}
+
+std::string f2(double v) {
+    return format(v, "0.00");
+}
+std::string f3(double v) {
+    return format(v, "0.000");
+}
+std::string f4(double v) {
+    return format(v, "0.0000");
+}
+std::string mm(double metres) {
+    return format(toSingle(metres * 1000), "##,###");
+}
+// A fraction bar of n box-drawing characters after its lead.
+std::string bar(int n, std::string s = "") {
+    for (int i = 0; i < n; ++i)
+        s += "─";
+    return s;
+}
+
+// The figure's frame: page twips from metres, as Singles.
+struct Frame {
+    const model::DesignData& d;
+    double scale;    // m per 1000 twips
+    double pressure; // twips per kN/m2
+    double height() const { return double(d.H1) + double(d.H2); }
+    float X(double x) const { return toSingle(2850 + 1000 * x / scale); }
+    float Y(double depth) const { return toSingle(1700 + 1000 * depth / scale); }
+    float yb() const { return Y(height()); }
+    // A level at height h above the base underside.
+    float level(double h) const { return Y(height() - h); }
+    float slabTop() const { return level(d.T_Slab); }
+    // Twips above (negative) or below a page y by a load or reaction value.
+    float off(double y, float value, double twips = 0) const {
+        return toSingle(y + value * pressure + twips);
+    }
+    float up(double y, float value) const { return toSingle(y - value * pressure); }
+};
+
+void heading(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    emptyLines(s, 5);
+    if (c.loadCase == LoadCase::Normal)
+        s.print({"            ", d.SectionNo, "－３ 断面の検討（常時）"});
+    else if (c.loadCase == LoadCase::Seismic)
+        s.print({"            ", d.SectionNo, "－３ 断面の検討（地震時）"});
+    s.print();
+}
+
+void outline(Surface& s, const Frame& f) {
+    const auto& d = f.d;
+    const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
+    const float top = f.slabTop(), yb = f.yb(), front = f.level(double(d.H4) + double(d.H3));
+    const double frontOut = toe + d.Batter_FrontOut;
+    s.line(f.X(frontOut), front, f.X(frontOut + d.T_WallFrontTop), front);
+    s.line(f.X(frontOut), front, f.X(toe), top);
+    s.line(f.X(double(d.T_WallFront) + toe - d.Batter_FrontIn), front, f.X(double(d.T_WallFront) + toe), top);
+    const double backIn = B - (double(d.Batter_BackOut) + heel + d.T_WallBackTop);
+    const double backOut = B - (double(d.Batter_BackOut) + heel);
+    s.line(f.X(backIn), 1700, f.X(backOut), 1700);
+    s.line(f.X(backIn), 1700, f.X(B - (double(d.Batter_BackOut) + heel + d.T_WallBackTop + d.Batter_BackIn)),
+           top);
+    s.line(f.X(backOut), 1700, f.X(B - heel), top);
+    s.line(f.X(double(d.T_WallFront) + toe), top, f.X(B - (double(d.T_WallBack) + heel)), top);
+    s.line(f.X(toe), yb, f.X(B - heel), yb);
+    if (heel != 0) {
+        const float tip = f.level(d.T_HeelTip);
+        s.line(f.X(B - heel), top, f.X(B), tip);
+        s.line(f.X(B), tip, f.X(B), yb);
+        s.line(f.X(B - heel), yb, f.X(B), yb);
+    } else {
+        s.line(f.X(B - heel), top, f.X(B - heel), yb);
+    }
+    if (toe != 0) {
+        const float tip = f.level(d.T_ToeTip);
+        s.line(f.X(toe), top, 2850, tip);
+        s.line(2850, tip, 2850, yb);
+        s.line(f.X(toe), yb, 2850, yb);
+    } else {
+        s.line(f.X(toe), top, f.X(toe), yb);
+    }
+}
+
+void ground(Surface& s, const Frame& f, GroundShape shape) {
+    const auto& d = f.d;
+    const double B = d.B, heel = d.B_Heel, toe = d.B_Toe;
+    const double exposed = double(d.H_BackSoil) + double(d.H2);
+    const float back = f.Y(d.H2), top = f.slabTop(), yb = f.yb();
+    // A wall with neither back soil nor a part above the ground puts the ground line at its foot.
+    const double part = exposed != 0 ? double(d.H2) / exposed : 0;
+    const float xg = f.X(B - (double(d.Batter_BackOut) + heel) + d.Batter_BackOut * part);
+    const float rearFoot = heel != 0 ? top : yb;
+    const float xr = f.X(B - heel);
+    s.line(xg, back, toSingle(xg + 150.0), back);
+    s.line(toSingle(xg + 150.0), back, toSingle(xr + 500.0), rearFoot);
+    s.line(xr, rearFoot, toSingle(xr + 500.0), rearFoot);
+    if (shape != GroundShape::TwoSided) return;
+    const float xf = f.X(toe + d.Batter_FrontOut - d.Batter_FrontOut * part);
+    const float frontFoot = toe != 0 ? top : yb;
+    const float xt = f.X(toe);
+    s.line(xf, back, toSingle(xf - 150.0), back);
+    s.line(toSingle(xf - 150.0), back, toSingle(xt - 500.0), frontFoot);
+    s.line(xt, frontFoot, toSingle(xt - 500.0), frontFoot);
+}
+
+void loadBlocks(Surface& s, const Frame& f) {
+    const auto& d = f.d;
+    const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
+    const float top = f.slabTop();
+    if (d.B_Span != 0) {
+        const float x1 = f.X(double(d.T_WallFront) + toe), x2 = f.X(double(d.T_WallFront) + toe + d.B_Span);
+        const float w = f.up(top, d.W1);
+        s.line(x1, w, x2, w);
+        if (d.Batter_FrontIn != 0) s.line(x1, w, x1, top);
+        if (d.Batter_BackIn != 0) s.line(x2, w, x2, top);
+    }
+    if (heel != 0) {
+        const float tip = f.level(d.T_HeelTip), xr = f.X(B - heel), xe = f.X(B);
+        s.line(xr, f.up(top, d.W2), xe, f.up(tip, d.W3));
+        s.line(xe, tip, xe, f.up(tip, d.W3));
+        s.line(xr, top, xr, f.up(top, d.W2));
+    }
+    if (toe != 0) {
+        const float tip = f.level(d.T_ToeTip), xt = f.X(toe);
+        s.line(2850, f.up(tip, d.W5), xt, f.up(top, d.W4));
+        s.line(2850, tip, 2850, f.up(tip, d.W5));
+        if (d.Batter_FrontOut != 0) s.line(xt, top, xt, f.up(top, d.W4));
+    }
+}
+
+// The reaction points from the toe tip: name, abscissa and value.
+struct Point {
+    const char* name;
+    double x;
+    float v;
+};
+
+std::vector<Point> innerPoints(const model::DesignData& d) {
+    const double toe = d.B_Toe, front = toe + d.T_WallFront;
+    return {{"V1", toe, d.V1},
+            {"V2", front, d.V2},
+            {"V3", front + double(d.B_Span) / 2, d.V3},
+            {"V4", front + d.B_Span, d.V4},
+            {"V5", front + double(d.B_Span) + d.T_WallBack, d.V5}};
+}
+
+// The length from the toe tip over which the base is in contact: the whole base unless the reaction is
+// a triangle, whose zero lies at Xn. Beyond it the reactions are not drawn.
+double contactLength(const model::DesignData& d, Shape shape) {
+    const double xn = std::fabs(double(d.Xn));
+    if (shape != Shape::Triangle || !std::isfinite(xn) || xn > d.B) return d.B;
+    return xn;
+}
+
+void reactionDiagram(Surface& s, const Frame& f, Shape shape) {
+    const auto& d = f.d;
+    const float yb = f.yb();
+    auto ordinate = [&](double x, float v) { s.line(f.X(x), yb, f.X(x), f.off(yb, v)); };
+    if (shape == Shape::None) return;
+    ordinate(0, d.VP);
+    if (shape == Shape::Triangle) {
+        s.line(2850, f.off(yb, d.VP), f.X(contactLength(d, shape)), yb);
+    } else {
+        ordinate(d.B, d.VR);
+        s.line(2850, f.off(yb, d.VP), f.X(d.B), f.off(yb, d.VR));
+    }
+    if (shape == Shape::Uniform) return;
+    const double contact = contactLength(d, shape);
+    for (const auto& p : innerPoints(d))
+        if (shape != Shape::Triangle || p.x < contact) ordinate(p.x, p.v);
+}
+
+float dimensionBase(const Frame& f) {
+    return f.off(f.yb(), f.d.e >= 0 ? f.d.V1 : f.d.V5);
+}
+
+void dimensionLines(Surface& s, const Frame& f) {
+    const auto& d = f.d;
+    const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
+    const float top = f.slabTop(), yb = f.yb(), back = f.Y(d.H2), xb = f.X(B);
+    const float yv = dimensionBase(f);
+    auto at = [](float y, double twips) { return toSingle(y + twips); };
+    s.line(2100, top, 2100, yb);
+    s.line(2100, top, 2750, top);
+    s.line(2100, yb, 2750, yb);
+    s.line(at(xb, 1350), 1700, at(xb, 1350), yb);
+    s.line(at(xb, 850), back, at(xb, 850), yb);
+    s.line(at(xb, 1350), 1700, at(xb, 100), 1700);
+    if (d.H2 != 0) s.line(at(xb, 1350), back, at(xb, 100), back);
+    s.line(at(xb, 850), top, at(xb, 100), top);
+    s.line(at(xb, 1350), yb, at(xb, 100), yb);
+    s.line(2850, at(yv, 700), xb, at(yv, 700));
+    s.line(2850, at(yv, 1000), xb, at(yv, 1000));
+    const float xt = f.X(toe);
+    if (toe != 0) {
+        s.line(2850, at(yv, 300), 2850, at(yv, 1000));
+        s.line(xt, at(yv, 300), xt, at(yv, 700));
+    } else {
+        s.line(xt, at(yv, 300), xt, at(yv, 1000));
+    }
+    const double front = toe + d.T_WallFront;
+    for (double x : {front, front + d.B_Span}) {
+        const float px = f.X(x);
+        s.line(px, at(yv, 300), px, at(yv, 700));
+    }
+    const float xh = f.X(front + double(d.B_Span) + d.T_WallBack);
+    if (heel != 0) {
+        s.line(xh, at(yv, 300), xh, at(yv, 700));
+        s.line(xb, at(yv, 300), xb, at(yv, 1000));
+    } else {
+        s.line(xh, at(yv, 300), xh, at(yv, 1000));
+    }
+}
+
+void loadNames(Surface& s, const Frame& f) {
+    const auto& d = f.d;
+    const double B = d.B, toe = d.B_Toe, heel = d.B_Heel, H = f.height();
+    auto name = [&](const char* text, double x, float y, float w) {
+        placeText(s, toSingle(x), toSingle(y - w * f.pressure - 200), {text});
+    };
+    if (d.B_Span != 0)
+        name("W1", f.X(double(d.T_WallFront) + toe + double(d.B_Span) / 2) - 100.0, f.Y(H - d.T_Slab), d.W1);
+    const float heelTop = f.Y(double(d.H_BackSoil) + d.H2);
+    if (heel != 0 && d.W2 == d.W3) {
+        name("W2", f.X(B - heel / 2), heelTop, d.W2);
+    } else if (heel != 0) {
+        name("W2", f.X(B - heel) + 50.0, heelTop, d.W2);
+        name("W3", f.X(B), f.Y(double(d.H_BackSoil) + d.H2 + d.Taper_Heel), d.W3);
+    }
+    const float toeTip = f.Y(H - d.T_ToeTip);
+    if (toe != 0 && d.W4 == d.W5) {
+        name("W4", f.X(toe / 2) - 100.0, toeTip, d.W4);
+    } else if (toe != 0) {
+        name("W4", f.X(toe) - 250.0, f.Y(H - d.T_ToeTip - d.Taper_Toe), d.W4);
+        name("W5", 2550, toeTip, d.W5);
+    }
+}
+
+void reactionNames(Surface& s, const Frame& f, Shape shape) {
+    const auto& d = f.d;
+    const float yb = f.yb();
+    auto name = [&](const char* text, double x, float v) {
+        placeText(s, toSingle(x), f.off(yb, v, 30), {text});
+    };
+    const auto points = innerPoints(d);
+    if (shape == Shape::Uniform) {
+        name("V", f.X(points[2].x) - 100.0, d.V3);
+        return;
+    }
+    if (shape == Shape::None) return;
+    const double contact = contactLength(d, shape);
+    // The span centre's name stands a little left of its ordinate, the wall faces' further; only the
+    // triangle's V2 stands on its ordinate.
+    const double shift[5] = {-200, shape == Shape::Triangle ? 0.0 : -200.0, -100, -200, 0};
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (shape != Shape::Triangle || points[i].x < contact)
+            name(points[i].name, f.X(points[i].x) + shift[i], points[i].v);
+    if (shape == Shape::Trapezoid && d.B_Heel != 0) name("VR", f.X(d.B), d.VR);
+    if (d.B_Toe != 0) name("VP", 2650, d.VP);
+}
+
+void dimensionNumbers(Surface& s, const Frame& f) {
+    const auto& d = f.d;
+    const double B = d.B, toe = d.B_Toe, H = f.height();
+    const float xb = f.X(B), yv = dimensionBase(f);
+    auto number = [&](double length, double x, double y) {
+        placeText(s, toSingle(x), toSingle(y), {mm(length)});
+    };
+    s.setFontSize(kLabelSize);
+    number(d.T_Slab, 1900, f.Y(H - double(d.T_Slab) / 2) - 50.0);
+    number(d.H1, xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0);
+    number(d.H2, xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0);
+    number(d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0);
+    number(d.T_Slab, xb + 850.0 - 200, f.Y(H - double(d.T_Slab) / 2) - 50.0);
+    number(B, f.X(B / 2) - 150.0, yv + 800.0);
+    if (toe != 0) number(toe, f.X(toe / 2) - 150.0, yv + 500.0);
+    const double front = toe + d.T_WallFront;
+    number(d.T_WallFront, f.X(double(d.T_WallFront) / 2 + toe) - 100.0, yv + 500.0);
+    number(d.B_Span, f.X(front + double(d.B_Span) / 2) - 150.0, yv + 500.0);
+    number(d.T_WallBack, f.X(front + d.B_Span + double(d.T_WallBack) / 2) - 150.0, yv + 500.0);
+    if (d.B_Heel != 0)
+        number(d.B_Heel, f.X(front + d.B_Span + d.T_WallBack + double(d.B_Heel) / 2) - 150.0, yv + 500.0);
+}
+
+void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
+    s.setFontSize(kTextSize);
+    s.setCurrentX(0);
+    s.setCurrentY(6900);
+    if (shape == Shape::Uniform) return;
+    const std::string e = f3(std::fabs(d.e)), B = f3(d.B), xn = f3(d.Xn);
+    s.print({"            中立軸までの距離"});
+    if (shape == Shape::Trapezoid)
+        s.print({"            Xn=(B/2)･[1＋{B/(6e)}]=(", B, "/2)×[1＋{", B, "/(6×", e, ")}]=", xn, "m"});
+    else
+        s.print({"            Xn=3･{(B/2)-e}=3×{(", B, "/2)-", e, "}=", xn, "m"});
+    s.print();
+}
+
+void reactionLines(Surface& s, const model::DesignData& d, Shape shape) {
+    using Entry = std::pair<const char*, float>;
+    auto line = [&](std::initializer_list<Entry> entries, const char* unit = "kN/m2") {
+        std::vector<PrintItem> items;
+        bool first = true;
+        for (const auto& [name, v] : entries) {
+            items.emplace_back(std::string(first ? "            " : "  ") + name + "=");
+            items.emplace_back(f3(v));
+            items.emplace_back(unit);
+            first = false;
+        }
+        s.print(items);
+    };
+    const bool toe = d.B_Toe != 0, heel = d.B_Heel != 0;
+    if (shape == Shape::Uniform) {
+        line({{"V", d.V1}});
+    } else if (shape == Shape::Trapezoid) {
+        if (!toe && !heel) line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"V4", d.V4}, {"V5", d.V5}});
+        if (toe && heel) line({{"VP", d.VP}, {"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"V4", d.V4}});
+        if (!toe && heel) line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"V4", d.V4}});
+        if (heel) line({{"V5", d.V5}, {"VR", d.VR}});
+        if (toe && !heel) {
+            line({{"VP", d.VP}, {"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}});
+            line({{"V4", d.V4}, {"V5", d.V5}});
+        }
+    } else if (shape == Shape::Triangle) {
+        const double B = d.B;
+        const float xn = d.Xn;
+        const float b1 = toSingle(B - d.B_Heel), b2 = toSingle(B - d.B_Heel - d.T_WallBack);
+        const float b3 = toSingle(B - d.B_Heel - d.T_WallBack - double(d.B_Span) / 2);
+        const float b4 = toSingle(B - d.B_Heel - d.T_WallBack - d.B_Span);
+        if (b1 <= xn && xn < d.B) {
+            line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"V4", d.V4}}, "KN/m2");
+            line({{"V5", d.V5}}, "KN/m2");
+        } else if (b2 <= xn && xn < b1) {
+            line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"V4", d.V4}, {"VP", d.VP}});
+        } else if (b3 <= xn && xn < b2) {
+            line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"VP", d.VP}});
+        } else if (b4 <= xn && xn < b3) {
+            line({{"V1", d.V1}, {"V2", d.V2}, {"VP", d.VP}});
+        }
+    }
+    s.print();
+}
+
+void loadLines(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    const std::string gs = format(d.GammaS, "0.0#"), gc = format(d.GammaC, "0.0#");
+    const std::string slab = f3(d.T_Slab);
+    auto soil = [&](const char* name, double soilHeight, const std::string& concrete, float q, float w) {
+        s.print({std::string("            ") + name + "=(", f3(toSingle(soilHeight)), "×", gs, ")＋(",
+                 concrete, "×", gc, ")＋", f2(q), "=", f3(w), "kN/m2"});
+    };
+    auto bare = [&](const char* name, const std::string& concrete, float q, float w) {
+        s.print({std::string("            ") + name + "=(", concrete, "×", gc, ")＋", f2(q), "=", f3(w),
+                 "kN/m2"});
+    };
+    soil("W1", d.H_CenterSoil, slab, d.q_Center, d.W1);
+    if (d.B_Heel != 0) {
+        soil("W2", d.H_BackSoil, slab, d.q_Back, d.W2);
+        if (d.W2 != d.W3) soil("W3", double(d.H_BackSoil) + d.Taper_Heel, f3(d.T_HeelTip), d.q_Back, d.W3);
+    }
+    if (d.B_Toe != 0) {
+        const bool split = d.W4 != d.W5;
+        if (c.shape == GroundShape::OneSided && c.frontSoilCounted) {
+            soil("W4", d.H_FrontSoil, slab, d.q_Front, d.W4);
+            if (split) soil("W5", double(d.Taper_Toe) + d.H_FrontSoil, f3(d.T_ToeTip), d.q_Front, d.W5);
+        }
+        if (c.shape == GroundShape::OneSided && c.frontSoilOmitted) {
+            bare("W4", slab, d.q_Front, d.W4);
+            if (split) bare("W5", f3(d.T_ToeTip), d.q_Front, d.W5);
+        }
+        if (c.shape == GroundShape::TwoSided) {
+            soil("W4", d.H_BackSoil, slab, d.q_Front, d.W4);
+            if (split) soil("W5", double(d.H_BackSoil) + d.Taper_Toe, f3(d.T_ToeTip), d.q_Front, d.W5);
+        }
+    }
+    s.print();
+}
+
+// Trigonometric terms of the coefficient formulas, from angles in degrees.
+double rad(double deg) {
+    return deg * platform::kPi / 180.0;
+}
+double sinD(double deg) {
+    return std::sin(rad(deg));
+}
+double cosD(double deg) {
+    return std::cos(rad(deg));
+}
+double cos2D(double deg) {
+    return cosD(deg) * cosD(deg);
+}
+
+void rankine(Surface& s, const model::DesignData& d) {
+    s.print({"              主働土圧係数"});
+    s.print({"               KA=tan^2(45ﾟ-φ/2)"});
+    s.print({"                 =tan^2(45ﾟ-", f2(d.Phi_Back), "ﾟ/2)"});
+    s.print({"                 =tan^2(", f2(toSingle(45.0 - double(d.Phi_Back) / 2)), "ﾟ)"});
+    s.print({"                 =", f3(d.KA_Sect)});
+}
+
+// The coefficient drawings stand at fixed places below the text flow; where a font's taller lines have
+// carried the flow past their top, they move down by the overrun so that nothing overlaps.
+struct Pen {
+    Surface& s;
+    double dy;
+    void text(double x, double y, std::initializer_list<PrintItem> items) const {
+        placeText(s, x, y + dy, items);
+    }
+    void line(double x1, double y1, double x2, double y2) const { s.line(x1, y1 + dy, x2, y2 + dy); }
+    void chain(std::initializer_list<std::pair<double, double>> points) const {
+        const auto* p = points.begin();
+        for (const auto* q = p + 1; q != points.end(); p = q++)
+            line(p->first, p->second, q->first, q->second);
+    }
+};
+
+void coulomb(const Pen& s, const model::DesignData& d) {
+    const double phi = d.Phi_Back, th = d.Theta_Rear, del = d.Delta, beta = d.Beta;
+    const std::string p = f2(phi), t = f2(th), dl = f2(del), b = f2(beta);
+    s.text(1200, 10100, {"主働土圧係数"});
+    s.text(3800, 10300, {"cos^2(φ－θ）"});
+    s.text(1300, 10500, {bar(26, "KA=")});
+    s.text(4550, 10750, {"sin(φ＋δ)sin(φ－β)"});
+    s.text(7300, 10750, {"2"});
+    s.text(1700, 10950, {"cos^2θcos(θ＋δ)"});
+    s.text(3875, 10950, {"1＋"});
+    s.text(4450, 10950, {bar(12), " "});
+    s.text(4550, 11150, {"cos(θ＋δ)cos(θ－β)"});
+    s.chain({{4175, 11225}, {4200, 11150}, {4250, 11350}, {4400, 10700}, {7050, 10700}});
+    s.chain({{3875, 10700}, {3775, 10800}, {3775, 11300}, {3875, 11400}});
+    s.chain({{7100, 10700}, {7200, 10800}, {7200, 11300}, {7100, 11400}});
+
+    s.text(5100, 11450, {"cos^2(", p, "ﾟ－", t, "ﾟ)"});
+    s.text(1500, 11650, {bar(44, "=")});
+    s.text(6400, 11900, {"sin(", p, "ﾟ＋", dl, "ﾟ)×sin(", p, "ﾟ－", b, "ﾟ)"});
+    s.text(11150, 11900, {"2"});
+    s.text(1700, 12100, {"cos^2(", t, "ﾟ)×cos(", t, "ﾟ＋", dl, "ﾟ)×"});
+    s.text(5775, 12100, {"1＋"});
+    s.text(6300, 12100, {bar(21), " "});
+    s.text(6400, 12300, {"cos(", t, "ﾟ＋", dl, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
+    s.chain({{6075, 12375}, {6100, 12300}, {6150, 12500}, {6300, 11850}, {10900, 11850}});
+    s.chain({{5800, 11850}, {5700, 11950}, {5700, 12450}, {5800, 12550}});
+    s.chain({{10950, 11850}, {11050, 11950}, {11050, 12450}, {10950, 12550}});
+
+    const std::string c2PhiTh = f4(cos2D(phi - th)), c2Th = f4(cos2D(th)), cDelTh = f4(cosD(del + th));
+    if (d.Phi_Back >= d.Beta) {
+        s.text(3500, 12600, {c2PhiTh});
+        s.text(1500, 12800, {bar(21, "=")});
+        s.text(4350, 13050, {f4(sinD(phi + del)), "×", f4(sinD(std::fabs(phi - beta)))});
+        s.text(6250, 13050, {"2"});
+        s.text(1700, 13250, {c2Th, "×", cDelTh, "×"});
+        s.text(3675, 13250, {"1＋"});
+        s.text(4250, 13250, {bar(8)});
+        s.text(4350, 13450, {cDelTh, "×", f4(cosD(std::fabs(th - beta)))});
+        s.text(1500, 13750, {"=", f3(d.KA_Sect)});
+        s.chain({{3975, 13525}, {4000, 13450}, {4050, 13650}, {4200, 13000}, {6000, 13000}});
+        s.chain({{3675, 13000}, {3575, 13100}, {3575, 13600}, {3675, 13700}});
+        s.chain({{6050, 13000}, {6150, 13100}, {6150, 13600}, {6050, 13700}});
+    } else {
+        s.text(2150, 12600, {c2PhiTh});
+        s.text(1500, 12800, {bar(8, "=")});
+        s.text(1700, 13000, {c2Th, "×", cDelTh});
+        s.text(1500, 13300, {"=", f3(d.KA_Sect)});
+    }
+}
+
+void okabe(const Pen& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    const double phi = d.Phi_Back, th = d.Theta_Rear, del = d.Delta, beta = d.Beta, tk = d.ThetaK;
+    const std::string p = f2(phi), t = f2(th), dl = f2(del), b = f2(beta), k = f2(tk);
+    const std::string kh = f2(d.Kh), kv = f2(d.Kv);
+    if (c.basis == DesignBasis::Building)
+        s.text(1400, 10100, {"設計水平震度Kh=", kh, "    設計鉛直震度Kv=", kv});
+    else if (c.basis == DesignBasis::Road)
+        s.text(1400, 10100,
+               {"設計水平震度Kh=CZ･Kho=", kNoValue, "×", kNoValue, "=", kh, "    設計鉛直震度Kv=", kv});
+    s.text(1400, 10300, {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", kh, "/(1－", kv, ")}=", k, "ﾟ"});
+    s.text(1400, 10900, {"地震時主働土圧係数"});
+    s.s.setFontSize(kLabelSize);
+
+    s.text(3600, 11150, {"(1－Kv)cos^2(φ－θ－θk）"});
+    s.text(950, 11320, {"ＫAE="});
+    s.text(5020, 11550, {"sin(φ－β－θk)sin(φ＋δ)"});
+    s.text(7770, 11550, {"2"});
+    s.text(1500, 11750, {"cosθk cos^2θcos(δ＋θ＋θk)"});
+    s.text(4345, 11750, {"1＋"});
+    s.text(5020, 11950, {"cos(δ＋θ＋θk)cos(θ－β)"});
+    s.line(1450, 11400, 7870, 11400);
+    s.line(4920, 11830, 7590, 11830);
+    s.chain({{4645, 12025}, {4670, 11950}, {4720, 12150}});
+    s.chain({{4740, 12150}, {4870, 11500}, {7590, 11500}});
+    s.chain({{4345, 11500}, {4245, 11600}, {4245, 12100}, {4345, 12200}});
+    s.chain({{7570, 11500}, {7670, 11600}, {7670, 12100}, {7570, 12200}});
+
+    s.text(4600, 12300, {"(1－", kv, ")×cos^2(", p, "ﾟ－", t, "ﾟ－", k, "ﾟ)"});
+    s.text(1030, 12470, {"="});
+    s.text(6700, 12700, {"sin(", p, "ﾟ－", b, "ﾟ－", k, "ﾟ)×sin(", p, "ﾟ＋", dl, "ﾟ)"});
+    s.text(11200, 12700, {"2"});
+    s.text(1230, 12900, {"cos", k, "ﾟ×cos^2(", t, "ﾟ)×cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×"});
+    s.text(6075, 12900, {"1＋"});
+    s.text(6700, 13100, {"cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
+    s.line(1200, 12550, 11250, 12550);
+    s.line(6650, 12980, 11000, 12980);
+    s.chain({{6375, 13175}, {6400, 13100}, {6450, 13300}, {6600, 12650}, {11000, 12650}});
+    s.chain({{6100, 12650}, {6000, 12750}, {6000, 13250}, {6100, 13350}});
+    s.chain({{11030, 12650}, {11130, 12750}, {11130, 13250}, {11030, 13350}});
+
+    const std::string oneMinusKv = f2(toSingle(1.0 - double(d.Kv)));
+    const std::string numer = f4(cos2D(phi - th - tk)), cK = f4(cosD(tk)), c2Th = f4(cos2D(th));
+    const std::string cDTK = f4(cosD(del + th + tk));
+    if (toSingle(beta + tk) <= d.Phi_Back) {
+        s.text(3030, 13450, {oneMinusKv, "×", numer});
+        s.text(1030, 13620, {"="});
+        s.text(4230, 13850, {f4(sinD(std::fabs(phi - beta - tk))), "×", f4(sinD(phi + del))});
+        s.text(5780, 13850, {"2"});
+        s.text(1230, 14050, {cK, "×", c2Th, "×", cDTK, "×"});
+        s.text(3555, 14050, {"1＋"});
+        s.text(4230, 14250, {cDTK, "×", f4(cosD(std::fabs(th - beta)))});
+        s.text(1030, 14550, {"=", f3(d.KA_Sect)});
+        s.line(1180, 13700, 6030, 13700);
+        s.line(4130, 14130, 5530, 14130);
+        s.chain({{3855, 14325}, {3880, 14250}});
+        s.chain({{3870, 14250}, {3930, 14450}, {4080, 13800}, {5530, 13800}});
+        s.chain({{3555, 13800}, {3455, 13900}, {3455, 14400}, {3555, 14500}});
+        s.chain({{5580, 13800}, {5680, 13900}, {5680, 14400}, {5580, 14500}});
+    } else {
+        s.text(1680, 13450, {oneMinusKv, "×", numer});
+        s.text(1030, 13620, {"="});
+        s.text(1230, 13800, {cK, "×", c2Th, "×", cDTK});
+        s.text(1030, 14100, {"=", f3(d.KA_Sect)});
+        s.line(1180, 13700, 3380, 13700);
+    }
+    emptyLines(s.s, 2);
+    s.s.setFontSize(kTextSize);
+}
+
+void coefficient(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    s.print({"            地表面と水平面とのなす角度    ：β=", format(d.Beta, "0.00#"), "ﾟ"});
+    s.print({"            後壁背面と鉛直面とのなす角度  ：θ=", f2(d.Theta_Rear), "ﾟ"});
+    s.setDrawStyle(platform::DrawStyle::Solid);
+    if (c.ka == KaInput::Typed) s.print({"            主働土圧係数 KA=", format(d.KA_Sect, "0.00#")});
+    if (c.ka != KaInput::Computed) return;
+    const Pen pen{s, std::max(0.0, s.currentY() - 10100)};
+    if (c.loadCase == LoadCase::Normal || c.method == SeismicMethod::K2) {
+        if (d.Beta == 0 && d.Theta_Rear == 0 && d.Delta == 0)
+            rankine(s, d);
+        else
+            coulomb(pen, d);
+    }
+    // The normal case's coefficient is Coulomb's even while a seismic method is still chosen.
+    if (c.loadCase != LoadCase::Normal && (c.method == SeismicMethod::K1 || c.method == SeismicMethod::D1))
+        okabe(pen, d, c);
+}
+
+} // namespace
+
+float sectionDrawScale(const model::DesignData& d) {
+    const double h = double(d.H1) + double(d.H2);
+    return toSingle(toSingle(h) <= 1 ? 3.0 / 10 : h * 3 / 10);
+}
+
+float sectionPressureScale(float sigmaMax) {
+    const double q = sigmaMax;
+    if (q <= 100) return toSingle(q * 10 / 100);
+    // Band k holds 100k < q ≤ 100(k + 1) and divides by 500k.
+    const double k = std::ceil(q / 100) - 1;
+    return toSingle(q * 10 / (500 * k));
+}
+
+void writeSectionForces(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    heading(s, d, c);
+    const Frame f{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
+    const Shape shape = reactionShape(d);
+    outline(s, f);
+    ground(s, f, c.shape);
+    loadBlocks(s, f);
+    reactionDiagram(s, f, shape);
+    dimensionLines(s, f);
+    loadNames(s, f);
+    reactionNames(s, f, shape);
+    dimensionNumbers(s, f);
+    contactLines(s, d, shape);
+    reactionLines(s, d, shape);
+    loadLines(s, d, c);
+    coefficient(s, d, c);
+}
+
+} // namespace report

@@ -1,0 +1,588 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/runtime.h"
+#include "report/sections/section_forces_page.h"
+#include "stability/stability_fixture.h"
+
+namespace {
+
+using model::DesignBasis;
+using model::GroundShape;
+using model::KaInput;
+using model::LoadCase;
+using model::SeismicMethod;
+using platform::LineOp;
+using platform::TextOp;
+using report::SectionForcesChoices;
+
+// A wall whose lengths are multiples of 0.09 m: with H1 + H2 = 3.0 the length scale is 0.9 m per 1000
+// twips, so 0.09 m is 100 twips and X(x) = 2850 + 1111.1·x. B = 0.45 + 0.36 + 1.8 + 0.36 + 0.63 = 3.6.
+// The reaction is the trapezoid of e = 0.3 under q1 = 150 (pressure scale 150·10/500 = 3 twips per
+// kN/m2): Xn = (3.6/2)·(1 + 3.6/(6·0.3)) = 5.4 and V(x) = 150·(5.4 − x)/5.4.
+model::DesignData wall() {
+    model::DesignData d;
+    d.SectionNo = "5";
+    d.H1 = 2.73f;
+    d.H2 = 0.27f;
+    d.H4 = 1.0f;
+    d.H3 = 1.73f;
+    d.B_Toe = 0.45f;
+    d.T_WallFront = 0.36f;
+    d.T_WallFrontTop = 0.27f;
+    d.Batter_FrontIn = 0.045f;
+    d.Batter_FrontOut = 0.045f;
+    d.B_Span = 1.8f;
+    d.T_WallBack = 0.36f;
+    d.T_WallBackTop = 0.27f;
+    d.Batter_BackIn = 0.045f;
+    d.Batter_BackOut = 0.045f;
+    d.B_Heel = 0.63f;
+    d.B = 3.6f;
+    d.T_Slab = 0.45f;
+    d.T_ToeTip = 0.36f;
+    d.T_HeelTip = 0.36f;
+    d.Taper_Toe = 0.09f;
+    d.Taper_Heel = 0.09f;
+    d.H_BackSoil = 2.28f;
+    d.H_FrontSoil = 0.55f;
+    d.H_CenterSoil = 0.5f;
+    d.GammaS = 18;
+    d.GammaC = 24.5f;
+    d.q_Back = 10;
+    d.q_Center = 5;
+    d.q_Front = 3;
+    d.e = 0.3f;
+    d.Sigma_max = 150;
+    d.Xn = 5.4f;
+    d.VP = 150;
+    d.V1 = 137.5f;  // 150·4.95/5.4
+    d.V2 = 127.5f;  // 150·4.59/5.4
+    d.V3 = 102.5f;  // 150·3.69/5.4
+    d.V4 = 77.5f;   // 150·2.79/5.4
+    d.V5 = 67.5f;   // 150·2.43/5.4
+    d.VR = 50;      // 150·1.8/5.4
+    d.W1 = 25.025f; // 0.5·18 + 0.45·24.5 + 5
+    d.W2 = 62.065f; // 2.28·18 + 0.45·24.5 + 10
+    d.W3 = 61.48f;  // 2.37·18 + 0.36·24.5 + 10
+    d.W4 = 23.925f; // 0.55·18 + 0.45·24.5 + 3
+    d.W5 = 23.34f;  // 0.64·18 + 0.36·24.5 + 3
+    d.Phi_Back = 30;
+    d.Delta = 20;
+    d.Beta = 0;
+    d.Theta_Rear = 2.86f;
+    d.KA_Sect = 0.325f;
+    return d;
+}
+
+SectionForcesChoices normal(KaInput ka = KaInput::Typed) {
+    SectionForcesChoices c;
+    c.loadCase = LoadCase::Normal;
+    c.basis = DesignBasis::Building;
+    c.shape = GroundShape::OneSided;
+    c.frontSoilCounted = true;
+    c.ka = ka;
+    return c;
+}
+
+struct Written {
+    platform::RecordingSurface surface;
+    const platform::Page& page() const { return surface.page(); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& op : page())
+            if (const auto* t = std::get_if<TextOp>(&op)) out.push_back(t->text);
+        return out;
+    }
+    const TextOp& text(const std::string& s) const {
+        for (const auto& op : page())
+            if (const auto* t = std::get_if<TextOp>(&op); t && t->text == s) return *t;
+        ADD_FAILURE() << "no text " << s;
+        static TextOp none;
+        return none;
+    }
+    bool has(const std::string& s) const {
+        const auto all = texts();
+        return std::find(all.begin(), all.end(), s) != all.end();
+    }
+    std::vector<LineOp> lines() const {
+        std::vector<LineOp> out;
+        for (const auto& op : page())
+            if (const auto* l = std::get_if<LineOp>(&op)) out.push_back(*l);
+        return out;
+    }
+    // The running texts that start with twelve blanks (heading, contact length, reactions, loads, angles).
+    std::vector<std::string> running() const {
+        std::vector<std::string> out;
+        for (const auto& t : texts())
+            if (t.rfind("            ", 0) == 0) out.push_back(t);
+        return out;
+    }
+};
+
+Written write(const model::DesignData& d, const SectionForcesChoices& c) {
+    Written w;
+    report::writeSectionForces(w.surface, d, c);
+    return w;
+}
+
+void expectAt(const TextOp& t, double x, double y, double size) {
+    EXPECT_NEAR(t.x, x, 0.01) << t.text;
+    EXPECT_NEAR(t.y, y, 0.01) << t.text;
+    EXPECT_EQ(t.fontSize, size) << t.text;
+}
+
+TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
+    const auto w = write(wall(), normal());
+    const std::vector<std::string> expected{
+        "            5－３ 断面の検討（常時）",
+        "W1",
+        "W2",
+        "W3",
+        "W4",
+        "W5",
+        "V1",
+        "V2",
+        "V3",
+        "V4",
+        "V5",
+        "VR",
+        "VP",
+        "450",
+        "2,730",
+        "270",
+        "2,280",
+        "450",
+        "3,600",
+        "450",
+        "360",
+        "1,800",
+        "360",
+        "630",
+        "            中立軸までの距離",
+        "            Xn=(B/2)･[1＋{B/(6e)}]=(3.600/2)×[1＋{3.600/(6×0.300)}]=5.400m",
+        "            VP=150.000kN/m2  V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2",
+        "            V5=67.500kN/m2  VR=50.000kN/m2",
+        "            W1=(0.500×18.0)＋(0.450×24.5)＋5.00=25.025kN/m2",
+        "            W2=(2.280×18.0)＋(0.450×24.5)＋10.00=62.065kN/m2",
+        "            W3=(2.370×18.0)＋(0.360×24.5)＋10.00=61.480kN/m2",
+        "            W4=(0.550×18.0)＋(0.450×24.5)＋3.00=23.925kN/m2",
+        "            W5=(0.640×18.0)＋(0.360×24.5)＋3.00=23.340kN/m2",
+        "            地表面と水平面とのなす角度    ：β=0.00ﾟ",
+        "            後壁背面と鉛直面とのなす角度  ：θ=2.86ﾟ",
+        "            主働土圧係数 KA=0.325", // the typed coefficient, "0.00#"
+    };
+    EXPECT_EQ(w.texts(), expected);
+
+    // Five empty lines of the preview's 11.25 points (225 twips) before the heading.
+    expectAt(w.text(expected[0]), 0, 5 * 225, 11.25);
+    // W1 over the span centre X(1.71) = 4750, less 100; slab top Y(3 − 0.45) = 4533.33 less 25.025·3 + 200.
+    expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200, 11.25);
+    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33.
+    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200, 11.25);
+    // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33.
+    expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30, 11.25);
+    expectAt(w.text("VR"), 6850, 5033.333 + 150 + 30, 11.25);
+    expectAt(w.text("VP"), 2650, 5033.333 + 450 + 30, 11.25);
+    // B under the figure: Yv = Yb + V1·3 = 5445.83, B at X(1.8) − 150 and Yv + 800; H1 right of X(3.6) =
+    // 6850.
+    expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
+    expectAt(w.text("360"), 2850 + 500 + 200 - 100, 5445.833 + 500, 9); // front wall at X(0.18 + 0.45)
+    expectAt(w.text("2,730"), 6850 + 1350 - 200, 1700 + 300 + 1516.667 - 50, 9); // Y(1.365 + 0.27)
+    expectAt(w.text(expected[24]), 0, 6900, 11);
+
+    // Outline 14, ground 3, load blocks 9, reaction 2 + 1 + 5, dimension lines 17.
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 51u);
+    // The closing line of the trapezoid from the toe tip's ordinate to the heel tip's.
+    const LineOp closing = lines[26 + 2];
+    EXPECT_NEAR(closing.x1, 2850, 0.01);
+    EXPECT_NEAR(closing.y1, 5033.333 + 450, 0.01);
+    EXPECT_NEAR(closing.x2, 6850, 0.01);
+    EXPECT_NEAR(closing.y2, 5033.333 + 150, 0.01);
+    // The row of B: from X(0) to X(B) at Yv + 1000.
+    const LineOp rowB = lines[26 + 8 + 10];
+    EXPECT_NEAR(rowB.y1, 5445.833 + 1000, 0.01);
+    EXPECT_NEAR(rowB.x2, 6850, 0.01);
+    EXPECT_EQ(w.surface.fontSize(), 11);
+    EXPECT_EQ(w.surface.drawStyle(), platform::DrawStyle::Solid);
+}
+
+// The members present and the ground shape choose the outline, the ground, the load blocks, the ticks,
+// the reaction lines and the load lines.
+TEST(SectionForcesPage, ToeHeelAndGroundShape) {
+    struct Case {
+        const char* name;
+        bool toe, heel;
+        GroundShape shape;
+        bool frontSoilCounted;
+        std::size_t lines;
+        std::vector<std::string> reactionsAndLoads;
+    };
+    const std::string w1 = "            W1=(0.500×18.0)＋(0.450×24.5)＋5.00=25.025kN/m2";
+    const std::vector<Case> cases{
+        // Outline 8 + 2 end faces, ground 3, span load 3, reaction 8, dimension lines 9 + 2 + 1 + 2 + 1.
+        {"neither",
+         false,
+         false,
+         GroundShape::OneSided,
+         true,
+         39,
+         {"            V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2  V5=67.500kN/m2",
+          w1}},
+        {"toe only, front soil not counted",
+         true,
+         false,
+         GroundShape::OneSided,
+         false,
+         39 + 2 + 3 + 1,
+         {"            VP=150.000kN/m2  V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2",
+          "            V4=77.500kN/m2  V5=67.500kN/m2", w1, "            W4=(0.450×24.5)＋3.00=23.925kN/m2",
+          "            W5=(0.360×24.5)＋3.00=23.340kN/m2"}},
+        {"heel only",
+         false,
+         true,
+         GroundShape::OneSided,
+         true,
+         39 + 2 + 3 + 1,
+         {"            V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2",
+          "            V5=67.500kN/m2  VR=50.000kN/m2", w1,
+          "            W2=(2.280×18.0)＋(0.450×24.5)＋10.00=62.065kN/m2",
+          "            W3=(2.370×18.0)＋(0.360×24.5)＋10.00=61.480kN/m2"}},
+        // The front ground of the two-sided shape adds three lines; W4 stands on the back soil's height.
+        {"both, two-sided",
+         true,
+         true,
+         GroundShape::TwoSided,
+         false,
+         51 + 3,
+         {"            VP=150.000kN/m2  V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2",
+          "            V5=67.500kN/m2  VR=50.000kN/m2", w1,
+          "            W2=(2.280×18.0)＋(0.450×24.5)＋10.00=62.065kN/m2",
+          "            W3=(2.370×18.0)＋(0.360×24.5)＋10.00=61.480kN/m2",
+          "            W4=(2.280×18.0)＋(0.450×24.5)＋3.00=23.925kN/m2",
+          "            W5=(2.370×18.0)＋(0.360×24.5)＋3.00=23.340kN/m2"}},
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        if (!k.toe) d.B_Toe = 0;
+        if (!k.heel) d.B_Heel = 0;
+        d.B = d.B_Toe + d.T_WallFront + d.B_Span + d.T_WallBack + d.B_Heel;
+        auto c = normal();
+        c.shape = k.shape;
+        c.frontSoilCounted = k.frontSoilCounted;
+        c.frontSoilOmitted = !k.frontSoilCounted;
+        const auto w = write(d, c);
+        EXPECT_EQ(w.lines().size(), k.lines) << k.name;
+        auto running = w.running();
+        // Heading, two contact-length lines, then the reactions and loads; the two angle lines and KA end it.
+        ASSERT_GE(running.size(), 6u) << k.name;
+        EXPECT_EQ(std::vector<std::string>(running.begin() + 3, running.end() - 3), k.reactionsAndLoads)
+            << k.name;
+        EXPECT_EQ(w.has("VP"), k.toe) << k.name;
+        EXPECT_EQ(w.has("VR"), k.heel) << k.name;
+        EXPECT_TRUE(w.has("V5")) << k.name;
+    }
+}
+
+// The reaction shapes: names and ordinates only inside the contact length, the contact-length lines and
+// the reaction lines by the triangle's bands.
+TEST(SectionForcesPage, ReactionShapes) {
+    struct Case {
+        const char* name;
+        void (*adjust)(model::DesignData&);
+        std::vector<std::string> names;
+        std::size_t diagramLines;
+        std::vector<std::string> contactAndReactions;
+    };
+    const std::string heading = "            中立軸までの距離";
+    const std::vector<Case> cases{
+        // e = 0 on one-sided ground may leave Xn as the largest float: never printed, the whole base counts.
+        {"uniform",
+         [](model::DesignData& d) {
+             d.e = 0;
+             d.Xn = FLT_MAX;
+             d.VP = d.V1 = d.V2 = d.V3 = d.V4 = d.V5 = d.VR = 150;
+         },
+         {"V"},
+         3,
+         {"            V=150.000kN/m2"}},
+        // |e|/B = 0.6/3.6 rounds to the single of 1/6: still the trapezoid.
+        {"trapezoid at B/6",
+         [](model::DesignData& d) {
+             d.e = 0.6f;
+             d.Xn = 3.6f;
+         },
+         {"V1", "V2", "V3", "V4", "V5", "VR", "VP"},
+         8,
+         {heading, "            Xn=(B/2)･[1＋{B/(6e)}]=(3.600/2)×[1＋{3.600/(6×0.600)}]=3.600m",
+          "            VP=150.000kN/m2  V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2",
+          "            V5=67.500kN/m2  VR=50.000kN/m2"}},
+        // Xn = 3·(1.8 − 0.7) = 3.3 ≥ B − B_Heel = 2.97: the first band, in "KN/m2"; every inner point inside.
+        {"triangle reaching the heel",
+         [](model::DesignData& d) {
+             d.e = 0.7f;
+             d.Xn = 3.3f;
+             d.V5 = 15;
+             d.VR = 0;
+         },
+         {"V1", "V2", "V3", "V4", "V5", "VP"},
+         7,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-0.700}=3.300m",
+          "            V1=137.500KN/m2  V2=127.500KN/m2  V3=102.500KN/m2  V4=77.500KN/m2",
+          "            V5=15.000KN/m2"}},
+        // Xn = 3·(1.8 − 1.2) = 1.8 lies between the span centre (1.71) and the rear wall's face (2.61):
+        // V4 and V5 lie beyond the contact and are neither drawn nor named.
+        {"short triangle",
+         [](model::DesignData& d) {
+             d.e = 1.2f;
+             d.Xn = 1.8f;
+         },
+         {"V1", "V2", "V3", "VP"},
+         5,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m",
+          "            V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  VP=150.000kN/m2"}},
+        {"triangle short of the front wall",
+         [](model::DesignData& d) {
+             d.e = 1.6f;
+             d.Xn = 0.6f;
+         },
+         {"V1", "VP"},
+         3,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m"}},
+        {"heel side outside the middle third",
+         [](model::DesignData& d) {
+             d.e = -1.2f;
+             d.Xn = 1.8f;
+         },
+         {},
+         0,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m"}},
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        k.adjust(d);
+        const auto w = write(d, normal());
+        std::vector<std::string> names;
+        for (const auto& t : w.texts())
+            if (t.size() <= 2 && t[0] == 'V') names.push_back(t);
+        EXPECT_EQ(names, k.names) << k.name;
+        EXPECT_EQ(w.lines().size(), 43 + k.diagramLines) << k.name;
+        const auto running = w.running();
+        const auto from = running.begin() + 1;
+        const auto to =
+            std::find_if(from, running.end(), [](const std::string& t) { return t.find("W1=") != t.npos; });
+        EXPECT_EQ(std::vector<std::string>(from, to), k.contactAndReactions) << k.name;
+        for (const auto& t : w.texts())
+            EXPECT_EQ(t.find("340282"), std::string::npos) << k.name << ": " << t;
+    }
+}
+
+TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentricity) {
+    auto d = wall();
+    d.e = -0.3f; // the reactions mirrored: V5 = 137.5 at the heel root
+    std::swap(d.V1, d.V5);
+    const auto w = write(d, normal());
+    // Yv = Yb + V5·3 = 5033.33 + 412.5.
+    expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
+}
+
+// The two scales: the length scale keeps a wall above 1 m at 1000/0.3 twips; the pressure bands of
+// 100 kN/m2 divide by 100, then 500, 1000 … and go on in steps of 500 above 1000 kN/m2.
+TEST(SectionForcesPage, Scales) {
+    const std::vector<std::pair<float, float>> heights{{0.8f, 0.3f}, {1.0f, 0.3f}, {6.0f, 1.8f}};
+    for (auto [h, scale] : heights) {
+        model::DesignData d;
+        d.H1 = h;
+        EXPECT_FLOAT_EQ(report::sectionDrawScale(d), scale) << h;
+    }
+    const std::vector<std::pair<float, double>> pressures{
+        {0, 0},
+        {100, 10},             // 100·10/100
+        {100.5f, 2.01},        // 100.5·10/500
+        {200, 4},              // 200·10/500
+        {250, 2.5},            // 250·10/1000
+        {1000, 10000 / 4500.}, // 1000·10/4500
+        {1000.5f, 2.001},      // 1000.5·10/5000
+        {2500, 25000 / 12000.} // 2500·10/(500·24)
+    };
+    for (auto [q, scale] : pressures)
+        EXPECT_NEAR(report::sectionPressureScale(q), scale, 1e-5) << q;
+}
+
+// The coefficient block: typed, Rankine, Coulomb (full and reduced) and the seismic KAE by method and
+// design basis. The terms for φ 30, δ 20, θ 2.86: cos²(27.14°) = 0.7919, sin 50° = 0.7660, sin 30° =
+// 0.5000, cos² 2.86° = 0.9975, cos 22.86° = 0.9215, cos 2.86° = 0.9988.
+TEST(SectionForcesPage, TheSectionCoefficient) {
+    struct Case {
+        const char* name;
+        SectionForcesChoices c;
+        void (*adjust)(model::DesignData&);
+        std::vector<std::string> present, absent;
+        std::size_t segments;
+    };
+    auto seismic = [](SeismicMethod m, DesignBasis b) {
+        auto c = normal(KaInput::Computed);
+        c.loadCase = LoadCase::Seismic;
+        c.method = m;
+        c.basis = b;
+        return c;
+    };
+    auto keep = [](model::DesignData&) {};
+    auto seismicAngles = [](model::DesignData& d) {
+        d.Kh = 0.2f;
+        d.Kv = 0;
+        d.ThetaK = 11.31f;
+        d.KA_Sect = 0.452f;
+    };
+    // Segments: Coulomb 3 × (4 + 3 + 3); KAE 2 bars, 2 + 2 for the radical, 3 + 3 for the brackets in
+    // each of its three drawings, the reduced third one a single bar.
+    const std::string coulombTitle = "主働土圧係数";
+    const std::vector<Case> cases{
+        {"neither option",
+         [] {
+             auto c = normal();
+             c.ka = KaInput::None;
+             return c;
+         }(),
+         keep,
+         {},
+         {"            主働土圧係数 KA=0.325", coulombTitle},
+         0},
+        {"Rankine",
+         normal(KaInput::Computed),
+         [](model::DesignData& d) {
+             d.Delta = 0;
+             d.Theta_Rear = 0;
+             d.KA_Sect = 0.333f;
+         },
+         {"              主働土圧係数", "               KA=tan^2(45ﾟ-φ/2)",
+          "                 =tan^2(45ﾟ-30.00ﾟ/2)", "                 =tan^2(30.00ﾟ)",
+          "                 =0.333"},
+         {coulombTitle},
+         0},
+        {"Coulomb",
+         normal(KaInput::Computed),
+         keep,
+         {coulombTitle, "cos^2(30.00ﾟ－2.86ﾟ)", "sin(30.00ﾟ＋20.00ﾟ)×sin(30.00ﾟ－0.00ﾟ)", "0.7919",
+          "0.7660×0.5000", "0.9975×0.9215×", "0.9215×0.9988", "=0.325"},
+         {"地震時主働土圧係数"},
+         30},
+        // φ < β leaves out the root and the brackets of the third drawing.
+        {"Coulomb reduced",
+         normal(KaInput::Computed),
+         [](model::DesignData& d) { d.Beta = 35; },
+         {"=────────", "=0.325"},
+         {"0.7660×0.5000"},
+         20},
+        // The inertia force with the normal earth pressure prints Coulomb's formula, as its value is.
+        {"seismic ②",
+         seismic(SeismicMethod::K2, DesignBasis::Building),
+         seismicAngles,
+         {coulombTitle, "=0.452"},
+         {"地震時主働土圧係数"},
+         30},
+        {"seismic ① building",
+         seismic(SeismicMethod::K1, DesignBasis::Building),
+         seismicAngles,
+         {"設計水平震度Kh=0.20    設計鉛直震度Kv=0.00",
+          "地震合成角θk=Atn{Kh/(1－Kv)}=Atn{0.20/(1－0.00)}=11.31ﾟ", "地震時主働土圧係数",
+          "ＫAE=", "(1－0.00)×cos^2(30.00ﾟ－2.86ﾟ－11.31ﾟ)", "=0.452"},
+         {coulombTitle},
+         36},
+        // The road basis has no CZ and Kho to show; β + θk = 36.31 > φ reduces the third drawing.
+        {"seismic ③ road reduced",
+         seismic(SeismicMethod::D1, DesignBasis::Road),
+         [](model::DesignData& d) {
+             d.Kh = 0.2f;
+             d.ThetaK = 11.31f;
+             d.Beta = 25;
+             d.KA_Sect = 0.9f;
+         },
+         {"設計水平震度Kh=CZ･Kho=―×―=0.20    設計鉛直震度Kv=0.00", "=0.900"},
+         {coulombTitle},
+         25},
+        // A normal case with a seismic method still chosen prints Coulomb's formula alone.
+        {"normal case, method left on",
+         [] {
+             auto c = normal(KaInput::Computed);
+             c.method = SeismicMethod::K1;
+             return c;
+         }(),
+         keep,
+         {coulombTitle},
+         {"地震時主働土圧係数"},
+         30},
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        k.adjust(d);
+        const auto w = write(d, k.c);
+        for (const auto& t : k.present)
+            EXPECT_TRUE(w.has(t)) << k.name << ": " << t;
+        for (const auto& t : k.absent)
+            EXPECT_FALSE(w.has(t)) << k.name << ": " << t;
+        EXPECT_EQ(w.lines().size(), 51 + k.segments) << k.name; // the figure's 51 first
+        EXPECT_EQ(w.surface.fontSize(), 11) << k.name;
+    }
+}
+
+TEST(SectionForcesPage, TheSeismicFormulaIsDrawnInNinePoints) {
+    auto d = wall();
+    d.Kh = 0.2f;
+    d.ThetaK = 11.31f;
+    auto c = normal(KaInput::Computed);
+    c.loadCase = LoadCase::Seismic;
+    c.method = SeismicMethod::K1;
+    const auto w = write(d, c);
+    expectAt(w.text("ＫAE="), 950, 11320, 9);
+    expectAt(w.text("地震時主働土圧係数"), 1400, 10900, 11);
+    EXPECT_TRUE(w.has("            5－３ 断面の検討（地震時）"));
+}
+
+// Through the section screen: the spacings typed are stored before the page is drawn, and the page
+// prints the reactions the member calculation stored.
+TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    f7.txt2.setText("150");
+    f7.txt5.setText("");
+    f7.txt10.setText("2x");
+    f7.opt2.setValue(true);
+    platform::RecordingSurface s;
+    f7.HAIKIN(s);
+    EXPECT_FLOAT_EQ(prog.d.Pitch_r2, 150);
+    EXPECT_FLOAT_EQ(prog.d.Pitch_r5, 0);
+    EXPECT_FLOAT_EQ(prog.d.Pitch_r10, 2);
+    Written w;
+    f7.HAIKIN(w.surface);
+    EXPECT_TRUE(w.has("            1－３ 断面の検討（常時）"));
+    const std::string vp = "            VP=" + platform::format(prog.d.VP, "0.000") + "kN/m2";
+    const auto running = w.running();
+    EXPECT_TRUE(std::any_of(running.begin(), running.end(),
+                            [&](const std::string& t) { return t.rfind(vp, 0) == 0; }));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// With lines of 300 twips the text flow (heading, two contact lines and a blank, two reaction lines and
+// a blank, five load lines and a blank, two angle lines from 6900) ends at 6900 + 14·300 = 11100, 1000
+// twips past the top of the coefficient drawings: they move down by that much.
+TEST(SectionForcesPage, CoefficientDrawingsStayBelowATallTextFlow) {
+    platform::setLineMetrics([](std::string_view, double) { return 300.0; });
+    const auto w = write(wall(), normal(KaInput::Computed));
+    platform::setLineMetrics(nullptr);
+    expectAt(w.text("主働土圧係数"), 1200, 10100 + 1000, 11);
+    expectAt(w.text("=0.325"), 1500, 13750 + 1000, 11);
+    EXPECT_NEAR(w.lines().back().y2, 13700 + 1000, 0.01); // the right bracket's last stroke
+}
+
+} // namespace
