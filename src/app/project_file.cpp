@@ -385,16 +385,16 @@ void storeLines(Program& prog, const ProjectImage& image, int first, int last) {
         const std::string& text = image[static_cast<std::size_t>(n - 1)];
         switch (line.kind) {
         case LineKind::Choice:
-            if (auto* option = controlOf<platform::OptionButton>(prog, line); option && choiceOf(text))
-                option->setValue(*choiceOf(text));
+            if (auto* option = controlOf<platform::OptionButton>(prog, line))
+                if (auto v = choiceOf(text)) option->setValue(*v);
             break;
         case LineKind::Check:
-            if (auto* box = controlOf<platform::CheckBox>(prog, line); box && wholeOf(text, 0, 2))
-                (void)box->setValue(*wholeOf(text, 0, 2));
+            if (auto* box = controlOf<platform::CheckBox>(prog, line))
+                if (auto v = wholeOf(text, 0, 2)) (void)box->setValue(*v);
             break;
         case LineKind::List:
-            if (auto* list = controlOf<platform::ComboBox>(prog, line); list && wholeOf(text, -1, 20))
-                (void)list->setListIndex(*wholeOf(text, -1, 20));
+            if (auto* list = controlOf<platform::ComboBox>(prog, line))
+                if (auto v = wholeOf(text, -1, 20)) (void)list->setListIndex(*v);
             break;
         case LineKind::Real:
             if (auto v = realOf(text)) prog.d.*line.value = *v;
