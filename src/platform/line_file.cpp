@@ -239,7 +239,8 @@ Status rewriteInPlace(const std::string& path, std::string_view content, int fol
     if (!readAll(fd, old)) {
         const int error = errno;
         ::close(fd);
-        return writeFault(path, error, kUnchanged);
+        return Fault{"「" + path + "」に保存できません。" + readReason(error) + std::string(kUnchanged),
+                     FileFault::Write};
     }
     // Puts back the first `changed` bytes and the old length.
     auto restore = [&](std::size_t changed) {

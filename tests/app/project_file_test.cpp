@@ -487,8 +487,9 @@ TEST_F(ProjectFile, FailedWritesKeepTheOldFileAndSayWhy) {
     EXPECT_EQ(bytesOf(p), bytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1); // no stray file
 
-    // A read-only folder (root writes anywhere, so only for other users).
+    // A read-only file in a read-only folder (root writes anywhere, so only for other users).
     if (::geteuid() != 0) {
+        fs::permissions(p, fs::perms::owner_read);
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
         services.answers.push_back(Answer::Ok);
         main().FileUpdate();

@@ -30,7 +30,14 @@ FileSizeLimit::~FileSizeLimit() {
 RefusingFolder::RefusingFolder(fs::path folder, fs::path file)
     : folder_(std::move(folder)), file_(std::move(file)) {
     if (::geteuid() != 0) {
-        why_ = "only root can make a folder refuse new files";
+        std::error_code ec;
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec, ec);
+        if (!ec && refusesNewFiles()) {
+            how_ = How::ReadOnly;
+            return;
+        }
+        fs::permissions(folder_, fs::perms::owner_all, ec);
+        why_ = "a read-only folder still takes new files";
         return;
     }
     if (makeImmutable(true)) {
@@ -46,13 +53,23 @@ RefusingFolder::RefusingFolder(fs::path folder, fs::path file)
 }
 
 RefusingFolder::~RefusingFolder() {
+    std::error_code ec;
+    if (how_ == How::ReadOnly) fs::permissions(folder_, fs::perms::owner_all, ec);
     if (how_ == How::Immutable) (void)makeImmutable(false);
     if (how_ == How::Mounted) {
         ::umount2(file_.c_str(), MNT_DETACH);
         ::umount2(folder_.c_str(), MNT_DETACH);
-        std::error_code ec;
         fs::remove(copy_, ec);
     }
+}
+
+bool RefusingFolder::refusesNewFiles() {
+    const auto probe = folder_ / ".probe";
+    const int created = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (created < 0) return true;
+    ::close(created);
+    ::unlink(probe.c_str());
+    return false;
 }
 
 bool RefusingFolder::makeImmutable(bool on) {
@@ -69,17 +86,10 @@ bool RefusingFolder::makeImmutable(bool on) {
     }
     if (!done) why_ = std::strerror(errno);
     ::close(fd);
-    // The flag must also keep root from creating a file, or the folder does not refuse.
-    if (done && on) {
-        const auto probe = folder_ / ".probe";
-        const int created = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (created >= 0) {
-            ::close(created);
-            ::unlink(probe.c_str());
-            (void)makeImmutable(false);
-            why_ = "the flag does not stop new files";
-            return false;
-        }
+    if (done && on && !refusesNewFiles()) {
+        (void)makeImmutable(false);
+        why_ = "the flag does not stop new files";
+        return false;
     }
     return done;
 }

@@ -23,10 +23,11 @@ private:
 };
 
 // Makes a folder refuse new files while a file already in it stays writable, as a shared folder may:
-// the folder is made immutable where its file system allows it, else it is bound read-only onto
-// itself with a writable copy of the file bound over the file. Needs root; the constructor leaves
-// `why()` saying why neither could be done. Read the file while the folder refuses: after a bind
-// mount is undone the file shows its bytes from before.
+// for a user other than root the folder is made read-only; root writes there all the same, so for
+// root the folder is made immutable where its file system allows it, else it is bound read-only onto
+// itself with a writable copy of the file bound over the file. The constructor leaves `why()` saying
+// why none of these could be done. Read the file while the folder refuses: after a bind mount is
+// undone the file shows its bytes from before.
 class RefusingFolder {
 public:
     RefusingFolder(std::filesystem::path folder, std::filesystem::path file);
@@ -38,8 +39,9 @@ public:
     const std::string& why() const { return why_; }
 
 private:
-    enum class How { None, Immutable, Mounted };
+    enum class How { None, ReadOnly, Immutable, Mounted };
     bool makeImmutable(bool on);
+    bool refusesNewFiles();
     bool mountReadOnly();
 
     std::filesystem::path folder_, file_, copy_;
