@@ -177,19 +177,6 @@ Fault writeFault(const std::string& path, int error, std::string_view state = {}
                  FileFault::Write};
 }
 
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // Writes `data` at `offset`; `written` counts the bytes that reached the file, also on failure.
 bool writeAt(int fd, std::string_view data, off_t offset, std::size_t& written) {
     written = 0;
@@ -399,7 +386,8 @@ Status writeLines(const std::string& path, const std::vector<std::string>& lines
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) (void)::fchmod(fd, old.st_mode & 07777);
 
     int error = 0;
-    if (!writeAll(fd, content) || ::fsync(fd) != 0) error = errno;
+    std::size_t written = 0;
+    if (!writeAt(fd, content, 0, written) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
