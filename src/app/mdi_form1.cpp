@@ -1,6 +1,5 @@
 #include "app/mdi_form1.h"
 
-#include "app/not_built.h"
 #include "app/program.h"
 #include "platform/services.h"
 #include "platform/wiring.h"

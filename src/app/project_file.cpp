@@ -21,64 +21,70 @@ constexpr LineKind K = LineKind::Check;
 constexpr LineKind T = LineKind::Text;
 
 struct MemberLines {
-    std::string_view list, cover, maxSpacing, spacing;
+    std::string_view caption, list, cover, maxSpacing, spacing;
     std::array<std::string_view, 4> results;
     std::array<float DesignData::*, 4> bar;
 };
 
 // The members in file order: A, B, C, D, E, F, G, H.
 constexpr std::array<MemberLines, 8> kMembers{{
-    {"cbo1",
+    {"Label1",
+     "cbo1",
      "lbl_r1",
      "lbl_ra",
      "txt1",
      {"lbl1", "lbl2", "lbl3", "lbl4"},
      {&DesignData::BarArea_r1, &DesignData::BarPeri_r1, &DesignData::Cover_r1, &DesignData::CoverC_r1}},
-    {"cbo2",
+    {"Label2",
+     "cbo2",
      "lbl_r2",
      "lbl_rb",
      "txt2",
      {"lbl5", "lbl6", "lbl7", "lbl8"},
      {&DesignData::BarArea_r2, &DesignData::BarPeri_r2, &DesignData::Cover_r2, &DesignData::CoverC_r2}},
-    {"cbo5",
+    {"Label5",
+     "cbo5",
      "lbl_r5",
      "lbl_re",
      "txt5",
      {"lbl17", "lbl18", "lbl19", "lbl20"},
      {&DesignData::BarArea_r5, &DesignData::BarPeri_r5, &DesignData::Cover_r5, &DesignData::CoverC_r5}},
-    {"cbo6",
+    {"Label6",
+     "cbo6",
      "lbl_r6",
      "lbl_rf",
      "txt6",
      {"lbl21", "lbl22", "lbl23", "lbl24"},
      {&DesignData::BarArea_r6, &DesignData::BarPeri_r6, &DesignData::Cover_r6, &DesignData::CoverC_r6}},
-    {"cbo7",
+    {"Label7",
+     "cbo7",
      "lbl_r7",
      "lbl_rg",
      "txt7",
      {"lbl25", "lbl26", "lbl27", "lbl28"},
      {&DesignData::BarArea_r7, &DesignData::BarPeri_r7, &DesignData::Cover_r7, &DesignData::CoverC_r7}},
-    {"cbo8",
+    {"Label8",
+     "cbo8",
      "lbl_r8",
      "lbl_rh",
      "txt8",
      {"lbl29", "lbl30", "lbl31", "lbl32"},
      {&DesignData::BarArea_r8, &DesignData::BarPeri_r8, &DesignData::Cover_r8, &DesignData::CoverC_r8}},
-    {"cbo9",
+    {"Label9",
+     "cbo9",
      "lbl_r9",
      "lbl_ri",
      "txt9",
      {"lbl33", "lbl34", "lbl35", "lbl36"},
      {&DesignData::BarArea_r9, &DesignData::BarPeri_r9, &DesignData::Cover_r9, &DesignData::CoverC_r9}},
-    {"cbo10",
+    {"Label10",
+     "cbo10",
      "lbl_r10",
      "lbl_rj",
      "txt10",
      {"lbl37", "lbl38", "lbl39", "lbl40"},
      {&DesignData::BarArea_r10, &DesignData::BarPeri_r10, &DesignData::Cover_r10, &DesignData::CoverC_r10}},
 }};
-
-constexpr std::array<std::string_view, 8> kMemberNames{"A", "B", "C", "D", "E", "F", "G", "H"};
 
 std::array<ProjectLine, kProjectLines> buildLines() {
     std::vector<ProjectLine> v;
@@ -87,20 +93,20 @@ std::array<ProjectLine, kProjectLines> buildLines() {
     const ProjectLine head[] = {
         {"Form3", "opt_T", C},
         {"Form3", "opt_D", C},
-        {"Form3", "txt1", T, nullptr, "工事名"},
-        {"Form3", "txt2", T, nullptr, "コンクリートの設計基準強度 σ28"},
-        {"Form3", "txt3", T, nullptr, "鉄筋の許容引張応力度 σsa（長期）"},
-        {"Form3", "txt4", T, nullptr, "地盤の許容支持力度 fe"},
-        {"Form3", "txt5", T, nullptr, "土の単位体積重量 γs"},
-        {"Form3", "txt6", T, nullptr, "鉄筋コンクリートの単位体積重量 γc"},
-        {"Form3", "txt8", T, nullptr, "裏込め土の内部摩擦角 φ"},
-        {"Form3", "txt9", T, nullptr, "摩擦係数 μ"},
-        {"Form3", "txt10", T, nullptr, "壁面摩擦角 δ"},
-        {"Form3", "txt11", T, nullptr, "支持地盤の内部摩擦角 φB"},
-        {"Form3", "txt13", T, nullptr, "鉄筋の許容引張応力度 σsa（短期）"},
-        {"Form3", "txt14", T, nullptr, "支持地盤の粘着力 C"},
-        {"Form3", "cbo1", T, nullptr, "裏込め土の種類"},
-        {"Form3", "cbo2", T, nullptr, "支持地盤の種類"},
+        {"Form3", "txt1", T, nullptr, "築造地"},
+        {"Form3", "txt2", T, nullptr, "コンクリートの設計基準強度：σ28"},
+        {"Form3", "txt3", T, nullptr, "鉄筋の許容引張応力度（長期）：σsa"},
+        {"Form3", "txt4", T, nullptr, "許容地耐力度（長期）：fe"},
+        {"Form3", "txt5", T, nullptr, "土の単位体積重量：γs"},
+        {"Form3", "txt6", T, nullptr, "鉄筋コンクリートの単位体積重量：γc"},
+        {"Form3", "txt8", T, nullptr, "背面土の{}", "lbl14"},
+        {"Form3", "txt9", T, nullptr, "底面の摩擦係数：μ"},
+        {"Form3", "txt10", T, nullptr, "壁背面と土との間の壁面摩擦角：δ"},
+        {"Form3", "txt11", T, nullptr, "支持地盤の{}", "lbl10"},
+        {"Form3", "txt13", T, nullptr, "鉄筋の許容引張応力度（短期）：σsa"},
+        {"Form3", "txt14", T, nullptr, "支持地盤の土の粘着力：Ｃ"},
+        {"Form3", "cbo1", T, nullptr, "背面土の土質"},
+        {"Form3", "cbo2", T, nullptr, "支持地盤の土質"},
         {"Form3", "opt3", C},
         {"Form3", "opt4", C},
         {"Form3", "opt5", C},
@@ -109,7 +115,7 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form3", "opt8", C},
         {"Form23", "opt1", C},
         {"Form23", "opt2", C},
-        {"Form4", "txt1", T, nullptr, "章番号"},
+        {"Form4", "txt1", T, nullptr, "§番号"},
         {"Form4", "txt2", T, nullptr, "擁壁の記号"},
         {"Form4", "txt3", T, nullptr, "H3"},
         {"Form4", "txt4", T, nullptr, "H4"},
@@ -129,9 +135,9 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form4", "txt18", T, nullptr, "つま先版先端の厚さ"},
         {"Form4", "txt19", T, nullptr, "かかと版先端の厚さ"},
         {"Form4", "txt20", T, nullptr, "中央土の深さ"},
-        {"Form4", "txt21", T, nullptr, "背面の上載荷重"},
+        {"Form4", "txt21", T, nullptr, "背面土の上載荷重"},
         {"Form4", "txt22", T, nullptr, "中央土の上載荷重"},
-        {"Form4", "txt23", T, nullptr, "前面の上載荷重"},
+        {"Form4", "txt23", T, nullptr, "前面土の上載荷重"},
         {"Form4", "opt3", C},
         {"Form4", "opt4", C},
         {"Form4", "opt5", C},
@@ -146,15 +152,15 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         v.push_back({"Form4", name, T});
     const ProjectLine dialogs[] = {
         {"Form4", "chk1", K},
-        {"Form19", "txt1", T, nullptr, "突起の高さ"},
-        {"Form19", "txt2", T, nullptr, "突起の位置"},
-        {"Form19", "txt3", T, nullptr, "突起の巾"},
+        {"Form19", "txt1", T, nullptr, "突起の高さ (Ｈ0)"},
+        {"Form19", "txt2", T, nullptr, "突起の位置(B1)"},
+        {"Form19", "txt3", T, nullptr, "突起の幅(Ｄ)"},
         {"Form19", "chk1", K},
         {"Form25", "opt_K1", C},
         {"Form25", "opt_K2", C},
         {"Form25", "opt_D1", C},
-        {"Form25", "Text1", T, nullptr, "設計水平震度 Kh"},
-        {"Form25", "Text2", T, nullptr, "設計鉛直震度 Kv"},
+        {"Form25", "Text1", T, nullptr, "設計水平震度　Kh"},
+        {"Form25", "Text2", T, nullptr, "設計鉛直震度　Kv"},
         {"Form14", "opt4", C},
         {"Form14", "opt5", C},
         {"Form21", "opt1", C},
@@ -164,16 +170,16 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form21", "opt7", C},
         {"Form21", "opt8", C},
         {"Form21", "chk1", K},
-        {"Form21", "txt1", T, nullptr, "上載荷重の慣性力の作用位置"},
+        {"Form21", "txt1", T, nullptr, "安全性の検討方法（地震時）の作用位置"},
         {"Form21", "lbl2", T},
         {"Form21", "lbl3", T},
-        {"Form22", "txt1", T, nullptr, "たて壁のかぶり"},
-        {"Form22", "txt3", T, nullptr, "底版のかぶり"},
-        {"Form22", "txt4", T, nullptr, "かかと版のかぶり"},
-        {"Form22", "txt5", T, nullptr, "つま先版のかぶり"},
-        {"Form22", "txt6", T, nullptr, "突起のかぶり"},
+        {"Form22", "txt1", T, nullptr, "たて壁の鉄筋のかぶり厚さ"},
+        {"Form22", "txt3", T, nullptr, "底版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt4", T, nullptr, "かかと版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt5", T, nullptr, "つま先版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt6", T, nullptr, "突起の鉄筋のかぶり厚さ"},
         {"Form7", "chk_1", K},
-        {"Form7", "txt_1", T, nullptr, "上載荷重の慣性力の作用位置（断面計算）"},
+        {"Form7", "txt_1", T, nullptr, "断面計算の作用位置"},
     };
     v.insert(v.end(), std::begin(dialogs), std::end(dialogs));
     // Lines 104 to 199: member by member, each group in member order.
@@ -186,15 +192,8 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         v.push_back({"Form7", m.cover, T});
     for (const auto& m : kMembers)
         v.push_back({"Form7", m.maxSpacing, T});
-    for (std::size_t k = 0; k < kMembers.size(); ++k) {
-        static const std::array<std::string, 8> meaning = [] {
-            std::array<std::string, 8> a;
-            for (std::size_t i = 0; i < a.size(); ++i)
-                a[i] = "部材" + std::string(kMemberNames[i]) + "の設計鉄筋間隔";
-            return a;
-        }();
-        v.push_back({"Form7", kMembers[k].spacing, T, nullptr, meaning[k]});
-    }
+    for (const auto& m : kMembers)
+        v.push_back({"Form7", m.spacing, T, nullptr, "{}の鉄筋の間隔（設計）", m.caption});
     for (const auto& m : kMembers)
         for (auto name : m.results)
             v.push_back({"Form7", name, T});
@@ -289,16 +288,30 @@ std::string textOf(platform::Control* c) {
     return {};
 }
 
-// One line of a text: the file has no room for a line end inside a value.
+// One line of a text: the file has no room for a line end inside a value, and a NUL would end the
+// value for every reader.
 std::string oneLine(std::string s) {
     for (char& ch : s)
-        if (ch == '\r' || ch == '\n') ch = ' ';
+        if (ch == '\r' || ch == '\n' || ch == '\0') ch = ' ';
     return s;
 }
 
-std::string boxName(const ProjectLine& line) {
-    if (!line.meaning.empty()) return "「" + std::string(line.meaning) + "」";
-    return std::string(line.form) + "." + std::string(line.control);
+// A caption as the screen shows it, without the "=" before its box.
+std::string captionText(Program& prog, const ProjectLine& line, std::string_view label) {
+    const auto* c = dynamic_cast<const platform::Label*>(formNamed(prog, line.form).findControl(label));
+    std::string text = c ? c->caption() : std::string();
+    while (!text.empty() && (text.back() == '=' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+std::string boxName(Program& prog, const ProjectLine& line) {
+    std::string name(line.meaning);
+    if (auto at = name.find("{}"); at != std::string::npos && !line.captionLabel.empty())
+        name.replace(at, 2, captionText(prog, line, line.captionLabel));
+    // A caption the program writes: the screen it is on, by the screen's title.
+    if (name.empty()) name = captionText(prog, line, "lblTitle");
+    return "「" + name + "」";
 }
 
 } // namespace
@@ -339,7 +352,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog) {
         case LineKind::Text: {
             std::string text = oneLine(textOf(controlOf<platform::Control>(prog, line)));
             if (auto encoded = platform::toCp932(text); !encoded)
-                return Fault{boxName(line) + "に保存できない文字があります。\n" + encoded.fault().message};
+                return Fault{boxName(prog, line) + "に保存できない文字があります。\n" +
+                             encoded.fault().message};
             out.push_back(std::move(text));
             break;
         }
@@ -351,9 +365,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog) {
 platform::Status saveProject(Program& prog, const std::string& path) {
     auto image = gatherProject(prog);
     if (!image) return image.fault();
-    if (auto written = platform::writeLines(path, *image); !written)
-        return Fault{"ファイルに保存できませんでした。\n" + path + "\n" + written.fault().message};
-    return {};
+    // The writer's fault names the file and the reason.
+    return platform::writeLines(path, *image);
 }
 
 platform::Result<ProjectImage> checkProject(std::vector<std::string> lines) {

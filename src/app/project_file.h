@@ -35,8 +35,12 @@ struct ProjectLine {
     std::string_view control;
     LineKind kind;
     float model::DesignData::*value = nullptr;
-    // What the user calls the box, for messages; empty for captions the program writes.
+    // The box's name in messages, as its screen shows it: its caption, with the heading it stands under
+    // where the caption alone repeats on the screen; for a box on the wall's drawing, which has no
+    // caption, the part it gives. Empty for captions the program writes.
     std::string_view meaning = {};
+    // A label whose caption, which the program changes, takes the place of "{}" in `meaning`.
+    std::string_view captionLabel = {};
 };
 
 const std::array<ProjectLine, kProjectLines>& projectLines();
@@ -46,10 +50,10 @@ platform::Control* projectControl(Program& prog, const ProjectLine& line);
 // The file's 199 values as UTF-8 texts, each checked against its line, ready to be stored.
 using ProjectImage = std::vector<std::string>;
 
-// The 199 values of the current project, as written (texts with CR or LF carry a blank there). A
+// The 199 values of the current project, as written (texts with CR, LF or NUL carry a blank there). A
 // text that code page 932 cannot hold is a fault naming the box.
 platform::Result<ProjectImage> gatherProject(Program& prog);
-// Writes the project through a temporary file that replaces `path` only when complete.
+// Writes the project with platform::writeLines; a fault names the file and the reason once.
 platform::Status saveProject(Program& prog, const std::string& path);
 
 // Reads and checks the whole file: missing, unreadable, not code page 932, shorter than 199 lines,

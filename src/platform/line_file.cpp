@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include <fcntl.h>
@@ -114,6 +115,11 @@ bool isLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+// The system's own words for an error that has no text of ours.
+std::string systemReason(int error) {
+    return "（システムの理由：" + std::error_code(error, std::generic_category()).message() + "）";
+}
+
 std::string readReason(int error) {
     switch (error) {
     case ENOENT:
@@ -124,8 +130,12 @@ std::string readReason(int error) {
         return "読み込みが許可されていません。";
     case EISDIR:
         return "フォルダです。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
+    case EIO:
+        return "ディスクから読み込めませんでした。";
     default:
-        return "";
+        return systemReason(error);
     }
 }
 
@@ -141,10 +151,19 @@ std::string writeReason(int error) {
     case ENOSPC:
     case EDQUOT:
         return "ディスクの空きが足りません。";
+    case EFBIG:
+        return "ファイルの大きさが上限を超えます。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
     case EISDIR:
         return "同じ名前のフォルダがあります。";
+    case ETXTBSY:
+    case EBUSY:
+        return "ファイルが使用中です。";
+    case EIO:
+        return "ディスクに書き込めませんでした。";
     default:
-        return "";
+        return systemReason(error);
     }
 }
 
@@ -152,32 +171,104 @@ Fault readFault(const std::string& path, int error) {
     return Fault{"「" + path + "」を読み込めません。" + readReason(error), FileFault::Read};
 }
 
-Fault writeFault(const std::string& path, int error) {
-    return Fault{"「" + path + "」に保存できません。" + writeReason(error), FileFault::Write};
+// `state` says what became of the file where that is not simply "as it was".
+Fault writeFault(const std::string& path, int error, std::string_view state = {}) {
+    return Fault{"「" + path + "」に保存できません。" + writeReason(error) + std::string(state),
+                 FileFault::Write};
 }
 
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
+// Writes `data` at `offset`; `written` counts the bytes that reached the file, also on failure.
+bool writeAt(int fd, std::string_view data, off_t offset, std::size_t& written) {
+    written = 0;
+    while (written < data.size()) {
+        const ssize_t n =
+            ::pwrite(fd, data.data() + written, data.size() - written, offset + static_cast<off_t>(written));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
             return false;
         }
-        data.remove_prefix(static_cast<std::size_t>(n));
+        written += static_cast<std::size_t>(n);
     }
     return true;
 }
 
+bool readAll(int fd, std::string& out) {
+    out.clear();
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, buf, sizeof buf, static_cast<off_t>(out.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+constexpr std::string_view kUnchanged = "ファイルは元のままです。";
+constexpr std::string_view kPartlyWritten = "ファイルは途中まで書き換えられ、壊れている可能性があります。";
+constexpr std::string_view kUnsure = "ファイルが正しく書き込まれたか確かめられません。";
+
+// Rewrites an existing file where it stands, for a folder that refuses the temporary file although
+// the file itself may be written. Room for a longer content is taken before the first byte changes,
+// so a full disk or a size limit stops the save with the file as it was; a write that fails after
+// that puts back the bytes it replaced. `folderError` is the folder's refusal, the reason given when
+// the file cannot be written either.
+Status rewriteInPlace(const std::string& path, std::string_view content, int folderError) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return writeFault(path, folderError);
+    struct stat st {};
+    std::string old;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return writeFault(path, folderError);
+    }
+    if (!readAll(fd, old)) {
+        const int error = errno;
+        ::close(fd);
+        return Fault{"「" + path + "」に保存できません。" + readReason(error) + std::string(kUnchanged),
+                     FileFault::Write};
+    }
+    // Puts back the first `changed` bytes and the old length.
+    auto restore = [&](std::size_t changed) {
+        std::size_t written = 0;
+        return writeAt(fd, std::string_view(old).substr(0, changed), 0, written) &&
+               ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 && ::fsync(fd) == 0;
+    };
+    auto fail = [&](int error, std::size_t changed) {
+        const bool restored = restore(changed);
+        ::close(fd);
+        return writeFault(path, error, restored ? kUnchanged : kPartlyWritten);
+    };
+
+    if (content.size() > old.size()) {
+        const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(content.size()));
+        // A file system that cannot reserve room leaves the test to the writes themselves.
+        if (error != 0 && error != EINVAL && error != EOPNOTSUPP) return fail(error, 0);
+    }
+    std::size_t written = 0;
+    if (!writeAt(fd, content, 0, written)) return fail(errno, written);
+    if (content.size() < old.size() && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0)
+        return fail(errno, content.size());
+    int error = 0;
+    if (::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) return writeFault(path, error, kUnsure);
+    return {};
+}
+
 // Creates a new file beside `path` that no one else is using; -1 with errno set when none can be made.
+// Its name is short, so that a target whose name is near the system's limit can still be saved.
 int createTemporary(const std::string& path, std::string& tempPath) {
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
     const auto seed =
         static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                         std::hash<std::thread::id>{}(std::this_thread::get_id()));
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, ".%d-%llx.tmp", static_cast<int>(::getpid()),
+        char name[48];
+        std::snprintf(name, sizeof name, ".%d-%llx.tmp", static_cast<int>(::getpid()),
                       (seed + attempt * 0x9E3779B97F4A7C15ull) & 0xFFFFFFFFFFull);
-        tempPath = path + suffix;
+        tempPath = folder + name;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -243,7 +334,12 @@ Result<std::vector<std::string>> readLines(const std::string& path) {
     // CR never occurs as the second byte of a double-byte character, so the raw bytes split safely.
     std::vector<std::string> lines;
     auto take = [&](std::string_view bytes) -> Status {
-        auto line = fromCp932(bytes);
+        // A NUL is code page 932 but no character of a text: any reader would cut the line there.
+        const auto nul = bytes.find('\0');
+        auto line = nul == std::string_view::npos
+                        ? fromCp932(bytes)
+                        : Result<std::string>(Fault{std::to_string(nul + 1) +
+                                                    "バイト目に読めない文字コード（0x00）があります。"});
         if (!line) {
             const int number = static_cast<int>(lines.size()) + 1;
             return Fault{"「" + path + "」を読み込めません。" + std::to_string(number) + "行目の" +
@@ -279,13 +375,19 @@ Status writeLines(const std::string& path, const std::vector<std::string>& lines
 
     std::string tempPath;
     const int fd = createTemporary(path, tempPath);
-    if (fd < 0) return writeFault(path, errno);
+    if (fd < 0) {
+        const int error = errno;
+        // A folder where files may be changed but not created.
+        if (error == EACCES || error == EPERM || error == EROFS) return rewriteInPlace(path, content, error);
+        return writeFault(path, error);
+    }
     // Replacing a file keeps its permissions.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) (void)::fchmod(fd, old.st_mode & 07777);
 
     int error = 0;
-    if (!writeAll(fd, content) || ::fsync(fd) != 0) error = errno;
+    std::size_t written = 0;
+    if (!writeAt(fd, content, 0, written) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {

@@ -31,10 +31,14 @@ Result<std::string> fromCp932(std::string_view bytes);
 
 // The whole file as UTF-8 lines. A line ends at CR LF or at a lone CR; a lone LF is a character of
 // its line. A last line without an end counts, an end at the very end of the file adds no empty
-// line. A line that cannot be decoded is an Undecodable fault carrying its line number.
+// line. A line that cannot be decoded, or that holds a NUL byte, is an Undecodable fault carrying
+// its line number.
 Result<std::vector<std::string>> readLines(const std::string& path);
 // Writes every line followed by CR LF through a temporary file in the same folder that then replaces
 // the target. Nothing is written when a line cannot be encoded; on any failure the old file stays.
+// Where the folder refuses new files but the target exists and may be written, the target is
+// rewritten in place instead: a failure then puts the old bytes back where it can, and its message
+// says when it could not.
 Status writeLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace platform

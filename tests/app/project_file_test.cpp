@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "app/project_file.h"
 #include "platform/line_file.h"
 #include "stability/stability_fixture.h"
+#include "support/file_faults.h"
 #include "support/recording_services.h"
 
 namespace fs = std::filesystem;
@@ -285,6 +285,9 @@ TEST_F(ProjectFile, RefusesFilesThatAreNoProject) {
         {"list.tvl", withLine(136, "21"), "136行目"},
         {"real.tvl", withLine(104, "abc"), "104行目"},
         {"huge.tvl", withLine(105, "1E+39"), "105行目"},
+        // A NUL inside a line: σ28 is no " 2", the site name holds no NUL.
+        {"nul-number.tvl", withLine(4, std::string(" 2\0 4 ", 6)), "4行目の3バイト目"},
+        {"nul-text.tvl", withLine(3, std::string("site\0name", 9)), "3行目の5バイト目"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -344,19 +347,112 @@ TEST_F(ProjectFile, CancelAndNoLeaveThePathAsItWas) {
 TEST_F(ProjectFile, TextsAreSavedOnOneLineAndInTheCodePage) {
     fillProject();
     prog.Form3().txt1.setText("一行目\r\n二行目\n");
+    prog.Form3().cbo1.setText(std::string("砂質土") + '\0');
     const fs::path p = saveAs("lines.tvl");
+    ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
     EXPECT_EQ(rawLines(bytesOf(p))[2], *platform::toCp932("一行目  二行目 "));
+    EXPECT_EQ(rawLines(bytesOf(p))[14], *platform::toCp932("砂質土 "));
+    const auto opened = app::readProject(p.string());
+    EXPECT_TRUE(opened) << opened.fault().message;
 
-    prog.Form4().txt2.setText("擁壁€");
-    const auto shown = services.messages.size();
+    // A text the code page cannot hold: the box is named as its screen shows it.
+    auto& f3 = prog.Form3();
+    f3.opt_D.setValue(true); // the friction angles' captions become "せん断抵抗角：φ="
+    const std::pair<platform::EditBox*, const char*> boxes[] = {
+        {&prog.Form4().txt2, "「擁壁の記号」"},     {&f3.txt1, "「築造地」"},
+        {&f3.txt4, "「許容地耐力度（長期）：fe」"}, {&f3.txt8, "「背面土のせん断抵抗角：φ」"},
+        {&f3.cbo2, "「支持地盤の土質」"},           {&prog.Form7().txt5, "「Ｃ 中央部の鉄筋の間隔（設計）」"},
+    };
     const fs::path q = dir / "euro.tvl";
-    services.savePaths.push_back(q.string());
-    main().Men_FSav_Click();
-    ASSERT_EQ(services.messages.size(), shown + 1);
-    EXPECT_NE(services.lastMessage().text.find("擁壁の記号"), std::string::npos)
-        << services.lastMessage().text;
-    EXPECT_FALSE(fs::exists(q));
-    EXPECT_EQ(main().fileName, p.string());
+    for (auto [box, name] : boxes) {
+        const std::string before = box->text();
+        box->setText("擁壁€");
+        const auto shown = services.messages.size();
+        services.savePaths.push_back(q.string());
+        main().Men_FSav_Click();
+        box->setText(before);
+        ASSERT_EQ(services.messages.size(), shown + 1) << name;
+        EXPECT_EQ(services.lastMessage().text,
+                  std::string(name) +
+                      "に保存できない文字があります。\n「€」（3文字目）はファイルに保存できない文字です。");
+        EXPECT_FALSE(fs::exists(q));
+        EXPECT_EQ(main().fileName, p.string());
+    }
+}
+
+// The words of a caption a box's name may be made of: the caption without its blanks, a leading "・"
+// and the "=" before the box, and its beginning up to a "：" or "（".
+std::vector<std::string> captionWords(const platform::Form& form) {
+    std::vector<std::string> words;
+    for (const auto* c : form.controls()) {
+        std::string text;
+        if (auto* l = dynamic_cast<const platform::Label*>(c)) text = l->caption();
+        if (auto* f = dynamic_cast<const platform::Frame*>(c)) text = f->caption();
+        if (auto* o = dynamic_cast<const platform::OptionButton*>(c)) text = o->caption();
+        if (auto* k = dynamic_cast<const platform::CheckBox*>(c)) text = k->caption();
+        std::string squeezed;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == ' ') continue;
+            if (text.compare(i, 3, "　") == 0 || (squeezed.empty() && text.compare(i, 3, "・") == 0)) {
+                i += 2;
+                continue;
+            }
+            squeezed += text[i];
+        }
+        while (!squeezed.empty() && squeezed.back() == '=')
+            squeezed.pop_back();
+        if (squeezed.empty()) continue;
+        words.push_back(squeezed);
+        for (const char* cut : {"：", "（"})
+            for (auto at = squeezed.find(cut); at != std::string::npos; at = squeezed.find(cut, at + 1))
+                if (at > 0) words.push_back(squeezed.substr(0, at));
+    }
+    return words;
+}
+
+// Whether `name` (without blanks) is a row of caption words joined by "の" or set in "（…）".
+bool madeOfCaptions(std::string name, const std::vector<std::string>& words) {
+    for (const char* blank : {" ", "　"})
+        for (auto at = name.find(blank); at != std::string::npos; at = name.find(blank))
+            name.erase(at, std::string(blank).size());
+    std::vector<bool> reached(name.size() + 1, false);
+    reached[0] = true;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (!reached[i]) continue;
+        for (const std::string& w : words)
+            if (name.compare(i, w.size(), w) == 0) reached[i + w.size()] = true;
+        for (const char* joint : {"の", "（", "）"})
+            if (i > 0 && name.compare(i, 3, joint) == 0) reached[i + 3] = true;
+    }
+    return reached[name.size()];
+}
+
+// Every box that a message names is named by the captions of its screen. The wall's drawing gives
+// its boxes no caption ("§" stands before the chapter number); those keep the names of the parts.
+TEST_F(ProjectFile, BoxNamesAreTheScreensCaptions) {
+    const std::set<std::string> uncaptioned = {"Form4.txt1",  "Form4.txt7",  "Form4.txt8",  "Form4.txt9",
+                                               "Form4.txt10", "Form4.txt12", "Form4.txt13", "Form4.txt14",
+                                               "Form4.txt15", "Form4.txt16", "Form4.txt17", "Form4.txt18",
+                                               "Form4.txt19", "Form4.txt20", "Form4.txt22"};
+    int named = 0;
+    for (const auto& line : app::projectLines()) {
+        auto* box = dynamic_cast<platform::EditBox*>(app::projectControl(prog, line));
+        if (line.kind != app::LineKind::Text || !box) continue;
+        const std::string id = std::string(line.form) + "." + std::string(line.control);
+        const std::string before = box->text();
+        box->setText("€");
+        const auto gathered = app::gatherProject(prog);
+        box->setText(before);
+        ASSERT_FALSE(gathered) << id;
+        const std::string& message = gathered.fault().message;
+        const auto end = message.find("」に保存できない文字があります。");
+        ASSERT_TRUE(message.starts_with("「") && end != std::string::npos) << message;
+        const std::string name = message.substr(3, end - 3);
+        ++named;
+        if (uncaptioned.count(id)) continue;
+        EXPECT_TRUE(madeOfCaptions(name, captionWords(box->form()))) << id << ": " << name;
+    }
+    EXPECT_EQ(named, 57); // every box of the file
 }
 
 TEST_F(ProjectFile, FailedWritesKeepTheOldFileAndSayWhy) {
@@ -372,35 +468,68 @@ TEST_F(ProjectFile, FailedWritesKeepTheOldFileAndSayWhy) {
     main().Men_FSav_Click();
     EXPECT_EQ(services.messages.size(), shown + 1);
     EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_EQ(services.lastMessage().text,
+              "「" + gone.string() + "」に保存できません。フォルダが見つかりません。");
     EXPECT_EQ(main().fileName, p.string());
     EXPECT_EQ(prog.Form3().caption(), p.string());
 
     // The disk is full: the file size limit stops the write part-way.
-    struct rlimit old {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 512;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     services.answers.push_back(Answer::Ok);
     shown = services.messages.size();
-    main().FileUpdate();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        testing_support::FileSizeLimit limit(512);
+        main().FileUpdate();
+    }
     EXPECT_EQ(services.messages.size(), shown + 2); // the question, then the failure
     EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_EQ(services.lastMessage().text,
+              "「" + p.string() + "」に保存できません。ファイルの大きさが上限を超えます。");
     EXPECT_EQ(bytesOf(p), bytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1); // no stray file
 
-    // A read-only folder (root writes anywhere, so only for other users).
+    // A read-only file in a read-only folder (root writes anywhere, so only for other users).
     if (::geteuid() != 0) {
+        fs::permissions(p, fs::perms::owner_read);
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
         services.answers.push_back(Answer::Ok);
         main().FileUpdate();
         EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+        EXPECT_EQ(services.lastMessage().text,
+                  "「" + p.string() + "」に保存できません。書き込みが許可されていません。");
         fs::permissions(dir, fs::perms::owner_all);
         EXPECT_EQ(bytesOf(p), bytes);
     }
+}
+
+// A shared folder where the project file may be changed but no file created: overwrite-save
+// rewrites the file where it stands, save-as to a new name there is refused.
+TEST_F(ProjectFile, OverwriteSaveInAFolderThatRefusesNewFiles) {
+    fillProject();
+    const fs::path p = saveAs("shared.tvl");
+    testing_support::RefusingFolder refusing(dir, p);
+    if (!refusing.ok()) GTEST_SKIP() << "no folder that refuses new files: " << refusing.why();
+
+    prog.Form3().txt1.setText("第２工区");
+    const auto expected = app::gatherProject(prog);
+    ASSERT_TRUE(expected);
+    services.answers.push_back(Answer::Ok);
+    const auto shown = services.messages.size();
+    main().FileUpdate();
+    EXPECT_EQ(services.messages.size(), shown + 1) << services.lastMessage().text; // the question only
+    const auto lines = rawLines(bytesOf(p));
+    ASSERT_EQ(lines.size(), 199u);
+    EXPECT_EQ(lines[2], *platform::toCp932("第２工区"));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], *platform::toCp932((*expected)[i])) << "line " << i + 1;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    const fs::path fresh = dir / "fresh.tvl";
+    services.savePaths.push_back(fresh.string());
+    main().Men_FSav_Click();
+    EXPECT_EQ(services.lastMessage().text,
+              "「" + fresh.string() + "」に保存できません。書き込みが許可されていません。");
+    EXPECT_EQ(main().fileName, p.string());
+    EXPECT_FALSE(fs::exists(fresh));
 }
 
 // A file written by hand, line by line as the format gives it: the typical wall, one-sided, normal

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/not_built.h"
 #include "app/program.h"
 #include "support/recording_services.h"
 
@@ -209,12 +208,8 @@ TEST_F(Shell, ToolbarDispatchAndThePreviewWithoutAScreen) {
     EXPECT_TRUE(prog.Form3().visible());
 }
 
-// A command whose work is not in the program yet says so instead of doing nothing.
-TEST_F(Shell, CommandsNotBuiltYetSaySo) {
-    app::sayNotBuilt("コマンド");
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.lastMessage().text, "「コマンド」は、まだ組み込まれていません。");
-    // "キャンセル" discards the cover dialog.
+// "キャンセル" discards the cover dialog.
+TEST_F(Shell, CoverDialogCancelDiscardsIt) {
     prog.Form22().cmd2.click();
     EXPECT_FALSE(prog.Form22.loaded());
 }

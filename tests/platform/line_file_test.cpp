@@ -1,5 +1,6 @@
 #include "platform/line_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/file_faults.h"
 
 namespace platform {
 namespace {
@@ -135,6 +138,16 @@ TEST_F(LineFileTest, ReadingFaultsNameThePath) {
     const auto sameLine = readLines(bad);
     ASSERT_FALSE(sameLine);
     EXPECT_EQ(sameLine.fault().line, 1);
+
+    // A NUL would cut the line short for a reader that stops there: " 2\0 4 " is no " 2".
+    putBytes(bad, std::string("ok\r\n 2\0 4 \r\n", 11));
+    const auto nul = readLines(bad);
+    ASSERT_FALSE(nul);
+    EXPECT_TRUE(nul.fault().is(FileFault::Undecodable));
+    EXPECT_EQ(nul.fault().line, 2);
+    EXPECT_NE(nul.fault().message.find(bad), std::string::npos);
+    EXPECT_NE(nul.fault().message.find("2行目の3バイト目に読めない文字コード（0x00）"), std::string::npos)
+        << nul.fault().message;
 }
 
 TEST_F(LineFileTest, ConversionFaultsNameTheCharacterAndPosition) {
@@ -178,20 +191,105 @@ TEST_F(LineFileTest, ReplacesTheWholeOldFile) {
     EXPECT_EQ(bytes(file), "");
 }
 
-TEST_F(LineFileTest, WriteFailureLeavesNoTemporaryFile) {
-    const auto noFolder = path("no/such/folder/a.tvl");
-    const auto s1 = writeLines(noFolder, {"a"});
-    ASSERT_FALSE(s1);
-    EXPECT_NE(s1.fault().message.find(noFolder), std::string::npos);
-
-    // The temporary file is written, but it cannot replace a folder.
+// A failure names the file once and says why, and leaves no temporary file behind.
+TEST_F(LineFileTest, WriteFailuresNameTheFileOnceAndTheReason) {
     const auto folder = path("taken");
     fs::create_directory(folder);
-    const auto s2 = writeLines(folder, {"a"});
-    ASSERT_FALSE(s2);
-    EXPECT_NE(s2.fault().message.find(folder), std::string::npos);
-    EXPECT_EQ(entries(), std::vector<std::string>{"taken"});
+    fs::create_directory_symlink("loop", dir_ / "loop"); // a link to itself
+    const struct {
+        std::string target;
+        std::string says;
+    } cases[] = {
+        {path("no/such/folder/a.tvl"), "に保存できません。フォルダが見つかりません。"},
+        // The temporary file is written, but it cannot replace a folder.
+        {folder, "に保存できません。同じ名前のフォルダがあります。"},
+        {path(std::string(300, 'n') + ".tvl"), "に保存できません。ファイル名が長すぎます。"},
+        // No text of ours: the system's own words.
+        {path("loop/a.tvl"), "に保存できません。（システムの理由：Too many levels of symbolic links）"},
+    };
+    for (const auto& c : cases) {
+        const auto status = writeLines(c.target, {"a"});
+        ASSERT_FALSE(status) << c.target;
+        const std::string& message = status.fault().message;
+        EXPECT_EQ(message, "「" + c.target + "」" + c.says);
+        EXPECT_TRUE(status.fault().is(FileFault::Write));
+    }
+    auto names = entries();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"loop", "taken"}));
     EXPECT_TRUE(fs::is_empty(folder));
+
+    // A name just under the system's limit is saved: the temporary file's own name is short.
+    const auto longName = path(std::string(250, 'n') + ".tvl");
+    EXPECT_TRUE(writeLines(longName, {"a"}));
+    EXPECT_EQ(bytes(longName), "a\r\n");
+}
+
+TEST_F(LineFileTest, AFullDiskKeepsTheOldFile) {
+    const auto file = path("a.tvl");
+    ASSERT_TRUE(writeLines(file, {"old"}));
+    Status status;
+    {
+        testing_support::FileSizeLimit limit(8);
+        status = writeLines(file, {"a line longer than the limit"});
+    }
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.fault().message, "「" + file + "」に保存できません。ファイルの大きさが上限を超えます。");
+    EXPECT_EQ(bytes(file), "old\r\n");
+    EXPECT_EQ(entries(), std::vector<std::string>{"a.tvl"});
+}
+
+// A folder where files may be changed but not created: the file is rewritten where it stands.
+TEST_F(LineFileTest, AFolderThatRefusesNewFilesStillTakesItsWritableFile) {
+    const auto file = path("a.tvl");
+    ASSERT_TRUE(writeLines(file, {"old", "lines"}));
+    // Where the folder allows it, a new file replaces the old one: a second name of the old file
+    // keeps the old bytes.
+    const auto second = path("second");
+    fs::create_hard_link(file, second);
+    ASSERT_TRUE(writeLines(file, {"new"}));
+    EXPECT_EQ(bytes(second), "old\r\nlines\r\n");
+    EXPECT_EQ(bytes(file), "new\r\n");
+    fs::remove(second);
+
+    testing_support::RefusingFolder refusing(dir_, file);
+    if (!refusing.ok()) GTEST_SKIP() << "no folder that refuses new files: " << refusing.why();
+    const auto longer = writeLines(file, {"粘性土", "75", "longer than before"});
+    ASSERT_TRUE(longer) << longer.fault().message;
+    EXPECT_EQ(bytes(file), "\x94\x53\x90\xab\x93\x79\r\n75\r\nlonger than before\r\n");
+    ASSERT_TRUE(writeLines(file, {"x"})); // the old rest is cut off
+    EXPECT_EQ(bytes(file), "x\r\n");
+    EXPECT_EQ(entries(), std::vector<std::string>{"a.tvl"});
+
+    // A file that is not there yet cannot be made.
+    const auto fresh = path("fresh.tvl");
+    const auto refused = writeLines(fresh, {"a"});
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.fault().message, "「" + fresh + "」に保存できません。書き込みが許可されていません。");
+
+    // A size limit stops a longer content before the first byte changes.
+    Status status;
+    {
+        testing_support::FileSizeLimit limit(8);
+        status = writeLines(file, {"a line longer than the limit"});
+    }
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.fault().message,
+              "「" + file + "」に保存できません。ファイルの大きさが上限を超えます。ファイルは元のままです。");
+    EXPECT_EQ(bytes(file), "x\r\n");
+
+    // A write that fails part-way (600 of 802 bytes) puts the 600 bytes it replaced back.
+    const std::string old(1000, 'a');
+    ASSERT_TRUE(writeLines(file, {old}));
+    {
+        testing_support::FileSizeLimit limit(600);
+        status = writeLines(file, {std::string(800, 'b')});
+    }
+    ASSERT_FALSE(status);
+    EXPECT_NE(status.fault().message.find("ファイルは元のままです。"), std::string::npos)
+        << status.fault().message;
+    EXPECT_EQ(bytes(file), old + "\r\n");
+    EXPECT_EQ(entries(), std::vector<std::string>{"a.tvl"});
 }
 
 } // namespace
