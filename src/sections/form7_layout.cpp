@@ -79,7 +79,7 @@ void Form7::layOut() {
     label("計算箇所", 1500, 1260, 960, 255, Alignment::Center).setFontSize(9.75);
     label("鉄筋の種類", 2580, 1260, 1095, 255, Alignment::Center);
     label("鉄筋かぶり厚", 3750, 1095, 1260, 255, Alignment::Center);
-    cmd6.move(3780, 1305, 735, 300);
+    cmd6.move(3780, 1305, 735, 345);
     cmd6.graphical = true;
     cmd6.setBackColor(Color{227, 227, 227});
     label("(mm)", 4530, 1380, 480, 225, Alignment::Center).setFontSize(8.25);
@@ -147,59 +147,53 @@ void Form7::layOut() {
     cmd1.move(9060, 5760, 1470, 405);
     cmd3.move(9060, 6300, 1470, 405);
 
-    // Wall sketch: front wall left, rear wall right, base slab with toe, heel and shear key.
-    line(5910, 4740, 5910, 6300); // front wall, outer face
+    // Wall sketch: front wall left, rear wall right, base slab with toe, heel and shear key. The
+    // member letters stand inside the slab and beside the walls, clear of the outline.
+    line(5910, 4740, 5910, 6120); // front wall, outer face
     line(6150, 4740, 6150, 6060); // front wall, inner face
     line(5910, 4740, 6150, 4740);
     line(6990, 4740, 6990, 6060); // rear wall, inner face
-    line(7230, 4740, 7230, 6300); // rear wall, outer face
+    line(7230, 4740, 7230, 6120); // rear wall, outer face
     line(6990, 4740, 7230, 4740);
     line(6150, 6060, 6990, 6060); // slab top between the walls
-    line(5640, 6300, 7500, 6300); // slab underside
+    line(5640, 6360, 7500, 6360); // slab underside
     line(5640, 6120, 5910, 6120); // toe top
-    line(5640, 6120, 5640, 6300);
+    line(5640, 6120, 5640, 6360);
     line(7230, 6120, 7500, 6120); // heel top
-    line(7500, 6120, 7500, 6300);
-    line(6480, 6300, 6480, 6600); // shear key
-    line(6660, 6300, 6660, 6600);
+    line(7500, 6120, 7500, 6360);
+    line(6480, 6360, 6480, 6600); // shear key
+    line(6660, 6360, 6660, 6600);
     line(6480, 6600, 6660, 6600);
     line(7230, 4920, 8280, 4920); // back ground surface
-    line(6150, 5220, 6990, 5220); // central soil surface
+    line(6150, 5310, 6990, 5310); // central soil surface
     for (int y = 5100; y <= 6000; y += 180)
-        line(7500, y, 7260, y); // earth-pressure arrows on the rear wall
-    line(7500, 5100, 7500, 6000);
+        line(7440, y, 7260, y); // earth-pressure arrows on the rear wall
+    line(7440, 5100, 7440, 6000);
     platform::Line* arrows[8] = {&Line102, &Line103, &Line104, &Line105,
                                  &Line106, &Line107, &Line108, &Line109};
     for (int i = 0; i < 6; ++i)
-        arrows[i]->setPoints(5640, 5040 + 180 * i, 5880, 5040 + 180 * i);
-    arrows[6]->setPoints(5640, 5040, 5640, 5940);
+        arrows[i]->setPoints(5700, 5040 + 180 * i, 5880, 5040 + 180 * i);
+    arrows[6]->setPoints(5700, 5040, 5700, 5940);
     arrows[7]->setPoints(5880, 5940, 5760, 5880);
-    Line101.setVisible(false);
-    for (auto* l : arrows)
-        l->setVisible(false);
-    for (Label* l : {&Label100, &Label101, &Label102})
-        l->setVisible(false);
 
-    label("Ａ", 6180, 4860, 240, 225);
+    label("Ａ", 6150, 5070, 240, 225);
     label("Ｂ", 5970, 5700, 240, 225);
-    label("Ａ", 6780, 4860, 240, 225);
+    label("Ａ", 6780, 5070, 240, 225);
     label("Ｂ", 7050, 5700, 240, 225);
-    // Letters inside the slab between the walls; the toe's and the heel's beside them.
-    const int slabMarks[5] = {5400, 6165, 6540, 6780, 7530};
-    const int slabTops[5] = {6120, 6075, 6075, 6075, 6120};
+    const int slabMarks[5] = {5850, 6150, 6540, 6870, 7230};
     const char* slabNames[5] = {"Ｇ", "Ｄ", "Ｃ", "Ｅ", "Ｆ"};
     for (int i = 0; i < 5; ++i)
-        label(slabNames[i], slabMarks[i], slabTops[i], 240, 225);
+        label(slabNames[i], slabMarks[i], 6150, 240, 225);
     label("H", 6300, 6630, 180, 225);
     label("前面土", 4830, 5670, 600, 225);
     label("中央土", 6300, 5370, 600, 225);
     label("背面土", 7740, 5670, 600, 225);
     label("ΔPA", 7740, 5010, 450, 225);
     label("PA", 7800, 5250, 300, 225);
-    label("δ", 7530, 5460, 180, 225);
+    label("δ", 7470, 5460, 180, 225);
     Label100.move(4980, 4980, 450, 225);
     Label101.move(5160, 5370, 300, 225);
-    Label102.move(5520, 5460, 180, 225);
+    Label102.move(5520, 5445, 180, 225); // clear of the low front ground line, which shows at creation
 
     // Keyboard order.
     std::vector<platform::Control*> order{&cmd4, &cmd5, &txt_ka};

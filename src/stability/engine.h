@@ -31,7 +31,7 @@ inline constexpr int kWallPartCount = 8;
 // the load summary read them through this table.
 struct WallPartFields {
     const char* number;                   // "①" … "⑧"
-    const char* name;                     // "前たて壁" …
+    const char* name;                     // "前たて壁" …, as the self-weight table prints it
     float model::DesignData::*area;       // m2
     float model::DesignData::*x;          // lever arm from the front end (m)
     float model::DesignData::*y;          // centroid height above the base underside (m)
@@ -43,7 +43,7 @@ inline constexpr std::array<WallPartFields, kWallPartCount> kWallParts{{
      &model::DesignData::Y_FrontWall, &model::DesignData::GammaC},
     {"②", "後たて壁", &model::DesignData::A_BackWall, &model::DesignData::X_BackWall,
      &model::DesignData::Y_BackWall, &model::DesignData::GammaC},
-    {"③", "底版", &model::DesignData::A_Slab, &model::DesignData::X_Slab, &model::DesignData::Y_Slab,
+    {"③", "底　版", &model::DesignData::A_Slab, &model::DesignData::X_Slab, &model::DesignData::Y_Slab,
      &model::DesignData::GammaC},
     {"④", "かかと版", &model::DesignData::A_Heel, &model::DesignData::X_Heel, &model::DesignData::Y_Heel,
      &model::DesignData::GammaC},

@@ -255,13 +255,22 @@ void Form4::cmd7_Click() {
             return;
         }
     }
+    // Nothing computed leaves the coefficient's mode as it was.
+    const bool typed = opt7.value(), computed = opt8.value();
     opt8.setValue(true);
-    if (auto s = HENSUU(); !s) {
+    auto refused = [&](const platform::Status& s) {
         platform::errorMessage(s.fault().message);
+        if (typed)
+            opt7.setValue(true);
+        else if (!computed)
+            opt8.setValue(false);
+    };
+    if (auto s = HENSUU(); !s) {
+        refused(s);
         return;
     }
     if (auto s = KEISAN(); !s) {
-        platform::errorMessage(s.fault().message);
+        refused(s);
         return;
     }
     // The engine run only brings the stability values up to the new coefficient; they count as

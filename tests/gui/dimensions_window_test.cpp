@@ -146,6 +146,14 @@ TEST(DimensionsWindow, FromNewToTheVerdictsOfAPassingWall) {
         EXPECT_TRUE(services.recorder.messages.empty()) << services.recorder.lastMessage().text;
         EXPECT_EQ(cutCaptions(view), std::vector<std::string>{});
         screenshot(view, "form4-one-sided");
+
+        press(view, f.cmd1); // "断面計算 >"
+        auto& s = program.Form7();
+        ASSERT_TRUE(s.visible());
+        auto* sv = gui::FormView::of(s);
+        ASSERT_NE(sv, nullptr);
+        EXPECT_EQ(cutCaptions(sv), std::vector<std::string>{});
+        screenshot(sv, "form7-one-sided");
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

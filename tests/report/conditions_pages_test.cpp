@@ -279,6 +279,13 @@ TEST_F(ReportPages, SelfWeightRowsAndSurchargesOfTheTypicalWall) {
     f4().JIJYUU(page);
     const auto& d = prog.d;
     EXPECT_EQ(find(page, "            １）自 重").y, 7600);
+    // The parts' names share a column four characters wide.
+    const char* names[] = {"①前たて壁", "②後たて壁", "③ 底　版", "④かかと版",
+                           "⑤つま先版", "⑥ 中央土",  "⑦ 背面土", "⑧ 前面土"};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(find(page, names[k]).x, 1050) << names[k];
+        EXPECT_EQ(find(page, names[k]).y, 8650 + 500 * k) << names[k];
+    }
     // Row ③: B_Span × T_Slab = 2.2 × 0.45.
     EXPECT_EQ(find(page, "2.200×0.450").y, 9650);
     EXPECT_EQ(find(page, "2.200×0.450").x, 2100);

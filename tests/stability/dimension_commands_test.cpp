@@ -67,6 +67,24 @@ TEST_F(DimensionCommands, ComputeNeedsNoStabilityChoicesButReportsACoefficientFa
     EXPECT_EQ(f4().txt11.text(), "0.5");
 }
 
+// A coefficient that is not computed leaves the typed or computed mode as it was.
+TEST_F(DimensionCommands, ComputeThatComputesNothingKeepsTheCoefficientsMode) {
+    f3().opt4.setValue(true); // seismic, no method chosen
+    ASSERT_TRUE(f3().HENSUU());
+    for (platform::OptionButton* before : {&f4().opt7, static_cast<platform::OptionButton*>(nullptr)}) {
+        f4().opt7.setValue(false);
+        f4().opt8.setValue(false);
+        if (before) before->setValue(true);
+        services.messages.clear();
+        f4().cmd7.click();
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+        EXPECT_EQ(f4().opt7.value(), before != nullptr);
+        EXPECT_FALSE(f4().opt8.value());
+        EXPECT_EQ(f4().txt11.text(), "0.3");
+    }
+}
+
 TEST_F(DimensionCommands, ComputeChecksItsBoxesOfTheShape) {
     f4().txt5.setText("");
     f4().txt3.setText("");

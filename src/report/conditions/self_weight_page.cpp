@@ -1,9 +1,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/controls.h"
 #include "platform/runtime.h"
 #include "report/conditions/report_pages.h"
 #include "report/page_format.h"
+#include "stability/engine.h"
 
 namespace report {
 
@@ -38,13 +40,21 @@ std::string sum(float a, float b) {
 enum class Inertia { Dash, Value, Empty };
 
 struct Row {
-    const char* label;
+    std::string label;
     float area;
     bool roundArea;
     float gamma;
     double gammaX;
     float x, y;
 };
+
+// A row of the table for a part of the wall. The names share a column four characters wide: a
+// shorter one starts after a blank.
+Row partRow(const model::DesignData& d, const stability::WallPartFields& p, float area, bool roundArea) {
+    const bool concrete = p.unitWeight == &model::DesignData::GammaC;
+    std::string label = std::string(p.number) + (platform::charCount(p.name) < 4 ? " " : "") + p.name;
+    return {std::move(label), area, roundArea, d.*p.unitWeight, concrete ? 6000.0 : 6050.0, d.*p.x, d.*p.y};
+}
 
 } // namespace
 
@@ -76,16 +86,19 @@ void writeSelfWeight(Surface& s, const model::DesignData& d, const WallPageChoic
     for (const auto& h : heads)
         placeText(s, h.x, h.y, {h.text});
 
-    const Row rows[] = {
-        {"①前たて壁", d.A_FrontWall, true, d.GammaC, 6000, d.X_FrontWall, d.Y_FrontWall},
-        {"②後たて壁", d.A_BackWall, true, d.GammaC, 6000, d.X_BackWall, d.Y_BackWall},
-        {"③ 底　版", d.A_Slab, false, d.GammaC, 6000, d.X_Slab, d.Y_Slab},
-        {"④かかと版", d.A_Heel, false, d.GammaC, 6000, d.X_Heel, d.Y_Heel},
-        {"⑤つま先版", d.A_Toe, false, d.GammaC, 6000, d.X_Toe, d.Y_Toe},
-        {"⑥ 中央土", d.A_CenterSoil, false, d.GammaS, 6050, d.X_CenterSoil, d.Y_CenterSoil},
-        {"⑦ 背面土", printedBackSoilArea(d), true, d.GammaS, 6050, d.X_BackSoil, d.Y_BackSoil},
-        {"⑧ 前面土", printedFrontSoilArea(d, c.shape), false, d.GammaS, 6050, d.X_FrontSoil, d.Y_FrontSoil},
-    };
+    // The back and front soil carry the areas the drawing prints.
+    Row rows[stability::kWallPartCount];
+    for (int k = 0; k < stability::kWallPartCount; ++k) {
+        const auto& part = stability::kWallParts[static_cast<std::size_t>(k)];
+        const auto which = static_cast<stability::WallPart>(k);
+        const float area = which == stability::WallPart::BackSoil    ? printedBackSoilArea(d)
+                           : which == stability::WallPart::FrontSoil ? printedFrontSoilArea(d, c.shape)
+                                                                     : d.*part.area;
+        const bool roundArea = which == stability::WallPart::FrontWall ||
+                               which == stability::WallPart::BackWall ||
+                               which == stability::WallPart::BackSoil;
+        rows[k] = partRow(d, part, area, roundArea);
+    }
     for (int k = 0; k < 8; ++k)
         placeText(s, 1050, 8650 + 500 * k, {rows[k].label});
     placeText(s, 3000, 12650, {"合   計   Σ"});
