@@ -183,8 +183,10 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     expectAt(w.text(expected[0]), 0, 5 * 225, 11.25);
     // W1 over the span centre X(1.71) = 4750, less 100; slab top Y(3 − 0.45) = 4533.33 less 25.025·3 + 200.
     expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200, 11.25);
-    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33.
-    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200, 11.25);
+    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33 would be crossed by the extension line at the
+    // slab top Y(2.55) = 4533.33: it moves up in steps of 10 until its box above the descent (225 − 28.1)
+    // keeps 20 clear of it, 4363.31 − 50 + 196.9 = 4510.2 ≤ 4513.33.
+    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 50, 11.25);
     // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33.
     expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30, 11.25);
     expectAt(w.text("VR"), 6850, 5033.333 + 150 + 30, 11.25);
@@ -193,7 +195,8 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     // 6850.
     expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
     expectAt(w.text("360"), 2850 + 500 + 200 - 100, 5445.833 + 500, 9); // front wall at X(0.18 + 0.45)
-    expectAt(w.text("2,730"), 6850 + 1350 - 200, 1700 + 300 + 1516.667 - 50, 9); // Y(1.365 + 0.27)
+    // H1 stands beside the total height's line on its right, as H2 does, 40 clear of it, not across it.
+    expectAt(w.text("2,730"), 6850 + 1350 + 40, 1700 + 300 + 1516.667 - 50, 9); // Y(1.365 + 0.27)
     expectAt(w.text(expected[24]), 0, 6900, 11);
 
     // Outline 14, ground 3, load blocks 9, reaction 2 + 1 + 5, dimension lines 17.
@@ -355,14 +358,21 @@ TEST(SectionForcesPage, ReactionShapes) {
          {"V1", "VP"},
          3,
          {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m"}},
+        // Xn = 1.8 from the heel tip: V5 at 0.63 and V4 at 0.99 lie inside, V3 at 1.89 beyond;
+        // V = 150·(1.8 − u)/1.8 gives 97.5 and 67.5. The ordinate of VR, the closing line and two more.
         {"heel side outside the middle third",
          [](model::DesignData& d) {
              d.e = -1.2f;
              d.Xn = 1.8f;
+             d.VR = 150;
+             d.V5 = 97.5f;
+             d.V4 = 67.5f;
+             d.V3 = d.V2 = d.V1 = d.VP = 0;
          },
-         {},
-         0,
-         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m"}},
+         {"V4", "V5", "VR"},
+         4,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m", "            V4=67.500kN/m2",
+          "            V5=97.500kN/m2  VR=150.000kN/m2"}},
     };
     for (const auto& k : cases) {
         auto d = wall();
