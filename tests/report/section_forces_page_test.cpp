@@ -402,6 +402,136 @@ TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentri
     expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
 }
 
+// Behind the centre and outside the middle third the reaction is the triangle from the heel tip over Xn:
+// its ordinate at the heel tip, the closing line to B − Xn, the ordinates and names inside, and the values
+// inside listed across the base, a heel's two on a line of their own. Here u is the distance from the
+// heel tip and V = 150·(Xn − u)/Xn.
+TEST(SectionForcesPage, TheTriangleFromTheHeelTip) {
+    struct Case {
+        const char* name;
+        bool heel;
+        float e, xn;
+        std::vector<float> reactions; // VP, V1 … V5, VR
+        std::vector<std::string> names, lines;
+        double closingEnd; // x of B − Xn
+    };
+    const std::vector<Case> cases{
+        // Xn = 3·(1.8 − 0.7) = 3.3 ends in the toe: u = 0.63, 0.99, 1.89, 2.79, 3.15 for V5 … V1.
+        {"contact ending in the toe",
+         true,
+         -0.7f,
+         3.3f,
+         {0, 6.818f, 23.182f, 64.091f, 105, 121.364f, 150},
+         {"V1", "V2", "V3", "V4", "V5", "VR"},
+         {"            V1=6.818kN/m2  V2=23.182kN/m2  V3=64.091kN/m2  V4=105.000kN/m2",
+          "            V5=121.364kN/m2  VR=150.000kN/m2"},
+         2850 + 0.3 / 0.9 * 1000}, // X(3.6 − 3.3)
+        // Without a heel B = 2.97 and Xn = 3·(1.485 − 0.885) = 1.8: u = 0, 0.36, 1.26, 2.16 for V5 … V2.
+        {"no heel",
+         false,
+         -0.885f,
+         1.8f,
+         {0, 0, 0, 45, 120, 150, 150},
+         {"V3", "V4", "V5"},
+         {"            V3=45.000kN/m2  V4=120.000kN/m2  V5=150.000kN/m2"},
+         2850 + 1.17 / 0.9 * 1000}, // X(2.97 − 1.8)
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        if (!k.heel) {
+            d.B_Heel = 0;
+            d.B = 2.97f;
+        }
+        d.e = k.e;
+        d.Xn = k.xn;
+        float* v[] = {&d.VP, &d.V1, &d.V2, &d.V3, &d.V4, &d.V5, &d.VR};
+        for (std::size_t i = 0; i < 7; ++i)
+            *v[i] = k.reactions[i];
+        const auto w = write(d, normal());
+        std::vector<std::string> names;
+        for (const auto& t : w.texts())
+            if (t.size() <= 2 && t[0] == 'V') names.push_back(t);
+        EXPECT_EQ(names, k.names) << k.name;
+        const auto running = w.running();
+        const auto from = std::find_if(running.begin(), running.end(),
+                                       [](const std::string& t) { return t.find("m2") != t.npos; });
+        EXPECT_EQ(std::vector<std::string>(from, from + static_cast<long>(k.lines.size())), k.lines)
+            << k.name;
+        // The ordinate of VR at X(B) from Yb = 5033.33 down 150·3, then the closing line from its end.
+        const double xb = 2850 + double(d.B) / 0.9 * 1000;
+        const auto lines = w.lines();
+        // After the outline (8, the heel's 3 or the end face, the toe's 3), the ground's 3 and the load
+        // blocks' 9 or, without the heel's, 6.
+        const std::size_t first = k.heel ? 26 : 21;
+        EXPECT_NEAR(lines[first].x1, xb, 0.01) << k.name;
+        EXPECT_NEAR(lines[first].y2, 5033.333 + 450, 0.01) << k.name;
+        EXPECT_NEAR(lines[first + 1].x1, xb, 0.01) << k.name;
+        EXPECT_NEAR(lines[first + 1].x2, k.closingEnd, 0.1) << k.name;
+        EXPECT_NEAR(lines[first + 1].y2, 5033.333, 0.01) << k.name;
+    }
+}
+
+// The figure keeps to its room: the printable width 11338, from below the heading (7·225 = 1575 at the
+// preview's 11.25 points) to 100 above the text flow at 6900. A wide wall shrinks its length scale only;
+// a reaction too deep for the room shrinks the pressure scale first; a front wall above the rear one moves
+// the figure down.
+TEST(SectionForcesPage, TheFigureFitsItsRoom) {
+    auto extent = [](const Written& w, double& top, double& bottom, double& right) {
+        top = 1e9, bottom = -1e9, right = -1e9;
+        for (const auto& l : w.lines())
+            if (l.y1 < 6900) { // the figure's, not the coefficient's
+                top = std::min({top, l.y1, l.y2});
+                bottom = std::max({bottom, l.y1, l.y2});
+                right = std::max({right, l.x1, l.x2});
+            }
+    };
+    double top, bottom, right;
+    {
+        // A span of 9 m: B = 10.8 would reach X(B) = 14850 at 0.9 m per 1000 twips.
+        auto d = wall();
+        d.B_Span = 9;
+        d.B = 10.8f;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_LE(right, 11338);
+        const auto lines = w.lines();
+        const LineOp vp = lines[26], heelEnd = lines[9], rearTop = lines[3];
+        EXPECT_NEAR(vp.y2 - vp.y1, 450, 0.01); // 150·3, the pressure scale kept
+        EXPECT_NEAR(rearTop.y1, 1700, 0.01);
+        // Heights and widths keep one scale: (Yb − 1700)/(X(B) − 2850) = 3.0/10.8.
+        EXPECT_NEAR((vp.y1 - 1700) / (heelEnd.x1 - 2850), 3.0 / 10.8, 1e-4);
+        // H2's number, three half-width digits of 9 points, right of the total height's line and inside.
+        EXPECT_LE(w.text("270").x + 3 * 90, 11338.01);
+    }
+    {
+        // Ten times the reactions: q1 = 1500 draws VP 1500·1500·10/7000 = 3214 twips deep at the pressure
+        // bands' scale.
+        auto d = wall();
+        for (float* v : {&d.Sigma_max, &d.VP, &d.V1, &d.V2, &d.V3, &d.V4, &d.V5, &d.VR})
+            *v *= 10;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_LE(bottom, 6800);
+        const auto lines = w.lines();
+        EXPECT_NEAR(lines[26].y1, 5033.333, 0.01); // the length scale kept
+        EXPECT_NEAR((lines[26].y2 - lines[26].y1) / (lines[27].y2 - lines[27].y1), 1500 / 500.,
+                    1e-4); // VP : VR
+        EXPECT_GE(lines[26].y2 - lines[26].y1, 400);
+    }
+    {
+        // The front wall's top 3.73 m above the underside stands 0.73 m above the rear wall's.
+        auto d = wall();
+        d.H3 = 2.73f;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_NEAR(top, 1575, 0.01);
+        EXPECT_LE(bottom, 6800);
+        const auto lines = w.lines();
+        // Still one scale: the front wall's top line and the base underside 3.73 m apart, B = 3.6 wide.
+        EXPECT_NEAR((lines[26].y1 - lines[0].y1) / (lines[9].x1 - 2850), 3.73 / 3.6, 1e-4);
+    }
+}
+
 // The two scales: the length scale keeps a wall above 1 m at 1000/0.3 twips; the pressure bands of
 // 100 kN/m2 divide by 100, then 500, 1000 … and go on in steps of 500 above 1000 kN/m2.
 TEST(SectionForcesPage, Scales) {
