@@ -27,14 +27,15 @@ bool within(const Area& a, const Area& room) {
     return a.left >= room.left && a.right <= room.right && a.top >= room.top && a.bottom <= room.bottom;
 }
 
-Area grown(Area a, double by) {
-    return {a.left - by, a.top - by, a.right + by, a.bottom + by};
+Area grown(Area a, double across, double upDown) {
+    return {a.left - across, a.top - upDown, a.right + across, a.bottom + upDown};
 }
 
-// A text keeps this much room around it at its first place, and this much when it is moved; the steps of
-// the search.
+// The room a text keeps around it at its first place, and, when it is moved, across and up or down (its
+// line height already leaves some above and below the letters); the steps of the search.
 constexpr double kTouch = 2;
-constexpr double kSpare = 20;
+constexpr double kSpareAcross = 20;
+constexpr double kSpareUpDown = 5;
 constexpr double kStep = 10;
 constexpr int kSteps = 120;
 
@@ -83,13 +84,14 @@ void Sketch::line(double x1, double y1, double x2, double y2) {
 
 // A line may pass under a text's baseline, through the room kept for descenders: the texts of a drawing
 // are names and numbers that have none worth keeping clear.
-bool Sketch::clear(double x, double y, const std::string& text, double size, double spare) const {
+bool Sketch::clear(double x, double y, const std::string& text, double size, double across,
+                   double upDown) const {
     const Area area = textArea(x, y, text, size);
     if (area.right <= area.left) return true;
     if (!within(area, room_)) return false;
-    Area above = grown(area, spare);
+    Area above = grown(area, across, upDown);
     above.bottom -= size * 20 / 8;
-    const Area around = grown(area, spare);
+    const Area around = grown(area, across, upDown);
     for (const auto& item : items_) {
         if (const auto* s = std::get_if<Segment>(&item)) {
             if (crosses(s->x1, s->y1, s->x2, s->y2, above)) return false;
@@ -107,13 +109,13 @@ void Sketch::text(const std::string& text, double size, std::initializer_list<Pl
     auto put = [&](Place p) {
         items_.emplace_back(Label{platform::toSingle(p.x), platform::toSingle(p.y), text, size});
     };
-    if (clear(first.x, first.y, text, size, kTouch)) return put(first);
+    if (clear(first.x, first.y, text, size, kTouch, kTouch)) return put(first);
     for (const Place* p = places.begin() + 1; p != places.end(); ++p)
-        if (clear(p->x, p->y, text, size, kSpare)) return put(*p);
+        if (clear(p->x, p->y, text, size, kSpareAcross, kSpareUpDown)) return put(*p);
     for (int k = 1; k <= kSteps; ++k)
         for (const Move& m : moves) {
             const Place p{first.x + m.dx * k * kStep, first.y + m.dy * k * kStep};
-            if (clear(p.x, p.y, text, size, kSpare)) return put(p);
+            if (clear(p.x, p.y, text, size, kSpareAcross, kSpareUpDown)) return put(p);
         }
     put(first);
 }

@@ -57,7 +57,7 @@ private:
         std::string text;
         double size;
     };
-    bool clear(double x, double y, const std::string& text, double size, double spare) const;
+    bool clear(double x, double y, const std::string& text, double size, double across, double upDown) const;
 
     Area room_;
     std::vector<std::variant<Segment, Label>> items_;

@@ -185,8 +185,8 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200, 11.25);
     // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33 would be crossed by the extension line at the
     // slab top Y(2.55) = 4533.33: it moves up in steps of 10 until its box above the descent (225 − 28.1)
-    // keeps 20 clear of it, 4363.31 − 50 + 196.9 = 4510.2 ≤ 4513.33.
-    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 50, 11.25);
+    // keeps 5 clear of it, 4363.31 − 40 + 196.9 = 4520.2 ≤ 4528.33.
+    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 40, 11.25);
     // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33.
     expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30, 11.25);
     expectAt(w.text("VR"), 6850, 5033.333 + 150 + 30, 11.25);
@@ -710,6 +710,38 @@ TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     const auto running = w.running();
     EXPECT_TRUE(std::any_of(running.begin(), running.end(),
                             [&](const std::string& t) { return t.rfind(vp, 0) == 0; }));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// Behind the centre and outside the middle third the page draws and lists the reactions that the member
+// calculation stored for the member pages: those within Xn of the heel tip.
+TEST(SectionForcesPage, HaikinShowsTheHeelSideReactionsTheMembersUse) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    // No toe, a heel of 2.5 m under 200 kN/m2, and KA 0.05: the resultant lies far behind the centre.
+    auto& f4 = prog.Form4();
+    stability_test::type({{&f4.txt12, "0"}, {&f4.txt16, "2.5"}, {&f4.txt21, "200"}, {&f4.txt11, "0.05"}});
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    const auto& d = prog.d;
+    ASSERT_LT(d.e, 0);
+    ASSERT_GT(-d.e / d.B, 1.0f / 6);
+    Written w;
+    f7.HAIKIN(w.surface);
+    // B = 0.4 + 2.2 + 0.45 + 2.5 = 5.55. Xn from the heel tip reaches past the span centre (u = 4.05) but
+    // not the front wall's face (5.15): V3, V4, and the heel's V5 and VR.
+    ASSERT_GE(d.Xn, 4.05f);
+    ASSERT_LT(d.Xn, 5.15f);
+    auto entry = [](const char* name, float v) {
+        return std::string(name) + "=" + platform::format(v, "0.000") + "kN/m2";
+    };
+    EXPECT_TRUE(w.has("            " + entry("V3", d.V3) + "  " + entry("V4", d.V4)));
+    EXPECT_TRUE(w.has("            " + entry("V5", d.V5) + "  " + entry("VR", d.VR)));
+    EXPECT_FALSE(w.has("V2"));
+    EXPECT_TRUE(w.has("VR"));
+    EXPECT_EQ(d.V2, 0);
     EXPECT_TRUE(services.messages.empty());
 }
 

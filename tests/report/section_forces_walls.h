@@ -74,6 +74,11 @@ inline std::vector<WallCase> walls() {
                    {&f4(p).txt15, "0.25"},
                    {&f4(p).txt17, "0.3"}});
          }},
+        {"span of 12 m",
+         [f4](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&f4(p).txt14, "12"}, {&f4(p).txt12, "0.2"}});
+         }},
         {"tall narrow",
          [f4](app::Program& p) {
              stability_test::typicalWall(p);
