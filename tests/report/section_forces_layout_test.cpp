@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "report/section_forces_walls.h"
+#include "report/sketch.h"
 
 namespace {
 
@@ -18,62 +19,21 @@ constexpr double kPrintableWidth = 11338;
 constexpr double kPrintableHeight = 16271;
 constexpr double kPageNumberTop = 15500;
 
-struct Box {
-    double left, top, right, bottom;
-};
+using Box = report::Area;
 
-char32_t next(const std::string& s, std::size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    char32_t v = n == 1 ? c : c & (0x3F >> (n - 1));
-    for (int k = 1; k < n && i + k < s.size(); ++k)
-        v = (v << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += n;
-    return v;
-}
-
-// The text's extent, generously: a full-width character as wide as the font size, a half-width one (ASCII,
-// half-width kana and marks) half that, the height the font size; blanks at either end take no room.
+// The generous extent the figure is laid out with: a full-width character as wide as the font size, a
+// half-width one half that, the font size high.
 Box extent(const TextOp& t) {
-    const double full = t.fontSize * 20, half = full / 2;
-    double x = t.x, left = -1, right = t.x;
-    for (std::size_t i = 0; i < t.text.size();) {
-        const char32_t c = next(t.text, i);
-        const double w = c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? half : full;
-        if (c != U' ') {
-            if (left < 0) left = x;
-            right = x + w;
-        }
-        x += w;
-    }
-    if (left < 0) left = right = t.x;
-    return {left, t.y, right, t.y + full};
+    return report::textArea(t.x, t.y, t.text, t.fontSize);
 }
 
 bool empty(const Box& b) {
     return b.right <= b.left;
 }
 
-// Whether the segment passes through the box's inside (a touch at its edge does not count).
+// Whether the segment passes through the box's inside, more than a twip from its edges.
 bool crosses(const LineOp& l, const Box& b) {
-    const double e = 1;
-    double t0 = 0, t1 = 1;
-    const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {l.x1 - (b.left + e), (b.right - e) - l.x1, l.y1 - (b.top + e),
-                         (b.bottom - e) - l.y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-        } else {
-            const double r = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, r);
-            else
-                t1 = std::min(t1, r);
-        }
-    }
-    return t0 < t1;
+    return report::crosses(l.x1, l.y1, l.x2, l.y2, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
 }
 
 bool overlap(const Box& a, const Box& b) {
