@@ -724,6 +724,7 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
         return low > 0 ? low : high;
     };
     const double length = largest(0, [&](double k) { return wide(at(k, 1)); });
+    if (Sketch s = at(length, 1); fits(s)) return s;
     const double reach = pressureReach(d) * given.pressure;
     const double least = reach > 400 ? 400 / reach : 1;
     if (fits(at(length, least)))
