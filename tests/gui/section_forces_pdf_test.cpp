@@ -2,6 +2,7 @@
 
 #include "gui/qt_services.h"
 #include "pdf_pages.h"
+#include "report/section_forces_walls.h"
 #include "stability/stability_fixture.h"
 
 namespace {
@@ -33,6 +34,18 @@ TEST(SectionForcesPdf, TheSectionForcePagePrintsIntoAPdf) {
     EXPECT_TRUE(services.messages.empty());
 
     EXPECT_EQ(gui_test::printToPdf(pri.pages(), "REPORT_PDF"), 2);
+}
+
+// The section-force page of every wall of the layout table, one sheet each; SECTION_FORCES_PDF names a
+// file to keep for looking at.
+TEST(SectionForcesPdf, TheWallsOfTheLayoutTablePrintIntoAPdf) {
+    gui::QtServices qt;
+    std::vector<platform::Page> pages;
+    for (const auto& w : section_forces_test::walls()) {
+        pages.push_back(section_forces_test::record(w));
+        ASSERT_FALSE(pages.back().empty()) << w.name;
+    }
+    EXPECT_EQ(gui_test::printToPdf(pages, "SECTION_FORCES_PDF"), static_cast<int>(pages.size()));
 }
 
 } // namespace

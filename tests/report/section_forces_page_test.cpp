@@ -183,8 +183,10 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     expectAt(w.text(expected[0]), 0, 5 * 225, 11.25);
     // W1 over the span centre X(1.71) = 4750, less 100; slab top Y(3 − 0.45) = 4533.33 less 25.025·3 + 200.
     expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200, 11.25);
-    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33.
-    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200, 11.25);
+    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33 would be crossed by the extension line at the
+    // slab top Y(2.55) = 4533.33: it moves up in steps of 10 until its box above the descent (225 − 28.1)
+    // keeps 5 clear of it, 4363.31 − 40 + 196.9 = 4520.2 ≤ 4528.33.
+    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 40, 11.25);
     // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33.
     expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30, 11.25);
     expectAt(w.text("VR"), 6850, 5033.333 + 150 + 30, 11.25);
@@ -193,7 +195,8 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     // 6850.
     expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
     expectAt(w.text("360"), 2850 + 500 + 200 - 100, 5445.833 + 500, 9); // front wall at X(0.18 + 0.45)
-    expectAt(w.text("2,730"), 6850 + 1350 - 200, 1700 + 300 + 1516.667 - 50, 9); // Y(1.365 + 0.27)
+    // H1 stands beside the total height's line on its right, as H2 does, 40 clear of it, not across it.
+    expectAt(w.text("2,730"), 6850 + 1350 + 40, 1700 + 300 + 1516.667 - 50, 9); // Y(1.365 + 0.27)
     expectAt(w.text(expected[24]), 0, 6900, 11);
 
     // Outline 14, ground 3, load blocks 9, reaction 2 + 1 + 5, dimension lines 17.
@@ -355,14 +358,21 @@ TEST(SectionForcesPage, ReactionShapes) {
          {"V1", "VP"},
          3,
          {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m"}},
+        // Xn = 1.8 from the heel tip: V5 at 0.63 and V4 at 0.99 lie inside, V3 at 1.89 beyond;
+        // V = 150·(1.8 − u)/1.8 gives 97.5 and 67.5. The ordinate of VR, the closing line and two more.
         {"heel side outside the middle third",
          [](model::DesignData& d) {
              d.e = -1.2f;
              d.Xn = 1.8f;
+             d.VR = 150;
+             d.V5 = 97.5f;
+             d.V4 = 67.5f;
+             d.V3 = d.V2 = d.V1 = d.VP = 0;
          },
-         {},
-         0,
-         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m"}},
+         {"V4", "V5", "VR"},
+         4,
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m", "            V4=67.500kN/m2",
+          "            V5=97.500kN/m2  VR=150.000kN/m2"}},
     };
     for (const auto& k : cases) {
         auto d = wall();
@@ -390,6 +400,136 @@ TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentri
     const auto w = write(d, normal());
     // Yv = Yb + V5·3 = 5033.33 + 412.5.
     expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
+}
+
+// Behind the centre and outside the middle third the reaction is the triangle from the heel tip over Xn:
+// its ordinate at the heel tip, the closing line to B − Xn, the ordinates and names inside, and the values
+// inside listed across the base, a heel's two on a line of their own. Here u is the distance from the
+// heel tip and V = 150·(Xn − u)/Xn.
+TEST(SectionForcesPage, TheTriangleFromTheHeelTip) {
+    struct Case {
+        const char* name;
+        bool heel;
+        float e, xn;
+        std::vector<float> reactions; // VP, V1 … V5, VR
+        std::vector<std::string> names, lines;
+        double closingEnd; // x of B − Xn
+    };
+    const std::vector<Case> cases{
+        // Xn = 3·(1.8 − 0.7) = 3.3 ends in the toe: u = 0.63, 0.99, 1.89, 2.79, 3.15 for V5 … V1.
+        {"contact ending in the toe",
+         true,
+         -0.7f,
+         3.3f,
+         {0, 6.818f, 23.182f, 64.091f, 105, 121.364f, 150},
+         {"V1", "V2", "V3", "V4", "V5", "VR"},
+         {"            V1=6.818kN/m2  V2=23.182kN/m2  V3=64.091kN/m2  V4=105.000kN/m2",
+          "            V5=121.364kN/m2  VR=150.000kN/m2"},
+         2850 + 0.3 / 0.9 * 1000}, // X(3.6 − 3.3)
+        // Without a heel B = 2.97 and Xn = 3·(1.485 − 0.885) = 1.8: u = 0, 0.36, 1.26, 2.16 for V5 … V2.
+        {"no heel",
+         false,
+         -0.885f,
+         1.8f,
+         {0, 0, 0, 45, 120, 150, 150},
+         {"V3", "V4", "V5"},
+         {"            V3=45.000kN/m2  V4=120.000kN/m2  V5=150.000kN/m2"},
+         2850 + 1.17 / 0.9 * 1000}, // X(2.97 − 1.8)
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        if (!k.heel) {
+            d.B_Heel = 0;
+            d.B = 2.97f;
+        }
+        d.e = k.e;
+        d.Xn = k.xn;
+        float* v[] = {&d.VP, &d.V1, &d.V2, &d.V3, &d.V4, &d.V5, &d.VR};
+        for (std::size_t i = 0; i < 7; ++i)
+            *v[i] = k.reactions[i];
+        const auto w = write(d, normal());
+        std::vector<std::string> names;
+        for (const auto& t : w.texts())
+            if (t.size() <= 2 && t[0] == 'V') names.push_back(t);
+        EXPECT_EQ(names, k.names) << k.name;
+        const auto running = w.running();
+        const auto from = std::find_if(running.begin(), running.end(),
+                                       [](const std::string& t) { return t.find("m2") != t.npos; });
+        EXPECT_EQ(std::vector<std::string>(from, from + static_cast<long>(k.lines.size())), k.lines)
+            << k.name;
+        // The ordinate of VR at X(B) from Yb = 5033.33 down 150·3, then the closing line from its end.
+        const double xb = 2850 + double(d.B) / 0.9 * 1000;
+        const auto lines = w.lines();
+        // After the outline (8, the heel's 3 or the end face, the toe's 3), the ground's 3 and the load
+        // blocks' 9 or, without the heel's, 6.
+        const std::size_t first = k.heel ? 26 : 21;
+        EXPECT_NEAR(lines[first].x1, xb, 0.01) << k.name;
+        EXPECT_NEAR(lines[first].y2, 5033.333 + 450, 0.01) << k.name;
+        EXPECT_NEAR(lines[first + 1].x1, xb, 0.01) << k.name;
+        EXPECT_NEAR(lines[first + 1].x2, k.closingEnd, 0.1) << k.name;
+        EXPECT_NEAR(lines[first + 1].y2, 5033.333, 0.01) << k.name;
+    }
+}
+
+// The figure keeps to its room: the printable width 11338, from below the heading (7·225 = 1575 at the
+// preview's 11.25 points) to 100 above the text flow at 6900. A wide wall shrinks its length scale only;
+// a reaction too deep for the room shrinks the pressure scale first; a front wall above the rear one moves
+// the figure down.
+TEST(SectionForcesPage, TheFigureFitsItsRoom) {
+    auto extent = [](const Written& w, double& top, double& bottom, double& right) {
+        top = 1e9, bottom = -1e9, right = -1e9;
+        for (const auto& l : w.lines())
+            if (l.y1 < 6900) { // the figure's, not the coefficient's
+                top = std::min({top, l.y1, l.y2});
+                bottom = std::max({bottom, l.y1, l.y2});
+                right = std::max({right, l.x1, l.x2});
+            }
+    };
+    double top, bottom, right;
+    {
+        // A span of 9 m: B = 10.8 would reach X(B) = 14850 at 0.9 m per 1000 twips.
+        auto d = wall();
+        d.B_Span = 9;
+        d.B = 10.8f;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_LE(right, 11338);
+        const auto lines = w.lines();
+        const LineOp vp = lines[26], heelEnd = lines[9], rearTop = lines[3];
+        EXPECT_NEAR(vp.y2 - vp.y1, 450, 0.01); // 150·3, the pressure scale kept
+        EXPECT_NEAR(rearTop.y1, 1700, 0.01);
+        // Heights and widths keep one scale: (Yb − 1700)/(X(B) − 2850) = 3.0/10.8.
+        EXPECT_NEAR((vp.y1 - 1700) / (heelEnd.x1 - 2850), 3.0 / 10.8, 1e-4);
+        // H2's number, three half-width digits of 9 points, right of the total height's line and inside.
+        EXPECT_LE(w.text("270").x + 3 * 90, 11338.01);
+    }
+    {
+        // Ten times the reactions: q1 = 1500 draws VP 1500·1500·10/7000 = 3214 twips deep at the pressure
+        // bands' scale.
+        auto d = wall();
+        for (float* v : {&d.Sigma_max, &d.VP, &d.V1, &d.V2, &d.V3, &d.V4, &d.V5, &d.VR})
+            *v *= 10;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_LE(bottom, 6800);
+        const auto lines = w.lines();
+        EXPECT_NEAR(lines[26].y1, 5033.333, 0.01); // the length scale kept
+        EXPECT_NEAR((lines[26].y2 - lines[26].y1) / (lines[27].y2 - lines[27].y1), 1500 / 500.,
+                    1e-4); // VP : VR
+        EXPECT_GE(lines[26].y2 - lines[26].y1, 400);
+    }
+    {
+        // The front wall's top 3.73 m above the underside stands 0.73 m above the rear wall's.
+        auto d = wall();
+        d.H3 = 2.73f;
+        const auto w = write(d, normal());
+        extent(w, top, bottom, right);
+        EXPECT_NEAR(top, 1575, 0.01);
+        EXPECT_LE(bottom, 6800);
+        const auto lines = w.lines();
+        // Still one scale: the front wall's top line and the base underside 3.73 m apart, B = 3.6 wide.
+        EXPECT_NEAR((lines[26].y1 - lines[0].y1) / (lines[9].x1 - 2850), 3.73 / 3.6, 1e-4);
+    }
 }
 
 // The two scales: the length scale keeps a wall above 1 m at 1000/0.3 twips; the pressure bands of
@@ -570,6 +710,38 @@ TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     const auto running = w.running();
     EXPECT_TRUE(std::any_of(running.begin(), running.end(),
                             [&](const std::string& t) { return t.rfind(vp, 0) == 0; }));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// Behind the centre and outside the middle third the page draws and lists the reactions that the member
+// calculation stored for the member pages: those within Xn of the heel tip.
+TEST(SectionForcesPage, HaikinShowsTheHeelSideReactionsTheMembersUse) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    // No toe, a heel of 2.5 m under 200 kN/m2, and KA 0.05: the resultant lies far behind the centre.
+    auto& f4 = prog.Form4();
+    stability_test::type({{&f4.txt12, "0"}, {&f4.txt16, "2.5"}, {&f4.txt21, "200"}, {&f4.txt11, "0.05"}});
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    const auto& d = prog.d;
+    ASSERT_LT(d.e, 0);
+    ASSERT_GT(-d.e / d.B, 1.0f / 6);
+    Written w;
+    f7.HAIKIN(w.surface);
+    // B = 0.4 + 2.2 + 0.45 + 2.5 = 5.55. Xn from the heel tip reaches past the span centre (u = 4.05) but
+    // not the front wall's face (5.15): V3, V4, and the heel's V5 and VR.
+    ASSERT_GE(d.Xn, 4.05f);
+    ASSERT_LT(d.Xn, 5.15f);
+    auto entry = [](const char* name, float v) {
+        return std::string(name) + "=" + platform::format(v, "0.000") + "kN/m2";
+    };
+    EXPECT_TRUE(w.has("            " + entry("V3", d.V3) + "  " + entry("V4", d.V4)));
+    EXPECT_TRUE(w.has("            " + entry("V5", d.V5) + "  " + entry("VR", d.VR)));
+    EXPECT_FALSE(w.has("V2"));
+    EXPECT_TRUE(w.has("VR"));
+    EXPECT_EQ(d.V2, 0);
     EXPECT_TRUE(services.messages.empty());
 }
 

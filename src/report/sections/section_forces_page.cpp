@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "platform/services.h"
 #include "report/page_format.h"
+#include "report/sketch.h"
 
 namespace report {
 
@@ -24,14 +26,16 @@ using platform::toSingle;
 
 namespace {
 
-enum class Shape { Uniform, Trapezoid, Triangle, None };
+// The reaction under the base: uniform, a trapezoid, or a triangle from the toe tip or from the heel tip
+// when the resultant lies outside the middle third on that side.
+enum class Shape { Uniform, Trapezoid, Triangle, HeelTriangle };
 
 Shape reactionShape(const model::DesignData& d) {
     if (d.e == 0) return Shape::Uniform;
     // A zero base width leaves no ratio; the reaction then counts as inside the middle third.
     const float r = d.B == 0 ? 0.0f : toSingle(std::fabs(double(d.e) / double(d.B)));
     if (r <= toSingle(1.0 / 6)) return Shape::Trapezoid;
-    return d.e > 0 ? Shape::Triangle : Shape::None;
+    return d.e > 0 ? Shape::Triangle : Shape::HeelTriangle;
 }
 
 std::string f2(double v) {
@@ -56,11 +60,12 @@ std::string bar(int n, std::string s = "") {
 // The figure's frame: page twips from metres, as Singles.
 struct Frame {
     const model::DesignData& d;
-    double scale;    // m per 1000 twips
-    double pressure; // twips per kN/m2
+    double scale;      // m per 1000 twips
+    double pressure;   // twips per kN/m2
+    double top = 1700; // page y of the rear wall's top
     double height() const { return double(d.H1) + double(d.H2); }
     float X(double x) const { return toSingle(2850 + 1000 * x / scale); }
-    float Y(double depth) const { return toSingle(1700 + 1000 * depth / scale); }
+    float Y(double depth) const { return toSingle(top + 1000 * depth / scale); }
     float yb() const { return Y(height()); }
     // A level at height h above the base underside.
     float level(double h) const { return Y(height() - h); }
@@ -81,20 +86,20 @@ void heading(Surface& s, const model::DesignData& d, const SectionForcesChoices&
     s.print();
 }
 
-void outline(Surface& s, const Frame& f) {
+void outline(Sketch& s, const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
-    const float top = f.slabTop(), yb = f.yb(), front = f.level(double(d.H4) + double(d.H3));
+    const float top = f.slabTop(), yb = f.yb(), front = f.level(double(d.H4) + double(d.H3)), rear = f.Y(0);
     const double frontOut = toe + d.Batter_FrontOut;
     s.line(f.X(frontOut), front, f.X(frontOut + d.T_WallFrontTop), front);
     s.line(f.X(frontOut), front, f.X(toe), top);
     s.line(f.X(double(d.T_WallFront) + toe - d.Batter_FrontIn), front, f.X(double(d.T_WallFront) + toe), top);
     const double backIn = B - (double(d.Batter_BackOut) + heel + d.T_WallBackTop);
     const double backOut = B - (double(d.Batter_BackOut) + heel);
-    s.line(f.X(backIn), 1700, f.X(backOut), 1700);
-    s.line(f.X(backIn), 1700, f.X(B - (double(d.Batter_BackOut) + heel + d.T_WallBackTop + d.Batter_BackIn)),
+    s.line(f.X(backIn), rear, f.X(backOut), rear);
+    s.line(f.X(backIn), rear, f.X(B - (double(d.Batter_BackOut) + heel + d.T_WallBackTop + d.Batter_BackIn)),
            top);
-    s.line(f.X(backOut), 1700, f.X(B - heel), top);
+    s.line(f.X(backOut), rear, f.X(B - heel), top);
     s.line(f.X(double(d.T_WallFront) + toe), top, f.X(B - (double(d.T_WallBack) + heel)), top);
     s.line(f.X(toe), yb, f.X(B - heel), yb);
     if (heel != 0) {
@@ -115,7 +120,7 @@ void outline(Surface& s, const Frame& f) {
     }
 }
 
-void ground(Surface& s, const Frame& f, GroundShape shape) {
+void ground(Sketch& s, const Frame& f, GroundShape shape) {
     const auto& d = f.d;
     const double B = d.B, heel = d.B_Heel, toe = d.B_Toe;
     const double exposed = double(d.H_BackSoil) + double(d.H2);
@@ -137,7 +142,7 @@ void ground(Surface& s, const Frame& f, GroundShape shape) {
     s.line(xt, frontFoot, toSingle(xt - 500.0), frontFoot);
 }
 
-void loadBlocks(Surface& s, const Frame& f) {
+void loadBlocks(Sketch& s, const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
     const float top = f.slabTop();
@@ -178,48 +183,61 @@ std::vector<Point> innerPoints(const model::DesignData& d) {
             {"V5", front + double(d.B_Span) + d.T_WallBack, d.V5}};
 }
 
-// The length from the toe tip over which the base is in contact: the whole base unless the reaction is
-// a triangle, whose zero lies at Xn. Beyond it the reactions are not drawn.
+// The length over which the base is in contact, from the toe tip for the triangle and from the heel tip
+// for the heel's: the whole base unless the reaction is a triangle, whose zero lies at Xn. Beyond it the
+// reactions are not drawn.
 double contactLength(const model::DesignData& d, Shape shape) {
     const double xn = std::fabs(double(d.Xn));
-    if (shape != Shape::Triangle || !std::isfinite(xn) || xn > d.B) return d.B;
+    if ((shape != Shape::Triangle && shape != Shape::HeelTriangle) || !std::isfinite(xn) || xn > d.B)
+        return d.B;
     return xn;
 }
 
-void reactionDiagram(Surface& s, const Frame& f, Shape shape) {
+// Whether a point lies inside the contact length.
+bool inContact(const model::DesignData& d, Shape shape, double x) {
+    const double contact = contactLength(d, shape);
+    if (shape == Shape::Triangle) return x < contact;
+    if (shape == Shape::HeelTriangle) return double(d.B) - x < contact;
+    return true;
+}
+
+void reactionDiagram(Sketch& s, const Frame& f, Shape shape) {
     const auto& d = f.d;
     const float yb = f.yb();
     auto ordinate = [&](double x, float v) { s.line(f.X(x), yb, f.X(x), f.off(yb, v)); };
-    if (shape == Shape::None) return;
-    ordinate(0, d.VP);
-    if (shape == Shape::Triangle) {
-        s.line(2850, f.off(yb, d.VP), f.X(contactLength(d, shape)), yb);
-    } else {
+    if (shape == Shape::HeelTriangle) {
         ordinate(d.B, d.VR);
-        s.line(2850, f.off(yb, d.VP), f.X(d.B), f.off(yb, d.VR));
+        s.line(f.X(d.B), f.off(yb, d.VR), f.X(double(d.B) - contactLength(d, shape)), yb);
+    } else {
+        ordinate(0, d.VP);
+        if (shape == Shape::Triangle) {
+            s.line(2850, f.off(yb, d.VP), f.X(contactLength(d, shape)), yb);
+        } else {
+            ordinate(d.B, d.VR);
+            s.line(2850, f.off(yb, d.VP), f.X(d.B), f.off(yb, d.VR));
+        }
     }
     if (shape == Shape::Uniform) return;
-    const double contact = contactLength(d, shape);
     for (const auto& p : innerPoints(d))
-        if (shape != Shape::Triangle || p.x < contact) ordinate(p.x, p.v);
+        if (inContact(d, shape, p.x)) ordinate(p.x, p.v);
 }
 
 float dimensionBase(const Frame& f) {
     return f.off(f.yb(), f.d.e >= 0 ? f.d.V1 : f.d.V5);
 }
 
-void dimensionLines(Surface& s, const Frame& f) {
+void dimensionLines(Sketch& s, const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, heel = d.B_Heel;
-    const float top = f.slabTop(), yb = f.yb(), back = f.Y(d.H2), xb = f.X(B);
+    const float top = f.slabTop(), yb = f.yb(), back = f.Y(d.H2), rear = f.Y(0), xb = f.X(B);
     const float yv = dimensionBase(f);
     auto at = [](float y, double twips) { return toSingle(y + twips); };
     s.line(2100, top, 2100, yb);
     s.line(2100, top, 2750, top);
     s.line(2100, yb, 2750, yb);
-    s.line(at(xb, 1350), 1700, at(xb, 1350), yb);
+    s.line(at(xb, 1350), rear, at(xb, 1350), yb);
     s.line(at(xb, 850), back, at(xb, 850), yb);
-    s.line(at(xb, 1350), 1700, at(xb, 100), 1700);
+    s.line(at(xb, 1350), rear, at(xb, 100), rear);
     if (d.H2 != 0) s.line(at(xb, 1350), back, at(xb, 100), back);
     s.line(at(xb, 850), top, at(xb, 100), top);
     s.line(at(xb, 1350), yb, at(xb, 100), yb);
@@ -246,11 +264,19 @@ void dimensionLines(Surface& s, const Frame& f) {
     }
 }
 
-void loadNames(Surface& s, const Frame& f) {
+// Where the text flow below the figure starts.
+constexpr double kFlowTop = 6900;
+
+// Where a name or number may go when its own place is taken: up, down, left or right.
+constexpr Sketch::Move kUp{0, -1}, kDown{0, 1}, kLeft{-1, 0}, kRight{1, 0};
+// A number moved beside a dimension line keeps this far from it.
+constexpr double kBeside = 40;
+
+void loadNames(Sketch& s, const Frame& f, double size) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, heel = d.B_Heel, H = f.height();
     auto name = [&](const char* text, double x, float y, float w) {
-        placeText(s, toSingle(x), toSingle(y - w * f.pressure - 200), {text});
+        s.text(text, size, {{toSingle(x), toSingle(y - w * f.pressure - 200)}}, {kUp, kLeft, kRight});
     };
     if (d.B_Span != 0)
         name("W1", f.X(double(d.T_WallFront) + toe + double(d.B_Span) / 2) - 100.0, f.Y(H - d.T_Slab), d.W1);
@@ -270,56 +296,76 @@ void loadNames(Surface& s, const Frame& f) {
     }
 }
 
-void reactionNames(Surface& s, const Frame& f, Shape shape) {
+void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     const auto& d = f.d;
     const float yb = f.yb();
     auto name = [&](const char* text, double x, float v) {
-        placeText(s, toSingle(x), f.off(yb, v, 30), {text});
+        s.text(text, size, {{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight});
     };
     const auto points = innerPoints(d);
     if (shape == Shape::Uniform) {
         name("V", f.X(points[2].x) - 100.0, d.V3);
         return;
     }
-    if (shape == Shape::None) return;
-    const double contact = contactLength(d, shape);
     // The span centre's name stands a little left of its ordinate, the wall faces' further; only the
     // triangle's V2 stands on its ordinate.
     const double shift[5] = {-200, shape == Shape::Triangle ? 0.0 : -200.0, -100, -200, 0};
     for (std::size_t i = 0; i < points.size(); ++i)
-        if (shape != Shape::Triangle || points[i].x < contact)
-            name(points[i].name, f.X(points[i].x) + shift[i], points[i].v);
-    if (shape == Shape::Trapezoid && d.B_Heel != 0) name("VR", f.X(d.B), d.VR);
-    if (d.B_Toe != 0) name("VP", 2650, d.VP);
+        if (inContact(d, shape, points[i].x)) name(points[i].name, f.X(points[i].x) + shift[i], points[i].v);
+    if (shape != Shape::Triangle && d.B_Heel != 0) name("VR", f.X(d.B), d.VR);
+    if (shape != Shape::HeelTriangle && d.B_Toe != 0) name("VP", 2650, d.VP);
 }
 
-void dimensionNumbers(Surface& s, const Frame& f) {
+// A vertical dimension's number where the figure puts it, else beside its line (on the side given first,
+// then on the other), else halfway between the line and the next one inwards, else moved up or down.
+void heightNumber(Sketch& s, double length, double x, double y, double lineX, double innerX,
+                  bool rightFirst) {
+    const std::string text = mm(length);
+    const double w = textArea(0, 0, text, kLabelSize).right;
+    const Sketch::Place left{lineX - kBeside - w, y}, right{lineX + kBeside, y};
+    s.text(text, kLabelSize,
+           {{x, y}, rightFirst ? right : left, rightFirst ? left : right, {(lineX + innerX - w) / 2, y}},
+           {kUp, kDown});
+}
+
+void dimensionNumbers(Sketch& s, const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, H = f.height();
     const float xb = f.X(B), yv = dimensionBase(f);
-    auto number = [&](double length, double x, double y) {
-        placeText(s, toSingle(x), toSingle(y), {mm(length)});
+    const double slab = f.Y(H - double(d.T_Slab) / 2) - 50.0;
+    heightNumber(s, d.T_Slab, 1900, slab, 2100, 2850, false);
+    // H1 and H2 are the two parts of the total height: both are written on the right of its line.
+    heightNumber(s, d.H1, xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0, xb + 1350.0, xb + 850.0,
+                 true);
+    heightNumber(s, d.H2, xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0, xb + 1350.0, xb + 850.0, true);
+    heightNumber(s, d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0,
+                 xb + 850.0, xb + 100.0, false);
+    heightNumber(s, d.T_Slab, xb + 850.0 - 200, slab, xb + 850.0, xb + 100.0, false);
+    s.text(mm(B), kLabelSize, {{f.X(B / 2) - 150.0, yv + 800.0}}, {kLeft, kRight});
+    // A part's width where the figure puts it, else centred between its ticks; a number too wide for its
+    // part stands outside the base at its ends, or below the row.
+    auto part = [&](double length, double from, double shift, double outside) {
+        const std::string text = mm(length);
+        const double w = textArea(0, 0, text, kLabelSize).right, mid = f.X(from + length / 2);
+        const double centred = mid - w / 2;
+        const double beyond = outside < 0 ? 2850 - kBeside - w : outside > 0 ? xb + kBeside : centred;
+        s.text(
+            text, kLabelSize,
+            {{mid + shift, yv + 500.0}, {centred, yv + 500.0}, {beyond, yv + 500.0}, {centred, yv + 720.0}},
+            {kLeft, kRight});
     };
-    s.setFontSize(kLabelSize);
-    number(d.T_Slab, 1900, f.Y(H - double(d.T_Slab) / 2) - 50.0);
-    number(d.H1, xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0);
-    number(d.H2, xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0);
-    number(d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0);
-    number(d.T_Slab, xb + 850.0 - 200, f.Y(H - double(d.T_Slab) / 2) - 50.0);
-    number(B, f.X(B / 2) - 150.0, yv + 800.0);
-    if (toe != 0) number(toe, f.X(toe / 2) - 150.0, yv + 500.0);
+    if (toe != 0) part(toe, 0, -150, -1);
     const double front = toe + d.T_WallFront;
-    number(d.T_WallFront, f.X(double(d.T_WallFront) / 2 + toe) - 100.0, yv + 500.0);
-    number(d.B_Span, f.X(front + double(d.B_Span) / 2) - 150.0, yv + 500.0);
-    number(d.T_WallBack, f.X(front + d.B_Span + double(d.T_WallBack) / 2) - 150.0, yv + 500.0);
-    if (d.B_Heel != 0)
-        number(d.B_Heel, f.X(front + d.B_Span + d.T_WallBack + double(d.B_Heel) / 2) - 150.0, yv + 500.0);
+    part(d.T_WallFront, toe, -100, 0);
+    part(d.B_Span, front, -150, 0);
+    part(d.T_WallBack, front + d.B_Span, -150, 0);
+    if (d.B_Heel != 0) part(d.B_Heel, front + d.B_Span + d.T_WallBack, -150, 1);
 }
 
 void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
     s.setFontSize(kTextSize);
     s.setCurrentX(0);
-    s.setCurrentY(6900);
+    s.setCurrentY(kFlowTop);
     if (shape == Shape::Uniform) return;
     const std::string e = f3(std::fabs(d.e)), B = f3(d.B), xn = f3(d.Xn);
     s.print({"            中立軸までの距離"});
@@ -332,7 +378,7 @@ void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
 
 void reactionLines(Surface& s, const model::DesignData& d, Shape shape) {
     using Entry = std::pair<const char*, float>;
-    auto line = [&](std::initializer_list<Entry> entries, const char* unit = "kN/m2") {
+    auto line = [&](const std::vector<Entry>& entries, const char* unit = "kN/m2") {
         std::vector<PrintItem> items;
         bool first = true;
         for (const auto& [name, v] : entries) {
@@ -371,6 +417,22 @@ void reactionLines(Surface& s, const model::DesignData& d, Shape shape) {
         } else if (b4 <= xn && xn < b3) {
             line({{"V1", d.V1}, {"V2", d.V2}, {"VP", d.VP}});
         }
+    } else if (shape == Shape::HeelTriangle) {
+        // The reactions within Xn of the heel tip, in their order across the base; with a heel its two
+        // values make the second line, as in the trapezoid.
+        const double back = double(d.B_Heel) + d.T_WallBack;
+        const std::pair<Entry, double> points[] = {{{"V1", d.V1}, back + d.B_Span + d.T_WallFront},
+                                                   {{"V2", d.V2}, back + d.B_Span},
+                                                   {{"V3", d.V3}, back + double(d.B_Span) / 2},
+                                                   {{"V4", d.V4}, back},
+                                                   {{"V5", d.V5}, d.B_Heel}};
+        std::vector<Entry> first, second;
+        for (std::size_t i = 0; i < std::size(points); ++i)
+            if (toSingle(points[i].second) <= d.Xn)
+                (heel && i == 4 ? second : first).push_back(points[i].first);
+        if (heel) second.push_back({"VR", d.VR});
+        if (!first.empty()) line(first);
+        if (!second.empty()) line(second);
     }
     s.print();
 }
@@ -599,18 +661,88 @@ float sectionPressureScale(float sigmaMax) {
     return toSingle(q * 10 / (500 * k));
 }
 
-void writeSectionForces(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
-    heading(s, d, c);
-    const Frame f{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
-    const Shape shape = reactionShape(d);
+namespace {
+
+Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double nameSize, const Area& room) {
+    Sketch s(room);
     outline(s, f);
     ground(s, f, c.shape);
     loadBlocks(s, f);
     reactionDiagram(s, f, shape);
     dimensionLines(s, f);
-    loadNames(s, f);
-    reactionNames(s, f, shape);
+    loadNames(s, f, nameSize);
+    reactionNames(s, f, shape, nameSize);
     dimensionNumbers(s, f);
+    return s;
+}
+
+// The longest load block or reaction ordinate the figure draws, in kN/m2.
+double pressureReach(const model::DesignData& d) {
+    double reach = 0;
+    auto take = [&](std::initializer_list<float> values) {
+        for (float v : values)
+            reach = std::max(reach, std::fabs(double(v)));
+    };
+    take({d.VP, d.V1, d.V2, d.V3, d.V4, d.V5, d.VR});
+    if (d.B_Span != 0) take({d.W1});
+    if (d.B_Heel != 0) take({d.W2, d.W3});
+    if (d.B_Toe != 0) take({d.W4, d.W5});
+    return reach;
+}
+
+// The figure at the two scales when it fits its room (the printable width, between the heading and the
+// text that follows). Else its length scale shrinks until it is narrow enough; then, until it is low
+// enough, the pressure scale, but no further than to leave the longest block or ordinate 400 twips long;
+// then both together. A figure that would rise above the room moves down first.
+Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, Shape shape, double nameSize,
+                    const Area& room) {
+    const Frame given{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
+    auto at = [&](double length, double pressure) {
+        Frame f{d, given.scale / length, given.pressure * pressure};
+        Sketch s = figure(f, c, shape, nameSize, room);
+        if (const double over = room.top - s.extent().top; over > 0) {
+            f.top += over;
+            s = figure(f, c, shape, nameSize, room);
+        }
+        return s;
+    };
+    auto wide = [&](const Sketch& s) {
+        return s.extent().left >= room.left && s.extent().right <= room.right;
+    };
+    auto fits = [&](const Sketch& s) {
+        return wide(s) && s.extent().top >= room.top && s.extent().bottom <= room.bottom;
+    };
+    // The largest factor up to 1 that passes, found by halving the interval above `low`, a factor that
+    // passes or 0; failing every one tried, the smallest tried.
+    auto largest = [](double low, auto passes) {
+        if (passes(1.0)) return 1.0;
+        double high = 1;
+        for (int i = 0; i < 24; ++i) {
+            const double mid = (low + high) / 2;
+            (passes(mid) ? low : high) = mid;
+        }
+        return low > 0 ? low : high;
+    };
+    const double length = largest(0, [&](double k) { return wide(at(k, 1)); });
+    if (Sketch s = at(length, 1); fits(s)) return s;
+    const double reach = pressureReach(d) * given.pressure;
+    const double least = reach > 400 ? 400 / reach : 1;
+    if (fits(at(length, least)))
+        return at(length, largest(least, [&](double k) { return fits(at(length, k)); }));
+    const double both = largest(0, [&](double k) { return fits(at(length * k, least * k)); });
+    return at(length * both, least * both);
+}
+
+} // namespace
+
+void writeSectionForces(Surface& s, const model::DesignData& d, const SectionForcesChoices& c) {
+    const double nameSize = s.fontSize();
+    heading(s, d, c);
+    // The figure keeps to the A4 printable width, which the preview's canvas also takes without a printer,
+    // and ends 100 twips above the text flow.
+    const Area room{0, s.currentY(), platform::PrinterGeometry{}.printableWidth, kFlowTop - 100};
+    const Shape shape = reactionShape(d);
+    fittedFigure(d, c, shape, nameSize, room).draw(s);
     contactLines(s, d, shape);
     reactionLines(s, d, shape);
     loadLines(s, d, c);
