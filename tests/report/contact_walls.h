@@ -86,20 +86,26 @@ inline platform::Status designWall(app::Program& p, const ContactWall& w) {
         f7.txt_1.setText("3.5");
     }
     if (auto s = f7.TEKKIN(); !s) return s;
-    const bool present[8] = {true, true, true, true, true, p.d.B_Heel != 0, p.d.B_Toe != 0, p.d.H0_Key != 0};
+    using Check = platform::Status (sections::Form7::*)();
+    struct Row {
+        bool present;
+        Check check;
+    };
+    const Row rows[8] = {
+        {true, &sections::Form7::Ouryoku_1},           {true, &sections::Form7::Ouryoku_2},
+        {true, &sections::Form7::Ouryoku_5},           {true, &sections::Form7::Ouryoku_6},
+        {true, &sections::Form7::Ouryoku_7},           {p.d.B_Heel != 0, &sections::Form7::Ouryoku_8},
+        {p.d.B_Toe != 0, &sections::Form7::Ouryoku_9}, {p.d.H0_Key != 0, &sections::Form7::Ouryoku_10}};
     for (std::size_t i = 0; i < 8; ++i) {
-        if (!present[i]) continue;
+        if (!rows[i].present) continue;
         f7.barLists()[i]->choose(4);
         f7.spacingBoxes()[i]->setText("200");
     }
-    using Check = platform::Status (sections::Form7::*)();
-    const Check checks[8] = {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2,
-                             &sections::Form7::Ouryoku_5, &sections::Form7::Ouryoku_6,
-                             &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
-                             &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10};
-    for (std::size_t i = 0; i < 8; ++i)
-        if (present[i])
-            if (auto s = (f7.*checks[i])(); !s) return s;
+    for (const Row& r : rows) {
+        if (!r.present) continue;
+        const platform::Status s = (f7.*r.check)();
+        if (!s) return s;
+    }
     return {};
 }
 

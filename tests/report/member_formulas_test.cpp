@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
 #include <variant>
@@ -178,9 +176,45 @@ private:
 
 // The characters of printed arithmetic; a part of a line made of anything else is a formula in letters.
 bool arithmetic(const std::string& s) {
-    static const std::regex only(R"(^(?:[0-9.()/{}|^-]|＋|－|×|Sqr|sqr)+$)");
-    static const std::regex op(R"([/^|]|＋|－|×|-)");
-    return std::regex_match(s, only) && std::regex_search(s, op);
+    bool op = false;
+    for (std::size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '(' || c == ')' || c == '{' ||
+            c == '}') {
+            ++i;
+            continue;
+        }
+        if (c == '/' || c == '^' || c == '|' || c == '-') {
+            op = true, ++i;
+            continue;
+        }
+        bool known = false;
+        for (const char* t : {"＋", "－", "×", "Sqr", "sqr"}) {
+            const std::string token(t);
+            if (s.compare(i, token.size(), token) == 0) {
+                op = op || (token != "Sqr" && token != "sqr");
+                i += token.size(), known = true;
+                break;
+            }
+        }
+        if (!known) return false;
+    }
+    return op;
+}
+
+// The number a text starts with ("-1.25kN/m" → "-1.25"), empty when it starts with none.
+std::string leadingNumber(const std::string& s) {
+    std::size_t i = s.rfind('-', 0) == 0 ? 1 : 0;
+    const std::size_t digits = i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+        ++i;
+    if (i == digits) return {};
+    if (i + 1 < s.size() && s[i] == '.' && std::isdigit(static_cast<unsigned char>(s[i + 1]))) {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+            ++i;
+    }
+    return s.substr(0, i);
 }
 
 // One substituted formula and the number printed after it.
@@ -197,9 +231,12 @@ struct Formula {
     }
 };
 
+// The page number "－ 7 －".
 bool footer(const platform::TextOp& t) {
-    static const std::regex number("^－ [0-9]+ －$");
-    return std::regex_match(t.text, number);
+    const std::string dash = "－ ", end = " －";
+    return t.text.size() > dash.size() + end.size() && t.text.rfind(dash, 0) == 0 &&
+           t.text.compare(t.text.size() - end.size(), end.size(), end) == 0 &&
+           !leadingNumber(t.text.substr(dash.size())).empty();
 }
 
 // A page's lines above its page number: the texts of a line joined, empty lines kept.
@@ -236,7 +273,6 @@ std::vector<Formula> formulas(const std::vector<std::string>& lines) {
             joined.push_back(l);
         previous = t;
     }
-    static const std::regex number(R"(^-?[0-9]+(?:\.[0-9]+)?)");
     std::vector<Formula> out;
     for (const auto& line : joined) {
         std::vector<std::string> parts;
@@ -246,9 +282,9 @@ std::vector<Formula> formulas(const std::vector<std::string>& lines) {
             parts.push_back(line.substr(a, b - a));
         }
         for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
-            std::smatch m;
-            if (!arithmetic(parts[i]) || !std::regex_search(parts[i + 1], m, number)) continue;
-            out.push_back({line, parts[i], m.str(), Arithmetic(parts[i]).value()});
+            const std::string result = leadingNumber(parts[i + 1]);
+            if (!arithmetic(parts[i]) || result.empty()) continue;
+            out.push_back({line, parts[i], result, Arithmetic(parts[i]).value()});
         }
     }
     return out;
@@ -256,10 +292,12 @@ std::vector<Formula> formulas(const std::vector<std::string>& lines) {
 
 // The members of a page, each from its heading ("              ３）底版（中央部）") to the next.
 std::vector<std::vector<std::string>> members(const std::vector<std::string>& lines) {
-    static const std::regex heading(R"(^ {14}\S+）.*)");
+    const std::string indent(14, ' ');
     std::vector<std::vector<std::string>> out;
     for (const auto& l : lines) {
-        if (std::regex_match(l, heading)) out.emplace_back();
+        if (l.size() > indent.size() && l.rfind(indent, 0) == 0 && l[indent.size()] != ' ' &&
+            l.find("）") != std::string::npos)
+            out.emplace_back();
         if (!out.empty()) out.back().push_back(l);
     }
     return out;
@@ -267,10 +305,16 @@ std::vector<std::vector<std::string>> members(const std::vector<std::string>& li
 
 // The two parts of a design moment or shear, "M=|M1-M2|=|11.250-19.910|×10^5=…".
 std::vector<std::string> parts(const std::string& line) {
-    static const std::regex design(R"(^ +[MS]=\|[MSQ]1-[MSQ]2\|=\|(-?[0-9.]+)-(-?[0-9.]+)\|)");
-    std::smatch m;
-    if (!std::regex_search(line, m, design)) return {};
-    return {m.str(1), m.str(2)};
+    const std::string t = trimmed(line);
+    if (t.rfind("M=|", 0) != 0 && t.rfind("S=|", 0) != 0) return {};
+    const auto open = t.find("=|", 3);
+    if (open == std::string::npos) return {};
+    const std::string first = leadingNumber(t.substr(open + 2));
+    const std::string rest = t.substr(open + 2 + first.size());
+    if (first.empty() || rest.rfind('-', 0) != 0) return {};
+    const std::string second = leadingNumber(rest.substr(1));
+    if (second.empty()) return {};
+    return {first, second};
 }
 
 TEST(MemberFormulas, TheCheckerReadsThePrintedArithmetic) {
