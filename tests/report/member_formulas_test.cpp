@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -122,28 +123,27 @@ private:
         if (v->hi < 0) return std::nullopt;
         return Interval{0, std::pow(v->hi, n)};
     }
-    std::optional<Interval> group(char open, char close) {
+    std::optional<Interval> group(char close) {
         closers_.push_back(close);
         auto v = expr();
         skipStrayClosers();
         closers_.pop_back();
         if (!v || pos_ >= s_.size() || s_[pos_] != close) return std::nullopt;
         ++pos_;
-        (void)open;
         return v;
     }
     std::optional<Interval> primary() {
         if (take("Sqr") || take("sqr")) {
             std::optional<Interval> v;
             if (take("("))
-                v = group('(', ')');
+                v = group(')');
             else if (take("{"))
-                v = group('{', '}');
+                v = group('}');
             if (!v || v->hi < 0) return std::nullopt;
             return Interval{std::sqrt(std::max(0.0, v->lo)), std::sqrt(v->hi)};
         }
-        if (take("(")) return group('(', ')');
-        if (take("{")) return group('{', '}');
+        if (take("(")) return group(')');
+        if (take("{")) return group('}');
         if (take("|")) {
             closers_.push_back('|');
             auto v = expr();
