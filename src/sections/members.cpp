@@ -292,6 +292,50 @@ HeelReaction heelReaction(const model::DesignData& d) {
 
 namespace {
 
+bool toeCovered(const model::DesignData& d) {
+    const double xn = std::fabs(d.Xn);
+    return d.e == 0 || (d.e > 0 ? platform::toSingle(xn) >= d.B_Toe : platform::toSingle(xn) >= d.B);
+}
+
+// The reaction under the heel in contact from its tip, and under a toe the contact does not cover; s from
+// the root.
+LinearLoad heelFromTip(const model::DesignData& d) {
+    const double L = d.B_Heel, xn = std::fabs(d.Xn);
+    return {L - xn, L, 0, d.VR};
+}
+
+LinearLoad toePart(const model::DesignData& d) {
+    const double L = d.B_Toe, xn = std::fabs(d.Xn);
+    if (d.e > 0) return {L - xn, L, 0, d.VP};
+    return {0, within(xn - (static_cast<double>(d.B) - L), L), d.V1, 0};
+}
+
+PartialContact triangle(const LinearLoad& p, bool fromFar) {
+    return {fromFar, p.sb - p.sa, static_cast<float>(fromFar ? p.qb : p.qa)};
+}
+
+} // namespace
+
+std::optional<PartialContact> partialContact(const model::DesignData& d, Member m) {
+    switch (m) {
+    case Member::C:
+    case Member::D:
+    case Member::E:
+        if (d.e == 0 || spanCovered(d)) return std::nullopt;
+        return triangle(spanReaction(d), d.e < 0);
+    case Member::F:
+        if (heelReaction(d) != HeelReaction::None) return std::nullopt;
+        return triangle(heelFromTip(d), true);
+    case Member::G:
+        if (toeCovered(d)) return std::nullopt;
+        return triangle(toePart(d), d.e > 0);
+    default:
+        return std::nullopt;
+    }
+}
+
+namespace {
+
 platform::Status slab(model::DesignData& d, Member m) {
     Calc c("底版の断面力");
     const double L = d.B_Span, w1 = d.W1, v2 = d.V2, v4 = d.V4;
@@ -377,7 +421,7 @@ platform::Status heel(model::DesignData& d) {
         m2 = a * a * v5 / 6;
         s2 = a * v5 / 2;
     } else {
-        cantilever(LinearLoad{L - xn, L, 0, vr}, m2, s2);
+        cantilever(heelFromTip(d), m2, s2);
     }
     c.put(d.M1_r8, m1), c.put(d.S1_r8, s1), c.put(d.M2_r8, m2), c.put(d.S2_r8, s2);
     c.put(d.M_r8, 1e5 * std::fabs(static_cast<double>(d.M1_r8) - d.M2_r8));
@@ -387,19 +431,14 @@ platform::Status heel(model::DesignData& d) {
 
 platform::Status toe(model::DesignData& d) {
     Calc c("つま先版の断面力");
-    const double L = d.B_Toe, B = d.B, xn = std::fabs(d.Xn), v1 = d.V1, vp = d.VP;
+    const double L = d.B_Toe, v1 = d.V1, vp = d.VP;
     double m1, s1, m2, s2;
     loadPart(L, d.W4, d.W5, m1, s1);
-    const bool covered = d.e == 0 || (d.e > 0 ? platform::toSingle(xn) >= platform::toSingle(L)
-                                              : platform::toSingle(xn) >= platform::toSingle(B));
-    if (covered) {
+    if (toeCovered(d)) {
         m2 = L * L * (2 * vp + v1) / 6;
         s2 = (vp + v1) * L / 2;
-    } else if (d.e > 0) {
-        cantilever(LinearLoad{L - xn, L, 0, vp}, m2, s2);
     } else {
-        const double a = within(xn - (B - L), L);
-        cantilever(LinearLoad{0, a, v1, 0}, m2, s2);
+        cantilever(toePart(d), m2, s2);
     }
     c.put(d.M1_r9, m1), c.put(d.S1_r9, s1), c.put(d.M2_r9, m2), c.put(d.S2_r9, s2);
     c.put(d.M_r9, 1e5 * std::fabs(static_cast<double>(d.M1_r9) - d.M2_r9));

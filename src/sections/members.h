@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/choices.h"
@@ -44,6 +45,18 @@ SlabReaction slabReaction(const model::DesignData& d);
 // side (triangle), or contact from the heel tip ending on it (none of these forms).
 enum class HeelReaction { Trapezoid, Triangle, None };
 HeelReaction heelReaction(const model::DesignData& d);
+
+// The reaction under a member that the forms above do not describe: the contact ends on the span, on the
+// toe, or on the heel from its tip, or before the member. It is a triangle, `peak` at one end of the
+// member falling to zero at `length` from that end (a length of 0: the member carries nothing); the end is
+// the front end of the span or the root of the heel or toe, or with `fromFar` the rear end or the tip.
+struct PartialContact {
+    bool fromFar = false;
+    double length = 0; // m
+    float peak = 0;    // kN/m2: V2 or V4 (span), V1 or VP (toe), VR (heel)
+};
+// None where the span, heel or toe takes one of the forms above (member H: always none).
+std::optional<PartialContact> partialContact(const model::DesignData& d, model::Member m);
 
 // Design moment and shear of one member from the ground reactions last computed (and Y3_Surch for the
 // walls).

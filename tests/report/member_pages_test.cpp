@@ -516,6 +516,10 @@ TEST(BaseSlabMembers, ReactionCaseChoosesTheLines) {
         std::vector<std::string> centre, front, rear; // the labels of the reaction lines
     };
     const std::string m2c = "                  M2=(V･B^2)/8－C2=(50.000×3.000^2)/8－37.500=19.910kNm/m";
+    const std::string K1e =
+        "                    =(50.000×3.000^2)/12＋{(50.000－50.000)×3.000^2)/20}=40.500kNm/m";
+    const std::string K2e =
+        "                    =(50.000×3.000^2)/12＋{(50.000－50.000)×3.000^2)/30}=38.250kNm/m";
     const std::string su = "                  S2=(V･B)/2=(50.000×3.000)/2=";
     const std::vector<Case> cases{
         {"rear-heavy",
@@ -527,9 +531,15 @@ TEST(BaseSlabMembers, ReactionCaseChoosesTheLines) {
          {K4a, K4b},
          {K3a, K3b}},
         {"uniform", 0, 50, 50, 4, {C2, m2c}, {C2}, {C2}},
-        {"equal ends", 0.1f, 50, 50, 4, {}, {}, {}},
-        // Contact from the toe ends before the rear wall's inner face (4 − 0.5 − 0.3 = 3.2 > 3.1).
-        {"short contact", 0.1f, 60, 45, 3.1f, {}, {}, {}},
+        // Equal reactions at both ends of a covered span are the trapezoid with no slope.
+        {"equal ends",
+         0.1f,
+         50,
+         50,
+         4,
+         {K1a, K1e, K2a, K2e, "                    =(50.000×3.000^2)/8＋(50.000－50.000)×3.000^2/(9×Sqr(3))"},
+         {K1a, K1e},
+         {K2a, K2e}},
     };
     auto reaction = [](const std::vector<std::string>& lines) {
         std::vector<std::string> out;
@@ -580,8 +590,8 @@ model::DesignData cantilevers() {
 } // namespace
 
 // The heel's reaction form: the whole heel in contact (trapezoid), contact from the toe ending on it
-// (triangle, with L = Xn − 0.8 − 0.3 − 1.6 − 0.3 = Xn − 3), or contact from the heel tip ending on it (no
-// reaction lines: the M and S lines follow S1 with the stored M2 and S2).
+// (triangle, with L = Xn − 0.8 − 0.3 − 1.6 − 0.3 = Xn − 3), or contact from the heel tip ending on it (the
+// triangle from VR at the tip over a = Xn).
 TEST(HeelAndToe, HeelReactionForm) {
     struct Case {
         const char* name;
@@ -617,7 +627,13 @@ TEST(HeelAndToe, HeelReactionForm) {
          30,
          {m1, s1, "                 M2=V5･B^2/6=50.000×1.000^2/6=18.333kNm/m",
           "                 S2=V5･B/2=50.000×1.000/2=40.000kN/m"}},
-        {"contact from the heel tip", -0.1f, 0.5f, 30, {m1, s1}},
+        {"contact from the heel tip",
+         -0.1f,
+         0.5f,
+         30,
+         {m1, s1, "                 a=Xn=0.500m",
+          "                 M2=VR･a/2･(B-a/3)=30.000×0.500/2×(1.000－0.500/3)=18.333kNm/m",
+          "                 S2=VR･a/2=30.000×0.500/2=40.000kN/m"}},
     };
     for (const auto& k : cases) {
         model::DesignData d = cantilevers();
@@ -636,9 +652,8 @@ TEST(HeelAndToe, HeelReactionForm) {
     }
 }
 
-TEST(HeelAndToe, ToeAlwaysPrintsTheTrapezoid) {
-    model::DesignData d = cantilevers();
-    d.e = -0.1f, d.Xn = 0.5f; // the toe out of contact: the form is the same
+TEST(HeelAndToe, ToeInContactPrintsTheTrapezoid) {
+    model::DesignData d = cantilevers(); // Xn 4.5 ≥ B: the whole toe in contact
     Written w;
     report::writeMemberG(w.surface, d, roadNormal(), w.beep);
     const std::vector<std::string> expected{
@@ -714,4 +729,119 @@ TEST(HeelAndToe, OptionalMembersStartTheirPagesInEveryCombination) {
             }
         }
     }
+}
+
+namespace {
+
+// Base of 4.0 m: toe 0.5, front wall 0.3, span 2.4, rear wall 0.3, heel 0.5; σmax 100, W1 30. The
+// member calculation gives the reactions and parts for the eccentricity e; the check blocks are section's.
+model::DesignData contact(float e) {
+    model::DesignData d = section(Member::C);
+    for (Member m : {Member::D, Member::E, Member::F, Member::G})
+        addSection(d, m);
+    d.B = 4, d.B_Toe = 0.5f, d.T_WallFront = 0.3f, d.B_Span = 2.4f, d.T_WallBack = 0.3f, d.B_Heel = 0.5f;
+    d.Sigma_max = 100, d.e = e;
+    d.T_Slab = 0.4f, d.T_WallBackTop = 0.3f, d.H1 = 2.4f, d.H2 = 0.6f;
+    EXPECT_TRUE(sections::groundReactions(d, roadNormal().member));
+    d.W1 = 30, d.W2 = d.W3 = 20, d.W4 = d.W5 = 10;
+    for (Member m : {Member::C, Member::D, Member::E, Member::F, Member::G})
+        EXPECT_TRUE(sections::memberForces(d, m, roadNormal().member));
+    return d;
+}
+
+using Writer = void (*)(platform::Surface&, const model::DesignData&, const MemberPageChoices&,
+                        const report::Beep&);
+
+// The lines of a member from the loaded length a to the M line.
+std::vector<std::string> reactionLines(Writer write, const model::DesignData& d) {
+    Written w;
+    write(w.surface, d, roadNormal(), w.beep);
+    const auto lines = w.lines();
+    auto a = std::find_if(lines.begin(), lines.end(),
+                          [](auto& l) { return l.find(" a=Xn") != std::string::npos; });
+    auto m = std::find_if(a, lines.end(), [](auto& l) { return l.find(" M=|") != std::string::npos; });
+    return {a, m};
+}
+
+} // namespace
+
+// Contact from the toe ending in the span (e = 1.5): Xn = 3·(2 − 1.5) = 1.5, V2 = 100·(1.5 − 0.8)/1.5 =
+// 46.667 falling to zero at a = 1.5 − 0.8 = 0.7 in the span of 2.4 (a/B = 0.2917). At the loaded (front)
+// end C21 = V2·a²·(10 − 10·a/B + 3·(a/B)²)/60 = 22.867·7.3385/60 = 2.797 and S2 = V2·a·(3 − a/B)/6 =
+// 32.667·2.7083/6 = 14.745; at the rear C22 = V2·a³·(5 − 3·a/B)/(60·B) = 16.007·4.125/144 = 0.459 and S2 =
+// V2·a²/(6·B) = 22.867/14.4 = 1.588. The simple span's largest moment V2·a²·{1 − a/B + 2·(a/(3·B))^1.5}/6 =
+// 22.867·0.76896/6 = 2.931 less (C21 + C22)/2 = 1.628 leaves M2 = 1.303.
+TEST(PartialContact, ContactEndingInTheSpanPrintsTheTriangle) {
+    const model::DesignData d = contact(1.5f);
+    const std::string a = "                  a=Xn－(0.500＋0.300)=1.500－0.800=0.700m";
+    EXPECT_EQ(
+        reactionLines(report::writeMemberC, d),
+        (std::vector<std::string>{
+            a,
+            "                 C21=V2･a^2･(10-10･a/B＋3･(a/B)^2)/60  C22=V2･a^3･(5-3･a/B)/(60･B)",
+            "                    C21=46.667×0.700^2×(10－10×0.700/2.400＋3×(0.700/2.400)^2)/60=2.797kNm/m",
+            "                    C22=46.667×0.700^3×(5－3×0.700/2.400)/(60×2.400)=0.459kNm/m",
+            "                  M2=V2･a^2･{1-a/B＋2･(a/(3･B))^1.5}/6－(C21＋C22)/2",
+            "                    =46.667×0.700^2×{1－0.700/2.400＋2×(0.700/(3×2.400))^1.5}/6",
+            "                    －(2.797＋0.459)/2=1.303kNm/m",
+        }));
+    EXPECT_EQ(reactionLines(report::writeMemberD, d),
+              (std::vector<std::string>{
+                  a,
+                  "                  M2=C21=V2･a^2･(10-10･a/B＋3･(a/B)^2)/60",
+                  "                    =46.667×0.700^2×(10－10×0.700/2.400＋3×(0.700/2.400)^2)/60=2.797kNm/m",
+                  "                  S2=V2･a･(3-a/B)/6=46.667×0.700×(3－0.700/2.400)/6=14.745kN/m",
+              }));
+    EXPECT_EQ(reactionLines(report::writeMemberE, d),
+              (std::vector<std::string>{
+                  a,
+                  "                  M2=C22=V2･a^3･(5-3･a/B)/(60･B)",
+                  "                    =46.667×0.700^3×(5－3×0.700/2.400)/(60×2.400)=0.459kNm/m",
+                  "                  S2=V2･a^2/(6･B)=46.667×0.700^2/(6×2.400)=1.588kN/m",
+              }));
+
+    // Contact from the heel tip (e = −1.5): the mirror, V4 = 46.667 at the rear end, a = 1.5 − (0.5 + 0.3);
+    // the front end is the lighter one.
+    const model::DesignData m = contact(-1.5f);
+    EXPECT_EQ(reactionLines(report::writeMemberD, m),
+              (std::vector<std::string>{
+                  a,
+                  "                  M2=C22=V4･a^3･(5-3･a/B)/(60･B)",
+                  "                    =46.667×0.700^3×(5－3×0.700/2.400)/(60×2.400)=0.459kNm/m",
+                  "                  S2=V4･a^2/(6･B)=46.667×0.700^2/(6×2.400)=1.588kN/m",
+              }));
+    EXPECT_EQ(reactionLines(report::writeMemberE, m)[1],
+              "                  M2=C21=V4･a^2･(10-10･a/B＋3･(a/B)^2)/60");
+    // No reaction reaches the toe: 1.5 < 4.0 − 0.5.
+    EXPECT_EQ(reactionLines(report::writeMemberG, m),
+              (std::vector<std::string>{
+                  "                 a=Xn－(4.000－0.500)=1.500－3.500≦0  ∴ a=0.000m",
+                  "                 M2=V1･a^2/6=0.000×0.000^2/6=0.000kNm/m",
+                  "                 S2=V1･a/2=0.000×0.000/2=0.000kN/m",
+              }));
+}
+
+// Contact ending on a cantilever. From the toe tip (e = 1.9): Xn = 0.3 inside the toe of 0.5, VP = 100 at
+// the tip, resultant 100·0.3/2 = 15 at 0.3/3 from the tip: M2 = 15·(0.5 − 0.1) = 6. From the heel tip
+// (e = −1.9) the heel's mirror with VR. Ending in the toe from the heel tip (e = −0.75): Xn = 3.75, a =
+// 3.75 − 3.5 = 0.25 from the root, V1 = 100·0.25/3.75 = 6.667: M2 = 6.667·0.0625/6 = 0.069, S2 = 0.833.
+TEST(PartialContact, ContactEndingOnTheHeelOrToePrintsTheTriangle) {
+    EXPECT_EQ(reactionLines(report::writeMemberG, contact(1.9f)),
+              (std::vector<std::string>{
+                  "                 a=Xn=0.300m",
+                  "                 M2=VP･a/2･(B-a/3)=100.000×0.300/2×(0.500－0.300/3)=6.000kNm/m",
+                  "                 S2=VP･a/2=100.000×0.300/2=15.000kN/m",
+              }));
+    EXPECT_EQ(reactionLines(report::writeMemberF, contact(-1.9f)),
+              (std::vector<std::string>{
+                  "                 a=Xn=0.300m",
+                  "                 M2=VR･a/2･(B-a/3)=100.000×0.300/2×(0.500－0.300/3)=6.000kNm/m",
+                  "                 S2=VR･a/2=100.000×0.300/2=15.000kN/m",
+              }));
+    EXPECT_EQ(reactionLines(report::writeMemberG, contact(-0.75f)),
+              (std::vector<std::string>{
+                  "                 a=Xn－(4.000－0.500)=3.750－3.500=0.250m",
+                  "                 M2=V1･a^2/6=6.667×0.250^2/6=0.069kNm/m",
+                  "                 S2=V1･a/2=6.667×0.250/2=0.833kN/m",
+              }));
 }

@@ -32,9 +32,48 @@ void c1Line(platform::Surface& s, const model::DesignData& d) {
         {"                  C1=(W1･B^2)/12=(", n3(d.W1), "×", n3(d.B_Span), "^2)/12=", n3(d.C1), "kNm/m"});
 }
 
+// The reaction the calculation took where the contact does not cover the span: a triangle from V2 at the
+// front end (V4 at the rear end) falling to zero at a inside the span. The formulas are those of the
+// trapezoid's with the lighter ordinate zero and the span B shortened to the loaded length a: the
+// fixed-end moments and end shears of a fixed beam, and the largest moment of the simple beam.
+struct SpanTriangle {
+    std::string V, v, a, L; // the ordinate's name and the printed numbers
+};
+
+SpanTriangle spanTriangle(platform::Surface& s, const model::DesignData& d,
+                          const sections::PartialContact& c) {
+    if (c.fromFar)
+        member_pages::loadedLength(s, "                  ", d, c, d.B_Heel, true, d.T_WallBack);
+    else
+        member_pages::loadedLength(s, "                  ", d, c, d.B_Toe, true, d.T_WallFront);
+    return {c.fromFar ? "V4" : "V2", n3(c.peak), n3(c.length), n3(d.B_Span)};
+}
+
+// The fixed-end moment at the loaded end (C21) or at the other end (C22), symbols and numbers.
+std::string heavierMoment(const SpanTriangle& t) {
+    return t.V + "･a^2･(10-10･a/B＋3･(a/B)^2)/60";
+}
+std::string heavierMomentValues(const SpanTriangle& t) {
+    return t.v + "×" + t.a + "^2×(10－10×" + t.a + "/" + t.L + "＋3×(" + t.a + "/" + t.L + ")^2)/60";
+}
+std::string lighterMoment(const SpanTriangle& t) {
+    return t.V + "･a^3･(5-3･a/B)/(60･B)";
+}
+std::string lighterMomentValues(const SpanTriangle& t) {
+    return t.v + "×" + t.a + "^3×(5－3×" + t.a + "/" + t.L + ")/(60×" + t.L + ")";
+}
+
 void c2Line(platform::Surface& s, const model::DesignData& d) {
     s.print({"                  C2=(V･B^2)/12=(", n3(d.Sigma_max), "×", n3(d.B_Span), "^2)/12=", n3(d.C2),
              "kNm/m"});
+}
+
+// The form of the reaction under the span as printed. Equal ordinates at both ends with the span covered
+// (possible only when both are zero) print as the trapezoid they are.
+SlabReaction reaction(const model::DesignData& d) {
+    const SlabReaction r = sections::slabReaction(d);
+    if (r == SlabReaction::None && !sections::partialContact(d, Member::C)) return SlabReaction::FrontHeavy;
+    return r;
 }
 
 // Members D and E, the span's two fixed ends.
@@ -53,8 +92,21 @@ void writeFixedEnd(platform::Surface& s, const model::DesignData& d, const Membe
     c1Line(s, d);
     s.print({"                  M1=C1=", n3(f.M1), "kNm/m"});
     s.print({"                  S1=(W1･B)/2=(", n3(d.W1), "×", n3(d.B_Span), ")/2=", n3(f.S1), "kN/m"});
-    const SlabReaction r = sections::slabReaction(d);
-    if (r == SlabReaction::FrontHeavy || r == SlabReaction::RearHeavy) {
+    const SlabReaction r = reaction(d);
+    if (const auto partial = sections::partialContact(d, f.member)) {
+        const SpanTriangle t = spanTriangle(s, d, *partial);
+        if (f.front != partial->fromFar) {
+            s.print({"                  M2=C21=", heavierMoment(t)});
+            s.print({"                    =", heavierMomentValues(t), "=", n3(f.M2), "kNm/m"});
+            s.print({"                  S2=", t.V, "･a･(3-a/B)/6=", t.v, "×", t.a, "×(3－", t.a, "/", t.L,
+                     ")/6=", n3(f.S2), "kN/m"});
+        } else {
+            s.print({"                  M2=C22=", lighterMoment(t)});
+            s.print({"                    =", lighterMomentValues(t), "=", n3(f.M2), "kNm/m"});
+            s.print({"                  S2=", t.V, "･a^2/(6･B)=", t.v, "×", t.a, "^2/(6×", t.L,
+                     ")=", n3(f.S2), "kN/m"});
+        }
+    } else if (r == SlabReaction::FrontHeavy || r == SlabReaction::RearHeavy) {
         const bool frontHeavy = r == SlabReaction::FrontHeavy;
         // Each end takes the /20 moment and the /3 shear when it is the heavier end.
         const bool heavyEnd = f.front == frontHeavy;
@@ -88,8 +140,17 @@ void writeMemberC(platform::Surface& s, const model::DesignData& d, const Member
     c1Line(s, d);
     s.print({"                  M1=(W1･B^2)/8－C1=(", n3(d.W1), "×", n3(d.B_Span), "^2)/8－", n3(d.C1), "=",
              n3(d.M1_r5), "kNm/m"});
-    const SlabReaction r = sections::slabReaction(d);
-    if (r == SlabReaction::FrontHeavy || r == SlabReaction::RearHeavy) {
+    const SlabReaction r = reaction(d);
+    if (const auto partial = sections::partialContact(d, Member::C)) {
+        const SpanTriangle t = spanTriangle(s, d, *partial);
+        s.print({"                 C21=", heavierMoment(t), "  C22=", lighterMoment(t)});
+        s.print({"                    C21=", heavierMomentValues(t), "=", n3(d.C21), "kNm/m"});
+        s.print({"                    C22=", lighterMomentValues(t), "=", n3(d.C22), "kNm/m"});
+        s.print({"                  M2=", t.V, "･a^2･{1-a/B＋2･(a/(3･B))^1.5}/6－(C21＋C22)/2"});
+        s.print({"                    =", t.v, "×", t.a, "^2×{1－", t.a, "/", t.L, "＋2×(", t.a, "/(3×", t.L,
+                 "))^1.5}/6"});
+        s.print({"                    －(", n3(d.C21), "＋", n3(d.C22), ")/2=", n3(d.M2_r5), "kNm/m"});
+    } else if (r == SlabReaction::FrontHeavy || r == SlabReaction::RearHeavy) {
         const bool frontHeavy = r == SlabReaction::FrontHeavy;
         const float lo = frontHeavy ? d.V4 : d.V2, hi = frontHeavy ? d.V2 : d.V4;
         coefficient(s, d, frontHeavy, true);

@@ -57,6 +57,22 @@ std::string n3(double v) {
     return format(v, "0.000");
 }
 
+void loadedLength(platform::Surface& s, const char* indent, const sections::PartialContact& c) {
+    s.print({indent, "a=Xn=", n3(c.length), "m"});
+}
+
+void loadedLength(platform::Surface& s, const char* indent, const model::DesignData& d,
+                  const sections::PartialContact& c, float first, bool plus, float second) {
+    const double before = plus ? static_cast<double>(first) + second : static_cast<double>(first) - second;
+    std::vector<PrintItem> items{indent, "a=Xn－(",           n3(first), plus ? "＋" : "－",  n3(second),
+                                 ")=",   n3(std::fabs(d.Xn)), "－",      n3(toSingle(before))};
+    if (c.length > 0)
+        items.insert(items.end(), {"=", n3(c.length), "m"});
+    else
+        items.insert(items.end(), {"≦0  ∴ a=", n3(0.0), "m"});
+    s.print(items);
+}
+
 void checkBlock(platform::Surface& s, const model::DesignData& d, Member m, const MemberPageChoices& c,
                 const Beep& beep) {
     model::DesignData w = d;

@@ -43,6 +43,13 @@ namespace member_pages {
 // "0.000", the form of most numbers of the member pages.
 std::string n3(double v);
 
+// The loaded length of a triangular reaction that ends on a member: "a=Xn" when the contact reaches the
+// member's end from the edge of largest pressure, else "a=Xn－(first＋second)" (or "－" for `plus` false)
+// less the distance to the loaded end; a contact that ends before the member gives a = 0.
+void loadedLength(platform::Surface& s, const char* indent, const sections::PartialContact& c);
+void loadedLength(platform::Surface& s, const char* indent, const model::DesignData& d,
+                  const sections::PartialContact& c, float first, bool plus, float second);
+
 // The block every member check ends with: thicknesses, required steel, the bars, p, k, j and the three
 // stress checks (member C has no shear). A zero design spacing prints "―" for what depends on it and
 // no verdict.

@@ -31,6 +31,23 @@ void loadPart(platform::Surface& s, const LoadLabels& l, float root, float tip, 
     }
 }
 
+// The reaction the calculation took where the contact ends on a heel or toe: a triangle over the loaded
+// length a, from `peak` at the tip (its resultant a/3 from the tip) or at the root.
+void partialReaction(platform::Surface& s, const model::DesignData& d, const sections::PartialContact& c,
+                     const char* peak, float length, float m2, float s2) {
+    const std::string v = n3(c.peak), a = n3(c.length);
+    if (c.fromFar) {
+        member_pages::loadedLength(s, "                 ", c);
+        s.print({"                 M2=", peak, "･a/2･(B-a/3)=", v, "×", a, "/2×(", n3(length), "－", a,
+                 "/3)=", n3(m2), "kNm/m"});
+    } else {
+        // From the heel tip the contact ends on the toe: the root is the loaded end.
+        member_pages::loadedLength(s, "                 ", d, c, d.B, false, length);
+        s.print({"                 M2=", peak, "･a^2/6=", v, "×", a, "^2/6=", n3(m2), "kNm/m"});
+    }
+    s.print({"                 S2=", peak, "･a/2=", v, "×", a, "/2=", n3(s2), "kN/m"});
+}
+
 } // namespace
 
 void writeMemberF(platform::Surface& s, const model::DesignData& d, const MemberPageChoices& c,
@@ -43,7 +60,9 @@ void writeMemberF(platform::Surface& s, const model::DesignData& d, const Member
              d.W2, d.W3, d.B_Heel, d.M1_r8, d.S1_r8);
     // The reaction form is the one the heel's moment was computed with.
     const HeelReaction r = sections::heelReaction(d);
-    if (r == HeelReaction::Trapezoid) {
+    if (const auto partial = sections::partialContact(d, Member::F)) {
+        partialReaction(s, d, *partial, "VR", d.B_Heel, d.M2_r8, d.S2_r8);
+    } else if (r == HeelReaction::Trapezoid) {
         s.print({"                 M2=(V5＋2･VR)･B^2/6=(", n3(d.V5), "＋2×", n3(d.VR), ")×", n3(d.B_Heel),
                  "^2/6=", n3(d.M2_r8), "KNm/m"});
         s.print({"                 S2=(V5＋VR)･B/2=(", n3(d.V5), "＋", n3(d.VR), ")×", n3(d.B_Heel),
@@ -73,10 +92,14 @@ void writeMemberG(platform::Surface& s, const model::DesignData& d, const Member
              {"                 M1=(W4･B^2)/2=(", "                 S1=W4･B=",
               "                 M1=(W4＋2･W5)･B^2/6=(", "                 S1=(W4＋W5)･B/2=("},
              d.W4, d.W5, d.B_Toe, d.M1_r9, d.S1_r9);
-    s.print({"                 M2=(V1＋2･VP)･B^2/6=(", n3(d.V1), "＋2×", n3(d.VP), ")×", n3(d.B_Toe),
-             "^2/6=", n3(d.M2_r9), "kNm/m"});
-    s.print({"                 S2=(V1＋VP)･B/2=(", n3(d.V1), "＋", n3(d.VP), ")×", n3(d.B_Toe),
-             "/2=", n3(d.S2_r9), "kN/m"});
+    if (const auto partial = sections::partialContact(d, Member::G)) {
+        partialReaction(s, d, *partial, partial->fromFar ? "VP" : "V1", d.B_Toe, d.M2_r9, d.S2_r9);
+    } else {
+        s.print({"                 M2=(V1＋2･VP)･B^2/6=(", n3(d.V1), "＋2×", n3(d.VP), ")×", n3(d.B_Toe),
+                 "^2/6=", n3(d.M2_r9), "kNm/m"});
+        s.print({"                 S2=(V1＋VP)･B/2=(", n3(d.V1), "＋", n3(d.VP), ")×", n3(d.B_Toe),
+                 "/2=", n3(d.S2_r9), "kN/m"});
+    }
     s.print({"                  M=|M1-M2|=|", n3(d.M1_r9), "-", n3(d.M2_r9), "|×10^5=", format(d.M_r9, "0"),
              "Ncm/m"});
     s.print({"                  S=|Q1-Q2|=|", n3(d.S1_r9), "-", n3(d.S2_r9), "|×10^3=", format(d.S_r9, "0"),
