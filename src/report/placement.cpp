@@ -82,29 +82,26 @@ void Clearance::addText(double x, double y, std::string_view text, double size) 
     texts_.push_back(textBox(x, y, text, size));
 }
 
-bool Clearance::clear(double x, double y, std::string_view text, double size) const {
+bool Clearance::clear(double x, double y, std::string_view text, double size, double gap) const {
     const Box b = textBox(x, y, text, size);
+    const double gapY = std::min(gap, kGapY);
     for (const Segment& l : lines_)
-        if (crosses(l.x1, l.y1, l.x2, l.y2, b, kGap, kGapY)) return false;
+        if (crosses(l.x1, l.y1, l.x2, l.y2, b, gap, gapY)) return false;
     for (const Box& t : texts_)
-        if (overlaps(b, t, kGap, kGapY)) return false;
+        if (overlaps(b, t, gap, gapY)) return false;
     return true;
 }
 
-bool Clearance::clear(Point at, const std::vector<Piece>& group, double size) const {
+bool Clearance::clear(Point at, const std::vector<Piece>& group, double size, double gap) const {
     return std::all_of(group.begin(), group.end(),
-                       [&](const Piece& p) { return clear(at.x + p.dx, at.y + p.dy, p.text, size); });
+                       [&](const Piece& p) { return clear(at.x + p.dx, at.y + p.dy, p.text, size, gap); });
 }
 
-Point Clearance::first(const std::vector<Point>& positions, const std::vector<Piece>& group,
-                       double size) const {
+Point Clearance::first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
+                       double gap) const {
     for (const Point& p : positions)
-        if (clear(p, group, size)) return p;
+        if (clear(p, group, size, gap)) return p;
     return positions.empty() ? Point{} : positions.front();
-}
-
-Point Clearance::first(const std::vector<Point>& positions, std::string_view text, double size) const {
-    return first(positions, {Piece{0, 0, std::string(text)}}, size);
 }
 
 std::vector<Point> around(double x, double y, double step, double reach, double lift) {
@@ -120,9 +117,9 @@ std::vector<Point> around(double x, double y, double step, double reach, double 
     return out;
 }
 
-Point KeptDrawing::place(const std::vector<Point>& positions, const std::vector<Piece>& group) {
+Point KeptDrawing::place(const std::vector<Point>& positions, const std::vector<Piece>& group, double gap) {
     const double size = s_.fontSize();
-    const Point at = room.first(positions, group, size);
+    const Point at = room.first(positions, group, size, gap);
     for (const Piece& p : group) {
         s_.setCurrentX(at.x + p.dx);
         s_.setCurrentY(at.y + p.dy);
@@ -132,8 +129,8 @@ Point KeptDrawing::place(const std::vector<Point>& positions, const std::vector<
     return at;
 }
 
-Point KeptDrawing::place(const std::vector<Point>& positions, std::string_view text) {
-    return place(positions, {Piece{0, 0, std::string(text)}});
+Point KeptDrawing::place(const std::vector<Point>& positions, std::string_view text, double gap) {
+    return place(positions, {Piece{0, 0, std::string(text)}}, gap);
 }
 
 } // namespace report

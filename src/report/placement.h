@@ -37,15 +37,18 @@ public:
     // The room kept between a text's glyphs and any other line or text.
     static constexpr double kGap = 40;
 
+    // A mark inside a small part of a drawing may come closer.
+    static constexpr double kNarrowGap = 10;
+
     void addLine(double x1, double y1, double x2, double y2);
     void addText(double x, double y, std::string_view text, double size);
 
-    bool clear(double x, double y, std::string_view text, double size) const;
-    bool clear(Point at, const std::vector<Piece>& group, double size) const;
+    bool clear(double x, double y, std::string_view text, double size, double gap = kGap) const;
+    bool clear(Point at, const std::vector<Piece>& group, double size, double gap = kGap) const;
 
     // The first of the positions where the group is clear, else the first position.
-    Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size) const;
-    Point first(const std::vector<Point>& positions, std::string_view text, double size) const;
+    Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
+                double gap = kGap) const;
 
 private:
     struct Segment {
@@ -69,8 +72,9 @@ public:
         room.addLine(x1, y1, x2, y2);
     }
     // Prints the group at the first clear position of `positions` and keeps it.
-    Point place(const std::vector<Point>& positions, const std::vector<Piece>& group);
-    Point place(const std::vector<Point>& positions, std::string_view text);
+    Point place(const std::vector<Point>& positions, const std::vector<Piece>& group,
+                double gap = Clearance::kGap);
+    Point place(const std::vector<Point>& positions, std::string_view text, double gap = Clearance::kGap);
 
     platform::Surface& surface() { return s_; }
     Clearance room;

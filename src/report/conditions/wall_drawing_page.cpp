@@ -219,13 +219,20 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     };
     auto across = [&](double value, double x, double y) { dim(value, around(x, y, kStep, 600)); };
     // A width under the base; where its row is too crowded, below the row's line.
-    auto part = [&](double value, double x, double y) {
+    // The width of a part under the base, between the ticks at x0 and x1: inside them; past the row's
+    // end for the first and the last part; else under the row's line, and the whole width then under
+    // its own line.
+    bool rowBelow = false;
+    auto part = [&](double value, double x, double x0, double x1) {
         const std::string t = mm(value);
         if (t.empty()) return;
-        std::vector<Point> at = around(x, y, kStep, 300);
-        const std::vector<Point> below = around(x, y0 + 650, kStep, 600);
+        const double w = textWidth(t, kLabelSize);
+        std::vector<Point> at = around(x, y0 + 400, kStep, std::max(0.0, (x1 - x0) / 2.0));
+        if (x0 == X(0)) at.push_back({x0 - 2 * Clearance::kGap - w, y0 + 400});
+        if (x1 == xr) at.push_back({x1 + 2 * Clearance::kGap, y0 + 400});
+        const std::vector<Point> below = around((x0 + x1 - w) / 2.0, y0 + 650, kStep, 800);
         at.insert(at.end(), below.begin(), below.end());
-        page.place(at, t);
+        if (page.place(at, t).y != y0 + 400) rowBelow = true;
     };
     across(d.T_WallFrontTop, X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900);
     if (d.Batter_FrontOut != 0) across(d.Batter_FrontOut, X(bToe) - 200, 1900);
@@ -257,13 +264,17 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     upright(d.H_CenterSoil, X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75, false);
     if (bHeel != 0) upright(d.T_HeelTip, xr + 450, Y(d.T_HeelTip / 2.0) - 75, false);
     if (bToe != 0) upright(d.T_ToeTip, 2150, Y(d.T_ToeTip / 2.0) - 75, false);
-    // The whole width first: the widths of the parts that do not fit their row move below it, beside it.
-    across(B, X(B / 2.0) - 200, y0 + 700);
-    if (bToe != 0) part(bToe, X(bToe / 2.0) - 150, y0 + 400);
-    part(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, y0 + 400);
-    part(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, y0 + 400);
-    part(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, y0 + 400);
-    if (bHeel != 0) part(bHeel, X(B - bHeel / 2.0) - 100, y0 + 400);
+    const double xWallFront = X(bToe + d.T_WallFront), xWallBack = X(B - bHeel - d.T_WallBack);
+    if (bToe != 0) part(bToe, X(bToe / 2.0) - 150, X(0), X(bToe));
+    part(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, X(bToe), xWallFront);
+    part(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, xWallFront, xWallBack);
+    part(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, xWallBack, X(B - bHeel));
+    if (bHeel != 0) part(bHeel, X(B - bHeel / 2.0) - 100, X(B - bHeel), xr);
+    const std::string whole = mm(B);
+    if (rowBelow)
+        page.place(around(X(B / 2.0) - textWidth(whole, kLabelSize) / 2.0, y0 + 950, kStep, 600), whole);
+    else
+        across(B, X(B / 2.0) - 200, y0 + 700);
 
     // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken.
     auto label = [&](std::string_view word, double xWord, double xValue, double top, float q) {
@@ -289,19 +300,42 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH1 - 10.0 * d.q_Front, d.q_Front);
     }
 
-    // Part numbers, near their places.
-    auto number = [&](const char* n, double x, double y) { page.place(around(x, y, kStep, 300, 300), n); };
-    if (d.A_FrontWall != 0) number("①", X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50);
-    if (d.A_BackWall != 0) number("②", X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50);
-    if (d.A_Slab != 0) number("③", X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50);
-    if (d.A_Heel != 0) number("④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50);
-    if (d.A_Toe != 0) number("⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50);
+    // Part numbers: inside their part where there is room, nearest to their places first.
+    auto number = [&](const char* n, double x, double y, Box part) {
+        std::vector<Point> at = around(x, y, kStep, 600, 1500);
+        const auto inside = std::stable_partition(at.begin() + 1, at.end(), [&](const Point& p) {
+            const Box b = textBox(p.x, p.y, n, kLabelSize);
+            return b.left >= part.left && b.right <= part.right && b.top >= part.top &&
+                   b.bottom <= part.bottom;
+        });
+        const bool room = std::any_of(at.begin(), inside, [&](const Point& p) {
+            return page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
+        });
+        page.place(at, n, room ? Clearance::kNarrowGap : Clearance::kGap);
+    };
+    const double xHeel = X(B - bHeel);
+    if (d.A_FrontWall != 0)
+        number("①", X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50,
+               {X(bToe), Y(topF), xWallFront, y0});
+    if (d.A_BackWall != 0)
+        number("②", X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50,
+               {xWallBack, Y(height), xHeel, y0});
+    if (d.A_Slab != 0)
+        number("③", X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50,
+               {xWallFront, Y(tSlab), xWallBack, y0});
+    if (d.A_Heel != 0)
+        number("④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0});
+    if (d.A_Toe != 0)
+        number("⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0});
     if (d.A_CenterSoil != 0)
-        number("⑥", X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50);
-    if (backSoil != 0) number("⑦", X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
+        number("⑥", X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
+               {xWallFront, Y(hc), xWallBack, Y(tSlab)});
+    if (backSoil != 0)
+        number("⑦", X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50,
+               {X(xBackOut), yH1, xr, Y(d.T_HeelTip)});
     if (frontSoil > 0) {
         const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
-        number("⑧", X(bToe / 2.0) - 100, y - 25);
+        number("⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)});
     }
 
     // Dotted part boundaries.
