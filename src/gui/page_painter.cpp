@@ -61,7 +61,7 @@ void paintPage(QPainter& painter, const platform::Page& page, double scaleX, dou
             const PageFont& f = pageFont(t->fontName, t->fontSize * 20.0 * textScale, painter.device());
             painter.setFont(f.font);
             painter.setPen(toQColor(t->color));
-            painter.drawText(QPointF(t->x * scaleX, t->y * scaleY + f.ascent), qs(t->text));
+            painter.drawText(QPointF(t->x * scaleX, t->y * scaleY + f.ascent), pageText(t->text));
         } else if (const auto* l = std::get_if<platform::LineOp>(&op)) {
             painter.setPen(linePen(*l, textScale * kTwipsPerPixel));
             painter.drawLine(QPointF(l->x1 * scaleX, l->y1 * scaleY),

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "gui/page_painter.h"
+#include "gui/qt_convert.h"
 #include "gui/qt_services.h"
 #include "platform/surface.h"
 
@@ -131,6 +133,17 @@ TEST(PagePainter, DotsKeepTheirPreviewSizeOnAFinerDevice) {
             EXPECT_LE(ink[i], pixel + 2) << i;
         for (std::size_t i = 1; i + 1 < paper.size(); ++i)
             EXPECT_GE(paper[i], 2 * pixel - 2) << i;
+    }
+}
+
+// "∑" is not in the substituted report fonts: another font would set it taller than the line, into the
+// next one. It prints as the "Σ" the fonts have, the sign of the page's other sums.
+TEST(PagePainter, ASignTheReportFontLacksPrintsAsItsLookAlike) {
+    EXPECT_EQ(gui::pageText("F=(C･B＋W1･μ＋P･H0)/∑H"), QString::fromUtf8("F=(C･B＋W1･μ＋P･H0)/ΣH"));
+    for (const auto& font : {platform::kMincho, platform::kGothic}) {
+        const QRawFont raw = QRawFont::fromFont(QFont(gui::substituteFont(font)));
+        EXPECT_FALSE(raw.supportsCharacter(char32_t(0x2211))) << font;
+        EXPECT_TRUE(raw.supportsCharacter(char32_t(0x03A3))) << font;
     }
 }
 
