@@ -52,7 +52,7 @@ bool crosses(double x1, double y1, double x2, double y2, const Box& b, double ga
 
 // Room between a text and what lies beside it, and above or below it (a line of type leaves some
 // below its glyphs already).
-constexpr double kGapY = 20;
+constexpr double kGapY = 25;
 
 } // namespace
 

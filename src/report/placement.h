@@ -38,7 +38,7 @@ public:
     static constexpr double kGap = 40;
 
     // A mark inside a small part of a drawing may come closer.
-    static constexpr double kNarrowGap = 10;
+    static constexpr double kNarrowGap = 25;
 
     void addLine(double x1, double y1, double x2, double y2);
     void addText(double x, double y, std::string_view text, double size);
