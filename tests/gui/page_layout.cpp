@@ -87,11 +87,12 @@ const Frame kFrames[] = {
     {4, QRectF(8800, 3300, 2700, 2300), "the stability sketch's frame"}, // beside the bearing checks
 };
 
-} // namespace
-
+// Whether a straight line passes through the inside of a rectangle.
 bool crosses(const QLineF& line, const QRectF& box) {
     return !box.isEmpty() && clips(line.p1(), line.p2(), box);
 }
+
+} // namespace
 
 std::string LayoutFault::message(const std::string& wall) const {
     return "page " + std::to_string(page) + ", " + wall + ": " + first + " / " + second;

@@ -64,7 +64,4 @@ private:
     double width_ = 0, height_ = 0;
 };
 
-// Whether a straight line passes through the inside of a rectangle.
-bool crosses(const QLineF& line, const QRectF& box);
-
 } // namespace gui_test
