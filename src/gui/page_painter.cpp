@@ -5,26 +5,45 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "gui/qt_convert.h"
 
 namespace gui {
 namespace {
 
-struct FontEntry {
-    QFont font;
-    double ascent = 0;
-};
+// A line's pen. The dots and dashes are measured in pixels of the 96-dpi screen, scaled to the
+// device, so that they keep the size the preview shows them in on a printer's finer grid and in a PDF,
+// where a pattern of device pixels would close into a solid line.
+QPen linePen(const platform::LineOp& l, double screenPixel) {
+    QPen pen(toQColor(l.color));
+    pen.setCosmetic(true);
+    pen.setWidth(0);
+    const double unit = std::max(screenPixel, 1.0);
+    switch (l.style) {
+    case platform::DrawStyle::Dash:
+        pen.setDashPattern({4 * unit, 2 * unit});
+        break;
+    case platform::DrawStyle::Dot:
+        pen.setDashPattern({unit, 2 * unit});
+        break;
+    default:
+        break;
+    }
+    return pen;
+}
+
+} // namespace
 
 // A report page repeats a handful of fonts thousands of times.
-const FontEntry& fontFor(const std::string& name, double pixelHeight, QPaintDevice* device) {
-    static QHash<QString, FontEntry> cache;
+const PageFont& pageFont(const std::string& name, double pixelHeight, QPaintDevice* device) {
+    static QHash<QString, PageFont> cache;
     const int dpi = device ? device->logicalDpiY() : 96;
     const QString key = qs(name) + QLatin1Char('/') + QString::number(pixelHeight, 'f', 3) +
                         QLatin1Char('/') + QString::number(dpi);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        FontEntry e;
+        PageFont e;
         e.font = QFont(substituteFont(name));
         e.font.setPointSizeF(std::max(pixelHeight, 0.1) * 72.0 / dpi);
         e.ascent = device ? QFontMetricsF(e.font, device).ascent() : QFontMetricsF(e.font).ascent();
@@ -33,35 +52,18 @@ const FontEntry& fontFor(const std::string& name, double pixelHeight, QPaintDevi
     return *it;
 }
 
-Qt::PenStyle penStyle(platform::DrawStyle s) {
-    switch (s) {
-    case platform::DrawStyle::Dash:
-        return Qt::DashLine;
-    case platform::DrawStyle::Dot:
-        return Qt::DotLine;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-} // namespace
-
 void paintPage(QPainter& painter, const platform::Page& page, double scaleX, double scaleY,
                double textScale) {
     painter.save();
     for (const auto& op : page) {
         if (const auto* t = std::get_if<platform::TextOp>(&op)) {
             // A point is 20 twips.
-            const FontEntry& f = fontFor(t->fontName, t->fontSize * 20.0 * textScale, painter.device());
+            const PageFont& f = pageFont(t->fontName, t->fontSize * 20.0 * textScale, painter.device());
             painter.setFont(f.font);
             painter.setPen(toQColor(t->color));
-            painter.drawText(QPointF(t->x * scaleX, t->y * scaleY + f.ascent), qs(t->text));
+            painter.drawText(QPointF(t->x * scaleX, t->y * scaleY + f.ascent), pageText(t->text));
         } else if (const auto* l = std::get_if<platform::LineOp>(&op)) {
-            QPen pen(toQColor(l->color));
-            pen.setCosmetic(true);
-            pen.setWidth(0);
-            pen.setStyle(penStyle(l->style));
-            painter.setPen(pen);
+            painter.setPen(linePen(*l, textScale * kTwipsPerPixel));
             painter.drawLine(QPointF(l->x1 * scaleX, l->y1 * scaleY),
                              QPointF(l->x2 * scaleX, l->y2 * scaleY));
         }

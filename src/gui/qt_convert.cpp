@@ -22,6 +22,12 @@ QString substituteFont(std::string_view name) {
     return qs(name);
 }
 
+QString pageText(std::string_view text) {
+    QString t = qs(text);
+    t.replace(QChar(0x2211), QChar(0x03A3));
+    return t;
+}
+
 QFont controlFont(std::string_view name, double pointSize, bool bold) {
     QFont font(substituteFont(name));
     if (pointSize > 0) font.setPointSizeF(pointSize);

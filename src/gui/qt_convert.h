@@ -17,6 +17,9 @@ double pxToTwips(double px);
 
 // The desktop fonts the program names, by the fonts installed here.
 QString substituteFont(std::string_view name);
+// A page's text as the substituted fonts set it: a character they lack, which another font would set
+// out of line, becomes the look-alike they have ("∑" the "Σ" of the other sums).
+QString pageText(std::string_view text);
 // The font of a control. Up to kCrispPointSize the glyphs are drawn without antialiasing, crisp as
 // the small bitmap fonts of the screens' design; larger type is smoothed. The outlines are left
 // unhinted: hinting the IPA fonts at these sizes closes the gaps of "m" ("mm" read as "nn").

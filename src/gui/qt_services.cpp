@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -16,10 +15,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSpacerItem>
 #include <QTranslator>
-#include <cmath>
 
 #include "gui/form_view.h"
 #include "gui/form_window.h"
@@ -30,20 +27,6 @@
 
 namespace gui {
 namespace {
-
-// The height of a printed line: the font's height in whole screen pixels, in twips.
-double measuredLineHeight(std::string_view name, double size) {
-    static QHash<QString, double> cache;
-    const QString key = qs(name) + QLatin1Char('/') + QString::number(size);
-    if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
-    QFont font(substituteFont(name));
-    font.setPointSizeF(size > 0 ? size : 1);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    const double height = std::round(QFontMetrics(font).height() * 1440.0 / dpi);
-    cache.insert(key, height);
-    return height;
-}
 
 // "desc|pattern|desc|pattern" → "desc (pattern);;desc (pattern)"; "*.*" is every file here.
 QString qtFilter(const std::string& filter) {
@@ -111,12 +94,10 @@ void installTranslator() {
 
 QtServices::QtServices() {
     platform::installServices(this);
-    platform::setLineMetrics(measuredLineHeight);
 }
 
 QtServices::~QtServices() {
     if (&platform::services() == this) platform::installServices(nullptr);
-    platform::setLineMetrics(nullptr);
     delete main_.data();
 }
 

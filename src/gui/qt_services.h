@@ -23,7 +23,7 @@ int titleBarWidth(const QString& title);
 void installTranslator();
 
 // The real desktop: message boxes, dialogs, the printer and the forms' windows. Installed for its
-// lifetime, with the line metrics of the fonts installed here.
+// lifetime.
 class QtServices : public platform::Services {
 public:
     QtServices();

@@ -6,7 +6,7 @@
 
 namespace platform {
 namespace {
-// Without a realisation (tests, benchmarks) a line is 20 twips a point: one point of type per point.
+// One point of type per point of line.
 double fixedLineHeight(std::string_view, double size) {
     return std::round(size * 20.0);
 }

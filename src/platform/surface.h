@@ -54,8 +54,9 @@ private:
     std::string text_;
 };
 
-// The height of one printed line of a font, in twips; supplied by the realisation (the Qt view
-// measures the font, tests use a fixed table).
+// The height of one printed line of a font, in twips: the font's size, 20 twips a point, the pitch
+// the pages' fixed positions are laid out for, the same on the screen, the printer and in a PDF
+// whatever their resolution and the substituted font's leading. A test may set another.
 using LineMetrics = std::function<double(std::string_view fontName, double size)>;
 void setLineMetrics(LineMetrics metrics);
 double lineHeight(std::string_view fontName, double size);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "report/placement.h"
 
 namespace report {
 
@@ -36,6 +37,21 @@ void alignedCell(platform::Surface& s, double baseX, double y, double value, int
     s.setCurrentX(platform::digitAlignX(baseX, value, positions));
     s.setCurrentY(y);
     s.print(items);
+}
+
+double withinColumn(double x, double width, Column column) {
+    // Closer than this a number reads as touching the rule.
+    constexpr double kSliver = 30;
+    if (x >= column.left + kSliver && x + width <= column.right - kSliver) return x;
+    return (column.left + column.right - width) / 2.0;
+}
+
+void columnText(platform::Surface& s, Column column, double x, double y, const std::string& text) {
+    placeText(s, withinColumn(x, textWidth(text, s.fontSize()), column), y, {text});
+}
+
+void alignedCell(platform::Surface& s, Column column, double baseX, double y, double value, int positions) {
+    columnText(s, column, platform::digitAlignX(baseX, value, positions), y, cellText(value));
 }
 
 } // namespace report

@@ -36,4 +36,16 @@ std::string totalText(double v);
 void alignedCell(platform::Surface& s, double baseX, double y, double value, int positions,
                  std::initializer_list<platform::PrintItem> after = {});
 
+// A table's column between its rules at `left` and `right`.
+struct Column {
+    double left, right;
+};
+// Where a text of `width` placed at x stands in its column: at x, unless that brings it within a
+// sliver of a rule (a long number); then in the column's middle.
+double withinColumn(double x, double width, Column column);
+// A cell's text at (x, y), kept within its column.
+void columnText(platform::Surface& s, Column column, double x, double y, const std::string& text);
+// alignedCell, kept within its column.
+void alignedCell(platform::Surface& s, Column column, double baseX, double y, double value, int positions);
+
 } // namespace report

@@ -9,7 +9,7 @@ namespace {
 
 // Report pages 6 to 9 of the typical wall with a heel, a toe and a key, every member checked with D16 at 200
 // mm but member B with D10 at 1000 mm (its steel stress exceeded, in light magenta), printed into a PDF with
-// the fonts' own line heights. MEMBER_PAGES_PDF names a file to keep for looking at.
+// the program's line pitch. MEMBER_PAGES_PDF names a file to keep for looking at.
 TEST(MemberPagesPdf, PagesSixToNinePrintIntoAPdf) {
     gui::QtServices qt;
     testing_support::RecordingServices services;

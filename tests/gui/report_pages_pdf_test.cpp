@@ -8,7 +8,7 @@
 namespace {
 
 // Pages 1 to 3 of a one-sided wall with toe, heel, fill and surcharges, KA by Coulomb, printed into a
-// PDF with the fonts' own line heights. REPORT_PDF names a file to keep for looking at.
+// PDF with the program's line pitch. REPORT_PDF names a file to keep for looking at.
 TEST(ReportPagesPdf, PagesOneToThreeOfAProjectPrintIntoAPdf) {
     gui::QtServices qt;
     testing_support::RecordingServices services;

@@ -23,7 +23,7 @@ platform::Page stabilityPage(app::Program& prog) {
 // with a key whose bearing and key checks fail. TARVELO_PDF_DIR keeps the file for a look; else it
 // goes to a temporary folder.
 TEST(StabilityPagePdf, PaintsTheRecordedPagesIntoAPdf) {
-    gui::QtServices services; // the measured line heights of the report font
+    gui::QtServices services; // the program's own services, as when it runs
     app::Program prog;
     stability_test::simpleWall(prog);
     const platform::Page passing = stabilityPage(prog);

@@ -9,6 +9,7 @@
 #include "../stability/stability_fixture.h"
 #include "platform/runtime.h"
 #include "platform/surface.h"
+#include "report/placement.h"
 
 using namespace stability_test;
 using platform::LineOp;
@@ -194,7 +195,9 @@ TEST_F(ReportPages, WallDrawingHeadScaleAndOutlineWithoutToeOrHeel) {
     // Dimensions in mm: the wall tops 300, the base 2,600; H3 and H4 on the left (one-sided).
     EXPECT_TRUE(has(page, "300"));
     EXPECT_TRUE(has(page, "2,600"));
-    EXPECT_EQ(find(page, "400").x, 1400); // H4
+    // H4 at 1400 would be crossed by its dimension line at 1600: it stands on the line's left, 1400 − 5 ×
+    // 25 = 1275, the 270 twips of "400" ending 55 twips before the line.
+    EXPECT_EQ(find(page, "400").x, 1275);
     // No heel and a vertical earth face: no ⑦, nothing changes in the design data.
     EXPECT_FALSE(has(page, "⑦"));
     EXPECT_TRUE(has(page, "①"));
@@ -512,10 +515,10 @@ TEST(ReportPagesGround, TheFrontGroundLineFollowsTheShapeAndTheSlabLevel) {
                    l.y1 == l.y2;
         });
         EXPECT_TRUE(found) << c.name;
-        // The left heights: H3 and H4 one-sided, H2 and H1 two-sided.
+        // The left heights: H3 and H4 one-sided, H2 and H1 two-sided, left of their dimension line.
         std::string left;
         for (const auto& t : texts(s))
-            if (t.x == 1400) left += t.text + "|";
+            if (t.x < 1600 && t.x + report::textWidth(t.text, t.fontSize) < 1600) left += t.text + "|";
         EXPECT_EQ(left, c.leftHeights) << c.name;
     }
 }

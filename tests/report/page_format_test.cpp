@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "report/page_format.h"
+#include "report/placement.h"
 
 using namespace platform;
 
@@ -60,6 +61,49 @@ TEST(PageFormat, PlacedTextStartsAtItsPositionAndRunningTextContinuesBelowIt) {
     EXPECT_EQ(textAt(s, 1).x, 0);
     EXPECT_EQ(textAt(s, 1).y, 3000);
     EXPECT_EQ(textAt(s, 2).y, 3000 + lineHeight(s.fontName(), 11));
+}
+
+// A number that would stand within 30 twips of a rule of its column stands in the column's middle.
+TEST(PageFormat, ANumberTooLongForItsPlaceInAColumnStandsInTheColumnsMiddle) {
+    struct Case {
+        double value;
+        int positions;
+        double x;
+    };
+    // The weight column of the self-weight table, 6650 to 7600, base 6900, type 10 points (100 twips a
+    // digit).
+    const Case cases[] = {
+        {22.3256, 3, 6800},   // 6800 + 700 = 7500: 100 before the rule, at its place
+        {124.4701, 3, 6700},  // 6700 + 800 = 7500
+        {1440.7642, 3, 6675}, // 6700 + 900 = 7600 would touch the rule: (6650 + 7600 − 900) / 2
+        {-12.5, 3, 6725}, // "-12.5000" at the base, 6900 + 800 = 7700, past the rule: (6650 + 7600 − 800) / 2
+    };
+    for (const auto& c : cases) {
+        RecordingSurface s;
+        s.setFontSize(10);
+        report::alignedCell(s, report::Column{6650, 7600}, 6900, 12650, c.value, c.positions);
+        ASSERT_EQ(s.page().size(), 1u);
+        EXPECT_EQ(textAt(s, 0).x, c.x) << c.value;
+    }
+    EXPECT_EQ(report::withinColumn(7700, 600, {7600, 8300}), 7650); // "12.800": 7700 + 600 = 8300
+    EXPECT_EQ(report::withinColumn(7700, 500, {7600, 8300}), 7700); // "9.176" ends 100 before
+}
+
+// A text moves off a line to the nearest place that keeps the room from every line and text.
+TEST(PageFormat, ATextMovesOffALineToTheNearestClearPlace) {
+    EXPECT_EQ(report::textWidth("2,150", 9), 450);    // five half-width characters of 90 twips
+    EXPECT_EQ(report::textWidth("上載荷重", 9), 720); // four whole ones of 180
+    report::Clearance room;
+    room.addLine(1600, 2000, 1600, 6000);
+    // "1,500" at 1400 covers 1400 to 1850: crossed. Nearest clear: its right end 40 before the line, x ≤
+    // 1110 (13 steps of 25 left, 1075), or its left end 40 after it, x ≥ 1640 (10 steps right, 1650).
+    const report::Point at =
+        room.first(report::around(1400, 3000, 25, 800), {report::Piece{0, 0, "1,500"}}, 9);
+    EXPECT_EQ(at.x, 1650);
+    EXPECT_EQ(at.y, 3000);
+    room.addText(at.x, at.y, "1,500", 9);
+    EXPECT_FALSE(room.clear(1700, 3100, "300", 9)); // on the placed text
+    EXPECT_TRUE(room.clear(1700, 3300, "300", 9));  // a line lower
 }
 
 } // namespace

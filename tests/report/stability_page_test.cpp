@@ -659,12 +659,14 @@ TEST(StabilityPage, TheSketchsNineVariants) {
     auto label = [](double x, double y, const char* text) {
         return TextOp{x, y, text, std::string(platform::kMincho), 9, platform::kBlack};
     };
+    // σmax at the right end below the frame's top stands at 10500, its 450 twips ending 50 before the
+    // frame's right tick at 11000.
     const std::vector<Case> cases{
         {1, false, 2.6f, 0.2f, 10, {label(9000, 4250, "σmax"), label(10650, 4450, "σmin")}},
-        {2, false, 2.6f, -0.2f, 10, {label(10650, 4650, "σmax"), label(9000, 4150, "σmin")}},
+        {2, false, 2.6f, -0.2f, 10, {label(10500, 4650, "σmax"), label(9000, 4150, "σmin")}},
         {3, false, 2.6f, 0, 10, {label(10000, 4550, "σmax")}},
         {4, false, 6, 1, 9, {label(9000, 4350, "σmax")}}, // r = 1/6 takes the triangle
-        {5, false, 2.6f, -0.5f, 9, {label(10650, 4650, "σmax")}},
+        {5, false, 2.6f, -0.5f, 9, {label(10500, 4650, "σmax")}},
         {6,
          true,
          2.6f,
@@ -677,7 +679,7 @@ TEST(StabilityPage, TheSketchsNineVariants) {
          2.6f,
          -0.2f,
          24,
-         {label(10650, 4750, "σmax"), label(9000, 4250, "σmin"), label(9600, 4280, "σ1"),
+         {label(10500, 4750, "σmax"), label(9000, 4250, "σmin"), label(9600, 4280, "σ1"),
           label(10300, 4330, "σ2")}},
         {8, true, 6, 1, 24, {label(9000, 4450, "σmax"), label(9600, 4380, "σ1"), label(10300, 4440, "σ2")}},
         {9,
@@ -685,7 +687,7 @@ TEST(StabilityPage, TheSketchsNineVariants) {
          2.6f,
          -0.5f,
          24,
-         {label(10650, 4750, "σmax"), label(9600, 4380, "σ1"), label(10300, 4320, "σ2")}},
+         {label(10500, 4750, "σmax"), label(9600, 4380, "σ1"), label(10300, 4320, "σ2")}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.variant);

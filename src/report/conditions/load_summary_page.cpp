@@ -16,14 +16,17 @@ namespace {
 
 enum class Cell { Value, Dash, Empty };
 
-// The columns of the table: the value x (first of three aligned positions, or fixed) and the dash's x.
-struct Column {
+// The columns of the table: the value x (first of three aligned positions, or fixed), the dash's x and
+// the rules on either side.
+struct Field {
     double valueX;
     double dashX;
     bool aligned;
+    Column rules;
 };
-constexpr Column kV{3500, 3500, true}, kH{4800, 4800, true}, kX{6200, 6100, false}, kY{7500, 7400, false},
-    kVx{8700, 8700, true}, kHy{10000, 10000, true};
+constexpr Field kV{3500, 3500, true, {3100, 4400}}, kH{4800, 4800, true, {4400, 5700}},
+    kX{6200, 6100, false, {5700, 7000}}, kY{7500, 7400, false, {7000, 8300}},
+    kVx{8700, 8700, true, {8300, 9600}}, kHy{10000, 10000, true, {9600, 10900}};
 
 class Table {
 public:
@@ -34,14 +37,15 @@ public:
     void line(double x1, double y1, double x2, double y2) { s_.line(x1, y(y1), x2, y(y2)); }
 
     // A cell of the row whose top is `top`: a value, a dash or nothing.
-    void cell(const Column& c, double top, Cell kind, double value = 0) {
+    void cell(const Field& c, double top, Cell kind, double value = 0) {
         if (kind == Cell::Dash) {
             line(c.dashX, top + 200, c.dashX + 500, top + 200);
         } else if (kind == Cell::Value) {
             if (c.aligned)
-                alignedCell(s_, c.valueX, y(top + 100), value, 3);
+                alignedCell(s_, c.rules, c.valueX, y(top + 100), value, 3);
             else
-                placeText(s_, c.valueX, y(top + 100), {platform::format(platform::toSingle(value), "0.000")});
+                columnText(s_, c.rules, c.valueX, y(top + 100),
+                           platform::format(platform::toSingle(value), "0.000"));
         }
     }
 
@@ -136,7 +140,7 @@ void writeLoadSummary(Surface& s, const model::DesignData& d, const EarthPressur
     // A wall without weight has no lever arm: its cells show a dash of text instead of a quotient.
     const bool noWeight = sumW == 0;
     const double x = noWeight ? 0 : d.SumWx / sumW;
-    auto quotientCell = [&](const Column& col, Cell kind, double value) {
+    auto quotientCell = [&](const Field& col, Cell kind, double value) {
         if (kind == Cell::Value && noWeight)
             placeText(s, col.valueX, t.y(10400), {kNoValue});
         else

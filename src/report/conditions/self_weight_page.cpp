@@ -39,6 +39,10 @@ std::string sum(float a, float b) {
 
 enum class Inertia { Dash, Value, Empty };
 
+// The columns of the numbers, between their rules (the area's from the "＝" before it).
+constexpr Column kArea{4900, 5750}, kWeight{6650, 7600}, kX{7600, 8300}, kY{8300, 9000},
+    kMomentX{9000, 10100}, kMomentY{10100, 11200};
+
 struct Row {
     std::string label;
     float area;
@@ -202,32 +206,32 @@ void writeSelfWeight(Surface& s, const model::DesignData& d, const WallPageChoic
         placeText(s, 4700, yk, {"＝"});
         // Some rows print the area as the engine holds it, aligned by its rounded value all the same.
         if (r.roundArea)
-            alignedCell(s, 5050, yk, platform::r4(r.area), 3);
+            alignedCell(s, kArea, 5050, yk, platform::r4(r.area), 3);
         else
-            placeText(s, platform::digitAlignX(5050, r.area, 3), yk, {format(r.area, "0.0000")});
+            columnText(s, kArea, platform::digitAlignX(5050, r.area, 3), yk, format(r.area, "0.0000"));
         placeText(s, r.gammaX, yk, {format(r.gamma, "0.0")});
         const double w = double(r.gamma) * r.area;
-        alignedCell(s, 6900, yk, w, 3);
-        placeText(s, 7700, yk, {f3(r.x)});
-        alignedCell(s, 9400, yk, w * r.x, 4);
+        alignedCell(s, kWeight, 6900, yk, w, 3);
+        columnText(s, kX, 7700, yk, f3(r.x));
+        alignedCell(s, kMomentX, 9400, yk, w * r.x, 4);
         if (inertia == Inertia::Dash) {
             s.line(8500, yk + 100, 8800, yk + 100);
             s.line(10500, yk + 100, 10800, yk + 100);
         } else if (inertia == Inertia::Value) {
-            placeText(s, 8400, yk, {f3(r.y)});
-            alignedCell(s, 10500, yk, w * r.y, 4);
+            columnText(s, kY, 8400, yk, f3(r.y));
+            alignedCell(s, kMomentY, 10500, yk, w * r.y, 4);
         }
     }
 
     s.line(6050, 12750, 6350, 12750);
-    alignedCell(s, 6900, 12650, d.SumW, 3);
+    alignedCell(s, kWeight, 6900, 12650, d.SumW, 3);
     s.line(7800, 12750, 8100, 12750);
     s.line(8500, 12750, 8800, 12750);
-    alignedCell(s, 9400, 12650, d.SumWx, 4);
+    alignedCell(s, kMomentX, 9400, 12650, d.SumWx, 4);
     if (inertia == Inertia::Dash)
         s.line(10500, 12750, 10800, 12750);
     else if (inertia == Inertia::Value)
-        alignedCell(s, 10500, 12650, d.SumWy, 4);
+        alignedCell(s, kMomentY, 10500, 12650, d.SumWy, 4);
 
     s.setFontSize(kTextSize);
     auto centroid = [&](float moment) {

@@ -1,8 +1,12 @@
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <vector>
 
 #include "platform/runtime.h"
 #include "report/conditions/report_pages.h"
 #include "report/page_format.h"
+#include "report/placement.h"
 
 namespace report {
 
@@ -22,6 +26,12 @@ std::optional<double> ratio(double numer, double denom) {
 std::string mm(double metres) {
     return format(metres * 1000.0, "##,###");
 }
+
+// The width a base may take on the page: from its front end at 2850 twips, the dimensions beyond its
+// back end reach about 1850 further, to the right end of the tables below.
+constexpr double kDrawingWidth = 6200;
+// The steps in which a text moves off a line.
+constexpr double kStep = 25;
 
 } // namespace
 
@@ -47,10 +57,15 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     const bool oneSided = c.shape == GroundShape::OneSided;
     const bool twoSided = c.shape == GroundShape::TwoSided && !oneSided;
     const double height = double(d.H1) + d.H2;
-    const double scale = toSingle(height) <= 1.0f ? 0.35 : double(toSingle(height * 3.5 / 10.0));
+    // The drawing stands on its taller wall, 1000 / 0.35 twips high above 1 m; a base too wide for the
+    // page at that scale is drawn smaller, so that the dimensions beyond its back end stay on the page.
+    const double top = std::max(height, double(d.H3) + d.H4);
+    const double byHeight = toSingle(top) <= 1.0f ? 0.35 : double(toSingle(top * 3.5 / 10.0));
+    const double scale = std::max(byHeight, double(toSingle(double(d.B) * 1000.0 / kDrawingWidth)));
     auto X = [&](double x) { return double(toSingle(2850.0 + x * 1000.0 / scale)); };
-    auto Y = [&](double y) { return double(toSingle(2600.0 + (height - y) * 1000.0 / scale)); };
-    auto wall = [&](double x1, double y1, double x2, double y2) { s.line(X(x1), Y(y1), X(x2), Y(y2)); };
+    auto Y = [&](double y) { return double(toSingle(2600.0 + (top - y) * 1000.0 / scale)); };
+    KeptDrawing page(s);
+    auto wall = [&](double x1, double y1, double x2, double y2) { page.line(X(x1), Y(y1), X(x2), Y(y2)); };
 
     const double B = d.B, bToe = d.B_Toe, bHeel = d.B_Heel, tSlab = d.T_Slab;
     const double backH = double(d.H_BackSoil) + d.H2, frontH = double(d.H_FrontSoil) + d.H3;
@@ -92,135 +107,184 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
 
     const double yH1 = Y(d.H1), yH4 = Y(d.H4);
     const bool slabAboveFront = tSlab > d.H4;
-    if (gb) s.line(X(*gb), yH1, X(B) + 900, yH1);
+    if (gb) page.line(X(*gb), yH1, X(B) + 900, yH1);
     if (oneSided) {
         if (!slabAboveFront && gf)
-            s.line(1300, yH4, X(*gf), yH4);
+            page.line(1300, yH4, X(*gf), yH4);
         else if (slabAboveFront)
-            s.line(1300, yH4, 2850, yH4);
+            page.line(1300, yH4, 2850, yH4);
     } else if (twoSided && gf) {
-        s.line(1600, yH1, X(*gf), yH1);
+        page.line(1600, yH1, X(*gf), yH1);
     }
-    if (cf && cb) s.line(X(*cf), Y(hc), X(*cb), Y(hc));
+    if (cf && cb) page.line(X(*cf), Y(hc), X(*cb), Y(hc));
 
+    // A back block of 10 twips per kN/m2 that would reach up into the dimensions above the walls stops
+    // below them; its label gives the load.
+    const double backTop = std::max(yH1 - 10.0 * d.q_Back, std::min(2550.0, yH1 - 100.0));
     if (gb) {
-        const double top = yH1 - 10.0 * d.q_Back;
-        s.line(X(*gb), top, X(*gb) + 1200, top);
-        s.line(X(*gb), yH1, X(*gb), top);
+        const double top = backTop;
+        page.line(X(*gb), top, X(*gb) + 1200, top);
+        page.line(X(*gb), yH1, X(*gb), top);
         for (int k = 1; k <= 12; ++k)
-            s.line(X(*gb) + 100 * k, yH1, X(*gb) + 100 * k, top);
+            page.line(X(*gb) + 100 * k, yH1, X(*gb) + 100 * k, top);
     }
     if (d.q_Front != 0 && gf && (oneSided || twoSided)) {
         const double base = oneSided ? (slabAboveFront ? Y(tSlab) : yH4) : yH1;
         const double start = oneSided ? (slabAboveFront ? 700 : 1200) : 1100;
         const int strokes = oneSided && slabAboveFront ? 7 : 12;
         const double top = base - 10.0 * d.q_Front;
-        s.line(X(bToe) - start, top, X(*gf), top);
+        page.line(X(bToe) - start, top, X(*gf), top);
         for (int k = 0; k <= strokes; ++k)
-            s.line(X(*gf) - 100 * k, base, X(*gf) - 100 * k, top);
+            page.line(X(*gf) - 100 * k, base, X(*gf) - 100 * k, top);
     }
     if (d.q_Center != 0 && cf && cb) {
         const double top = Y(hc) - 10.0 * d.q_Center;
-        s.line(X(*cf), top, X(*cb), top);
+        page.line(X(*cf), top, X(*cb), top);
         for (int k = 0; k <= 7; ++k) {
-            s.line(X(*cf) + 100 * k, Y(hc), X(*cf) + 100 * k, top);
-            s.line(X(*cb) - 100 * k, Y(hc), X(*cb) - 100 * k, top);
+            page.line(X(*cf) + 100 * k, Y(hc), X(*cf) + 100 * k, top);
+            page.line(X(*cb) - 100 * k, Y(hc), X(*cb) - 100 * k, top);
         }
     }
 
     // Dimension lines.
     const double xFrontTopIn = xFrontOut + d.T_WallFrontTop;
-    s.line(X(xFrontOut), 2100, X(xBackOut), 2100);
-    s.line(X(xFrontOut), 2100, X(xFrontOut), 2500);
-    s.line(X(xBackOut), 2100, X(xBackOut), 2500);
-    s.line(X(xFrontTopIn), 2100, X(xFrontTopIn), 2500);
-    s.line(X(backInTop), 2100, X(backInTop), 2500);
+    page.line(X(xFrontOut), 2100, X(xBackOut), 2100);
+    page.line(X(xFrontOut), 2100, X(xFrontOut), 2500);
+    page.line(X(xBackOut), 2100, X(xBackOut), 2500);
+    page.line(X(xFrontTopIn), 2100, X(xFrontTopIn), 2500);
+    page.line(X(backInTop), 2100, X(backInTop), 2500);
     if (d.Batter_FrontOut != 0) {
-        s.line(X(xFrontOut), 2100, X(bToe), 2100);
-        s.line(X(bToe), 2100, X(bToe), 2500);
+        page.line(X(xFrontOut), 2100, X(bToe), 2100);
+        page.line(X(bToe), 2100, X(bToe), 2500);
     }
     if (d.Batter_BackOut != 0) {
-        s.line(X(xBackOut), 2100, X(B - bHeel), 2100);
-        s.line(X(B - bHeel), 2100, X(B - bHeel), 2500);
+        page.line(X(xBackOut), 2100, X(B - bHeel), 2100);
+        page.line(X(B - bHeel), 2100, X(B - bHeel), 2500);
     }
     const double y0 = Y(0);
-    s.line(1600, Y(topF), 1600, y0);
-    s.line(1600, Y(topF), 2750, Y(topF));
-    s.line(1600, y0, 2750, y0);
-    s.line(2100, Y(d.T_ToeTip), 2100, y0);
-    s.line(2100, Y(d.T_ToeTip), 2750, Y(d.T_ToeTip));
-    if (bToe == 0 && twoSided) s.line(2100, Y(tSlab), 2750, Y(tSlab));
-    if (twoSided) s.line(2100, Y(d.T_ToeTip), 2100, yH1);
+    page.line(1600, Y(topF), 1600, y0);
+    page.line(1600, Y(topF), 2750, Y(topF));
+    page.line(1600, y0, 2750, y0);
+    page.line(2100, Y(d.T_ToeTip), 2100, y0);
+    page.line(2100, Y(d.T_ToeTip), 2750, Y(d.T_ToeTip));
+    if (bToe == 0 && twoSided) page.line(2100, Y(tSlab), 2750, Y(tSlab));
+    if (twoSided) page.line(2100, Y(d.T_ToeTip), 2100, yH1);
     const double xr = X(B);
-    s.line(xr + 1250, yH1, xr + 1250, y0);
-    s.line(xr + 1250, yH1, xr + 150, yH1);
-    s.line(xr + 1250, y0, xr + 150, y0);
+    page.line(xr + 1250, yH1, xr + 1250, y0);
+    page.line(xr + 1250, yH1, xr + 150, yH1);
+    page.line(xr + 1250, y0, xr + 150, y0);
     const double tipY = Y(d.T_HeelTip != 0 ? d.T_HeelTip : d.T_Slab);
-    s.line(xr + 750, tipY, xr + 150, tipY);
-    s.line(xr + 750, yH1, xr + 750, y0);
+    page.line(xr + 750, tipY, xr + 150, tipY);
+    page.line(xr + 750, yH1, xr + 750, y0);
     if (d.H2 != 0) {
-        s.line(xr + 1250, Y(height), xr + 1250, yH1);
-        s.line(xr + 1250, Y(height), xr + 150, Y(height));
+        page.line(xr + 1250, Y(height), xr + 1250, yH1);
+        page.line(xr + 1250, Y(height), xr + 150, Y(height));
     }
     const double xm = bToe + d.T_WallFront + d.B_Span / 4.0;
-    s.line(X(xm), Y(hc), X(xm), y0);
-    s.line(2850, y0 + 600, xr, y0 + 600);
-    s.line(2850, y0 + 900, xr, y0 + 900);
-    s.line(2850, y0 + 900, 2850, y0 + 200);
+    page.line(X(xm), Y(hc), X(xm), y0);
+    page.line(2850, y0 + 600, xr, y0 + 600);
+    page.line(2850, y0 + 900, xr, y0 + 900);
+    page.line(2850, y0 + 900, 2850, y0 + 200);
     for (double x : {bToe, bToe + d.T_WallFront, B - bHeel - d.T_WallBack, B - bHeel})
-        s.line(X(x), y0 + 600, X(x), y0 + 200);
-    s.line(xr, y0 + 900, xr, y0 + 200);
+        page.line(X(x), y0 + 600, X(x), y0 + 200);
+    page.line(xr, y0 + 900, xr, y0 + 200);
 
-    // Dimension texts in mm.
+    // The dotted part boundaries, drawn last; the texts keep clear of them too.
+    const float backSoil = printedBackSoilArea(d), frontSoil = printedFrontSoilArea(d, c.shape);
+    std::vector<std::array<double, 4>> dotted{{xr, Y(d.T_HeelTip), xr, yH1}};
+    if (frontSoil > 0 && oneSided) dotted.push_back({2850, yH4, 2850, Y(d.T_ToeTip)});
+    if (frontSoil > 0 && twoSided) dotted.push_back({2850, yH1, 2850, Y(d.T_ToeTip)});
+    if (bToe != 0) dotted.push_back({X(bToe), Y(tSlab), X(bToe), y0});
+    dotted.push_back({X(bToe + d.T_WallFront), Y(tSlab), X(bToe + d.T_WallFront), y0});
+    dotted.push_back({X(B - bHeel - d.T_WallBack), Y(tSlab), X(B - bHeel - d.T_WallBack), y0});
+    if (bHeel != 0) dotted.push_back({X(B - bHeel), y0, X(B - bHeel), Y(tSlab)});
+    for (const auto& l : dotted)
+        page.room.addLine(l[0], l[1], l[2], l[3]);
+
+    // Dimension texts in mm. Each stands where the layout puts it unless a line or an earlier text
+    // is there; then at the nearest place beside it that is clear: a height beside its dimension line,
+    // a width along its row or, in the row under the base, below the row's line.
     s.setFontSize(kLabelSize);
-    auto dim = [&](double value, double x, double y) { placeText(s, x, y, {mm(value)}); };
-    dim(d.T_WallFrontTop, X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900);
-    if (d.Batter_FrontOut != 0) dim(d.Batter_FrontOut, X(bToe) - 200, 1900);
-    dim(d.B_SpanTop, X(xFrontTopIn + d.B_SpanTop / 2.0) - 200, 1900);
-    dim(d.T_WallBackTop, X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900);
-    if (d.Batter_BackOut != 0) dim(d.Batter_BackOut, X(B - bHeel), 1900);
+    auto dim = [&](double value, const std::vector<Point>& at) {
+        const std::string t = mm(value);
+        if (!t.empty()) page.place(at, t);
+    };
+    // A height on the left of the drawing moves out to the left first, one on the right to the right.
+    auto upright = [&](double value, double x, double y, bool onLine = true) {
+        std::vector<Point> at = around(x, y, kStep, 800, 300);
+        const double outward = !onLine ? 0 : x < 2850 ? -1 : x > xr ? 1 : 0;
+        std::stable_partition(at.begin() + 1, at.end(),
+                              [&](const Point& p) { return p.y == y && (p.x - x) * outward > 0; });
+        dim(value, at);
+    };
+    auto across = [&](double value, double x, double y) { dim(value, around(x, y, kStep, 600)); };
+    // A width under the base; where its row is too crowded, below the row's line.
+    // The width of a part under the base, between the ticks at x0 and x1: inside them; past the row's
+    // end for the first and the last part; else under the row's line, and the whole width then under
+    // its own line.
+    bool rowBelow = false;
+    auto part = [&](double value, double x, double x0, double x1) {
+        const std::string t = mm(value);
+        if (t.empty()) return;
+        const double w = textWidth(t, kLabelSize);
+        std::vector<Point> at = around(x, y0 + 400, kStep, std::max(0.0, (x1 - x0) / 2.0));
+        if (x0 == X(0)) at.push_back({x0 - 2 * Clearance::kGap - w, y0 + 400});
+        if (x1 == xr) at.push_back({x1 + 2 * Clearance::kGap, y0 + 400});
+        const std::vector<Point> below = around((x0 + x1 - w) / 2.0, y0 + 650, kStep, 800);
+        at.insert(at.end(), below.begin(), below.end());
+        if (page.place(at, t).y != y0 + 400) rowBelow = true;
+    };
+    across(d.T_WallFrontTop, X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900);
+    if (d.Batter_FrontOut != 0) across(d.Batter_FrontOut, X(bToe) - 200, 1900);
+    across(d.B_SpanTop, X(xFrontTopIn + d.B_SpanTop / 2.0) - 200, 1900);
+    across(d.T_WallBackTop, X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900);
+    if (d.Batter_BackOut != 0) across(d.Batter_BackOut, X(B - bHeel), 1900);
     if (oneSided) {
-        dim(d.H3, 1400, Y(d.H4 + d.H3 / 2.0) - 50);
-        dim(d.H4, 1400, Y(d.H4 / 2.0) - 75);
+        upright(d.H3, 1400, Y(d.H4 + d.H3 / 2.0) - 50);
+        upright(d.H4, 1400, Y(d.H4 / 2.0) - 75);
     }
     if (d.H2 != 0) {
-        dim(d.H2, xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50);
-        if (twoSided) dim(d.H2, 1400, Y(d.H1 + d.H2 / 2.0) - 50);
+        upright(d.H2, xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50);
+        if (twoSided) upright(d.H2, 1400, Y(d.H1 + d.H2 / 2.0) - 50);
     }
-    dim(d.H1, xr + 1050, Y(d.H1 / 2.0) - 50);
-    if (twoSided) dim(d.H1, 1400, Y(d.H1 / 2.0) - 50);
+    upright(d.H1, xr + 1050, Y(d.H1 / 2.0) - 50);
+    if (twoSided) upright(d.H1, 1400, Y(d.H1 / 2.0) - 50);
     const double heelSoil = toSingle(double(d.H_BackSoil) + d.Taper_Heel);
     const double toeSoil = toSingle(double(d.H_BackSoil) + d.Taper_Toe);
-    if (bHeel != 0) dim(heelSoil, xr + 400, Y(d.H1 - heelSoil / 2.0) - 50);
-    if (bToe != 0 && twoSided) dim(toeSoil, 2000, Y(d.H1 - toeSoil / 2.0) - 50);
-    if (bToe == 0 && twoSided) dim(toSingle(double(d.H1) - tSlab), 2000, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
+    if (bHeel != 0) upright(heelSoil, xr + 400, Y(d.H1 - heelSoil / 2.0) - 50);
+    if (bToe != 0 && twoSided) upright(toeSoil, 2000, Y(d.H1 - toeSoil / 2.0) - 50);
+    if (bToe == 0 && twoSided)
+        upright(toSingle(double(d.H1) - tSlab), 2000, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
     if (bHeel == 0) {
-        dim(d.H_BackSoil, xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
-        dim(tSlab, xr + 450, Y(tSlab / 2.0) - 75);
+        upright(d.H_BackSoil, xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
+        upright(tSlab, xr + 450, Y(tSlab / 2.0) - 75, false);
     }
-    dim(tSlab, X(xm) - 100, Y(tSlab / 2.0) - 75);
-    if (bToe == 0 && twoSided) dim(tSlab, 2150, Y(tSlab / 2.0) - 75);
-    dim(d.H_CenterSoil, X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75);
-    if (bHeel != 0) dim(d.T_HeelTip, xr + 450, Y(d.T_HeelTip / 2.0) - 75);
-    if (bToe != 0) {
-        dim(d.T_ToeTip, 2150, Y(d.T_ToeTip / 2.0) - 75);
-        dim(bToe, X(bToe / 2.0) - 150, y0 + 400);
-    }
-    dim(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, y0 + 400);
-    dim(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, y0 + 400);
-    dim(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, y0 + 400);
-    if (bHeel != 0) dim(bHeel, X(B - bHeel / 2.0) - 100, y0 + 400);
-    dim(B, X(B / 2.0) - 200, y0 + 700);
+    upright(tSlab, X(xm) - 100, Y(tSlab / 2.0) - 75, false);
+    if (bToe == 0 && twoSided) upright(tSlab, 2150, Y(tSlab / 2.0) - 75, false);
+    upright(d.H_CenterSoil, X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75, false);
+    if (bHeel != 0) upright(d.T_HeelTip, xr + 450, Y(d.T_HeelTip / 2.0) - 75, false);
+    if (bToe != 0) upright(d.T_ToeTip, 2150, Y(d.T_ToeTip / 2.0) - 75, false);
+    const double xWallFront = X(bToe + d.T_WallFront), xWallBack = X(B - bHeel - d.T_WallBack);
+    if (bToe != 0) part(bToe, X(bToe / 2.0) - 150, X(0), X(bToe));
+    part(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, X(bToe), xWallFront);
+    part(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, xWallFront, xWallBack);
+    part(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, xWallBack, X(B - bHeel));
+    if (bHeel != 0) part(bHeel, X(B - bHeel / 2.0) - 100, X(B - bHeel), xr);
+    const std::string whole = mm(B);
+    if (rowBelow)
+        page.place(around(X(B / 2.0) - textWidth(whole, kLabelSize) / 2.0, y0 + 950, kStep, 600), whole);
+    else
+        across(B, X(B / 2.0) - 200, y0 + 700);
 
-    // Surcharge labels, 400 and 200 twips above their blocks.
+    // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken.
     auto label = [&](std::string_view word, double xWord, double xValue, double top, float q) {
-        placeText(s, xWord, top - 400, {word});
-        placeText(s, xValue, top - 200, {format(q, "0.0#"), "kN/m2"});
+        page.place(around(xWord, top - 400, kStep, 800, 400),
+                   {Piece{0, 0, std::string(word)}, Piece{xValue - xWord, 200, format(q, "0.0#") + "kN/m2"}});
     };
     if (d.q_Back != 0) {
         if (auto r = ratio(double(d.Batter_BackOut) * d.H2, height)) {
             const double x = X(xBackOut + *r) + 300;
-            label("上載荷重", x, x, yH1 - 10.0 * d.q_Back, d.q_Back);
+            label("上載荷重", x, x, backTop, d.q_Back);
         }
     }
     if (d.q_Center != 0) {
@@ -236,33 +300,48 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH1 - 10.0 * d.q_Front, d.q_Front);
     }
 
-    // Part numbers.
-    const float backSoil = printedBackSoilArea(d), frontSoil = printedFrontSoilArea(d, c.shape);
+    // Part numbers: inside their part where there is room, nearest to their places first.
+    auto number = [&](const char* n, double x, double y, Box part) {
+        std::vector<Point> at = around(x, y, kStep, 600, 1500);
+        const auto inside = std::stable_partition(at.begin() + 1, at.end(), [&](const Point& p) {
+            const Box b = textBox(p.x, p.y, n, kLabelSize);
+            return b.left >= part.left && b.right <= part.right && b.top >= part.top &&
+                   b.bottom <= part.bottom;
+        });
+        const bool room = std::any_of(at.begin(), inside, [&](const Point& p) {
+            return page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
+        });
+        page.place(at, n, room ? Clearance::kNarrowGap : Clearance::kGap);
+    };
+    const double xHeel = X(B - bHeel);
     if (d.A_FrontWall != 0)
-        placeText(s, X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50, {"①"});
-    if (d.A_BackWall != 0) placeText(s, X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50, {"②"});
+        number("①", X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50,
+               {X(bToe), Y(topF), xWallFront, y0});
+    if (d.A_BackWall != 0)
+        number("②", X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50,
+               {xWallBack, Y(height), xHeel, y0});
     if (d.A_Slab != 0)
-        placeText(s, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50, {"③"});
-    if (d.A_Heel != 0) placeText(s, X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {"④"});
-    if (d.A_Toe != 0) placeText(s, X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {"⑤"});
+        number("③", X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50,
+               {xWallFront, Y(tSlab), xWallBack, y0});
+    if (d.A_Heel != 0)
+        number("④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0});
+    if (d.A_Toe != 0)
+        number("⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0});
     if (d.A_CenterSoil != 0)
-        placeText(s, X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
-                  {"⑥"});
-    if (backSoil != 0) placeText(s, X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50, {"⑦"});
+        number("⑥", X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
+               {xWallFront, Y(hc), xWallBack, Y(tSlab)});
+    if (backSoil != 0)
+        number("⑦", X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50,
+               {X(xBackOut), yH1, xr, Y(d.T_HeelTip)});
     if (frontSoil > 0) {
         const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
-        placeText(s, X(bToe / 2.0) - 100, y - 25, {"⑧"});
+        number("⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)});
     }
 
     // Dotted part boundaries.
     s.setDrawStyle(platform::DrawStyle::Dot);
-    s.line(xr, Y(d.T_HeelTip), xr, yH1);
-    if (frontSoil > 0 && oneSided) s.line(2850, yH4, 2850, Y(d.T_ToeTip));
-    if (frontSoil > 0 && twoSided) s.line(2850, yH1, 2850, Y(d.T_ToeTip));
-    if (bToe != 0) s.line(X(bToe), Y(tSlab), X(bToe), y0);
-    s.line(X(bToe + d.T_WallFront), Y(tSlab), X(bToe + d.T_WallFront), y0);
-    s.line(X(B - bHeel - d.T_WallBack), Y(tSlab), X(B - bHeel - d.T_WallBack), y0);
-    if (bHeel != 0) s.line(X(B - bHeel), y0, X(B - bHeel), Y(tSlab));
+    for (const auto& l : dotted)
+        s.line(l[0], l[1], l[2], l[3]);
     s.setDrawStyle(platform::DrawStyle::Solid);
 
     s.setFontSize(kTextSize);

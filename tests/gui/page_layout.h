@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QLineF>
+#include <QPrinter>
+#include <QRectF>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace gui_test {
+
+// Something printed on a sheet, where the printer puts it: in twips from the printable area's top-left
+// corner, as the program's print path paints it.
+struct PrintedItem {
+    bool text = false;
+    QRectF box;                 // a text's ink (its glyphs' bounds); a line's bounding box
+    std::vector<QRectF> glyphs; // a text's glyphs, each its own ink
+    QLineF line;                // a line
+    std::string what;           // 「text」 or "line (x1,y1)-(x2,y2)"
+    bool pageNumber = false;
+    std::vector<char32_t> lacking; // characters the text's font has no glyph for
+};
+
+// A fault of a printed sheet: `first` and `second` collide, or `first` leaves its place (`second` then
+// names the place).
+struct LayoutFault {
+    int page = 0;
+    std::string first, second;
+    std::string message(const std::string& wall) const;
+};
+
+// Measures printed sheets with the printer's fonts and metrics: the substituted fonts through
+// gui::pageFont on an A4 PDF printer at high resolution, whose printable area is the program's
+// page when no printer is installed.
+class SheetLayout {
+public:
+    SheetLayout();
+
+    // What a sheet prints, measured.
+    std::vector<PrintedItem> items(const platform::Page& sheet);
+    // Every fault of report page `page` printed on a sheet: a text that reaches the page-number band
+    // (from its line at 15500 twips down) or the printable edge, a text crossed by a line, two texts
+    // that overlap or run together on one line, a line beyond the printable area or out of its figure's
+    // frame (pages 2 and 4), a character that another font would set out of line.
+    std::vector<LayoutFault> check(const platform::Page& sheet, int page);
+
+    QPrinter& printer() { return printer_; }
+    double printableWidth() const { return width_; }
+    double printableHeight() const { return height_; }
+
+    // Where the page number "－ n －" stands.
+    static constexpr double kPageNumberX = 5500, kPageNumberY = 15500;
+    // Two texts on one line closer than this read as one.
+    static constexpr double kTextGap = 30;
+    // Ink that meets another text by less than this only touches it (a line's vertical bar meets the
+    // next line's).
+    static constexpr double kTouch = 5;
+    // Ink closer to a line than this runs into it.
+    static constexpr double kLineGap = 20;
+
+private:
+    QPrinter printer_;
+    double width_ = 0, height_ = 0;
+};
+
+} // namespace gui_test

@@ -1,0 +1,289 @@
+#include <QDir>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iostream>
+
+#include "gui/qt_services.h"
+#include "page_layout.h"
+#include "platform/runtime.h"
+#include "report/output/page_chain.h"
+#include "sections/sections_fixture.h"
+
+namespace {
+
+using stability_test::Method;
+using stability_test::type;
+
+// The recording services; with REPORT_LAYOUT_DIR set, each document also goes into a PDF file there
+// through the program's own printing, for looking at.
+class LayoutServices : public testing_support::RecordingServices {
+public:
+    std::string pdfPath;
+    platform::Status printDocument(const std::vector<platform::Page>& pages) override {
+        if (!pdfPath.empty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(QString::fromStdString(pdfPath));
+            if (!gui::printPages(printer, pages)) return platform::Fault{"印刷できませんでした。"};
+        }
+        return RecordingServices::printDocument(pages);
+    }
+};
+
+struct Wall {
+    const char* name;
+    std::function<void(app::Program&)> dimensions;
+    int inertia = 0;        // the section screen's surcharge inertia
+    bool computeKa = false; // "計算する" for the coefficient, else the typed one
+    // What makes the case, true of the stability results.
+    std::function<bool(const model::DesignData&)> holds = [](const model::DesignData&) { return true; };
+};
+
+// Where the contact under the base ends, from its front end (m): the resultant behind the centre and
+// beyond the middle third leaves a triangle 3 × (B/2 − |e|) long from the heel's end.
+double contactEnd(const model::DesignData& d) {
+    return double(d.B) - 3.0 * (d.B / 2.0 - std::fabs(double(d.e)));
+}
+
+void road(app::Program& p) {
+    p.Form3().opt_D.setValue(true);
+}
+
+void seismic(app::Program& p, Method m) {
+    p.Form3().txt13.setText("300"); // σsa, short term
+    stability_test::seismic(p, m, "0.2");
+    p.Form21().opt1.setValue(true); // overturning F ≥ 1.0
+    p.Form21().opt5.setValue(true); // sliding F ≥ 1.0
+}
+
+void key(app::Program& p) {
+    p.Form4().opt6.setValue(true);
+    type({{&p.Form19().txt1, "0.3"}, {&p.Form19().txt2, "1.0"}, {&p.Form19().txt3, "0.3"}});
+}
+
+const std::vector<Wall>& walls() {
+    static const std::vector<Wall> all{
+        {"typical wall", [](app::Program& p) { stability_test::typicalWall(p); }},
+        {"K1, building", [](app::Program& p) { stability_test::typicalWall(p), seismic(p, Method::K1); }, 0,
+         true},
+        {"K1, road", [](app::Program& p) { stability_test::typicalWall(p), road(p), seismic(p, Method::K1); },
+         0, true},
+        {"K2, building", [](app::Program& p) { stability_test::typicalWall(p), seismic(p, Method::K2); }, 0,
+         true},
+        {"K2, road", [](app::Program& p) { stability_test::typicalWall(p), road(p), seismic(p, Method::K2); },
+         0, true},
+        {"D1, building", [](app::Program& p) { stability_test::typicalWall(p), seismic(p, Method::D1); }, 0,
+         true},
+        {"D1, road", [](app::Program& p) { stability_test::typicalWall(p), road(p), seismic(p, Method::D1); },
+         0, true},
+        {"heel, toe and key", [](app::Program& p) { stability_test::typicalWall(p), key(p); }},
+        {"no heel, toe or key",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt12, "0"},
+                   {&p.Form4().txt18, "0"},
+                   {&p.Form4().txt16, "0"},
+                   {&p.Form4().txt19, "0"}});
+         }},
+        {"heel only",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt12, "0"}, {&p.Form4().txt18, "0"}});
+         }},
+        {"toe and key",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt16, "0"}, {&p.Form4().txt19, "0"}});
+             key(p);
+         }},
+        {"surcharge inertia, D1",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             seismic(p, Method::D1);
+             p.Form21().chk1.setValue(1);
+             type({{&p.Form21().txt1, "3.5"}});
+         },
+         1, true},
+        {"three surcharges, K2",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt21, "20"}, {&p.Form4().txt22, "15"}, {&p.Form4().txt23, "12.5"}});
+             seismic(p, Method::K2);
+         },
+         0, true},
+        {"low wide wall",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "0.7"},
+                   {&p.Form4().txt4, "0.5"},
+                   {&p.Form4().txt5, "1.0"},
+                   {&p.Form4().txt6, "0.2"},
+                   {&p.Form4().txt14, "3.5"}});
+         }},
+        {"tall narrow wall",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "2.5"},
+                   {&p.Form4().txt4, "2.0"},
+                   {&p.Form4().txt5, "4.5"},
+                   {&p.Form4().txt20, "0.5"},
+                   {&p.Form4().txt6, "0.5"},
+                   {&p.Form4().txt13, "0.5"},
+                   {&p.Form4().txt15, "0.5"},
+                   {&p.Form4().txt14, "1.5"}});
+         }},
+        // A large wall, whose loads and moments run past 10 000.
+        {"large wall",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "8.5"},
+                   {&p.Form4().txt4, "1.5"},
+                   {&p.Form4().txt5, "10"},
+                   {&p.Form4().txt6, "0.5"},
+                   {&p.Form4().txt7, "0.5"},
+                   {&p.Form4().txt9, "0.5"},
+                   {&p.Form4().txt13, "1.2"},
+                   {&p.Form4().txt15, "1.2"},
+                   {&p.Form4().txt14, "6.0"},
+                   {&p.Form4().txt12, "3.0"},
+                   {&p.Form4().txt16, "3.0"},
+                   {&p.Form4().txt17, "1.2"},
+                   {&p.Form4().txt18, "0.8"},
+                   {&p.Form4().txt19, "0.8"},
+                   {&p.Form4().txt20, "1.0"},
+                   {&p.Form4().txt21, "20"}});
+         },
+         0, false, [](const model::DesignData& d) { return d.SumWx > 10000; }},
+        // KA 0.94 on a tall wall without a toe: the resultant near the base's front end, σmax 1439 kN/m2.
+        {"σmax above 1000",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3"},
+                   {&p.Form4().txt5, "4"},
+                   {&p.Form4().txt11, "0.94"},
+                   {&p.Form4().txt14, "1.5"},
+                   {&p.Form4().txt12, "0"},
+                   {&p.Form4().txt18, "0"}});
+         },
+         0, false, [](const model::DesignData& d) { return d.Sigma_max > 1000; }},
+        // A long heel under heavy back soil and surcharge, hardly any earth pressure: the resultant lies
+        // behind the centre and beyond the middle third, the contact ending under the front wall.
+        {"resultant behind the middle third",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form3().txt5, "20"},
+                   {&p.Form4().txt5, "5"},
+                   {&p.Form4().txt12, "0"},
+                   {&p.Form4().txt18, "0"},
+                   {&p.Form4().txt16, "3.0"},
+                   {&p.Form4().txt11, "0.01"},
+                   {&p.Form4().txt21, "80"},
+                   {&p.Form4().txt22, "0"}});
+         },
+         0, false,
+         [](const model::DesignData& d) { return d.e < 0 && -d.e / d.B > 1 / 6.0 && contactEnd(d) > 0; }},
+        // The same kind of wall with a toe, whose contact ends inside the toe.
+        {"toe partly in contact",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form3().txt5, "20"},
+                   {&p.Form4().txt5, "4"},
+                   {&p.Form4().txt16, "2.5"},
+                   {&p.Form4().txt11, "0.01"},
+                   {&p.Form4().txt21, "60"},
+                   {&p.Form4().txt22, "0"}});
+         },
+         0, false, [](const model::DesignData& d) { return contactEnd(d) > 0 && contactEnd(d) < d.B_Toe; }},
+    };
+    return all;
+}
+
+// Faults of the pages that this test finds but whose mending is another piece of work.
+struct KnownFault {
+    int page;
+    const char* why;
+};
+const KnownFault kKnown[] = {
+    // The section-force page: the figure's scale, the reaction diagram and ordinates, and the dimension
+    // and load texts on its lines.
+    {5, "section-force page"},
+};
+
+bool known(const gui_test::LayoutFault& f) {
+    return std::any_of(std::begin(kKnown), std::end(kKnown),
+                       [&](const KnownFault& k) { return k.page == f.page; });
+}
+
+// Every wall of the table built as a user builds it (the conditions and dimensions typed, the coefficient
+// and the stability run from the dimensions screen, the section screen's coefficient, D16 bars and the
+// stress check), then every page printed through the print-options dialog with page numbers from 1 and
+// measured as the printer sets it. REPORT_LAYOUT_DIR names a folder to keep the PDFs in for looking at.
+TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
+    gui::QtServices qt;
+    gui_test::SheetLayout layout;
+    const char* keep = std::getenv("REPORT_LAYOUT_DIR");
+    std::string faults;
+    int count = 0, others = 0;
+    for (const Wall& wall : walls()) {
+        SCOPED_TRACE(wall.name);
+        LayoutServices services;
+        if (keep) services.pdfPath = QDir(keep).filePath(QString(wall.name) + ".pdf").toStdString();
+        app::Program prog;
+        prog.MDIForm1().show();
+        wall.dimensions(prog);
+        ASSERT_TRUE(prog.Form3().HENSUU());
+        auto& f4 = prog.Form4();
+        if (wall.computeKa) f4.cmd7.click();
+        f4.cmd3.click();
+        ASSERT_NE(prog.d.Sigma_max, 0) << services.lastMessage().text;
+        ASSERT_TRUE(wall.holds(prog.d));
+        f4.cmd1.click();
+        auto& f7 = prog.Form7();
+        f7.cmd5.click();
+        f7.chk_1.setValue(wall.inertia);
+        if (wall.inertia) f7.txt_1.setText("3.5");
+        // D16 for every member, at 200 mm or the largest spacing the member allows.
+        const auto lists = f7.barLists();
+        const auto boxes = f7.spacingBoxes();
+        const auto allowed = f7.spacingLabels();
+        for (std::size_t k = 0; k < 8; ++k) {
+            if (!lists[k]->visible()) continue;
+            lists[k]->choose(4);
+            const float most = platform::valSingle(allowed[k]->caption());
+            boxes[k]->setText(std::to_string(static_cast<int>(std::min(200.0f, std::floor(most / 10) * 10))));
+        }
+        f7.cmd1.click();
+        ASSERT_EQ(prog.d.SectCheck_Done, 1) << services.lastMessage().text;
+
+        const std::size_t messages = services.messages.size();
+        auto& f15 = prog.Form15();
+        f15.opt5.click();
+        f15.chk_P.click();
+        f15.txt_P.setText("1");
+        f15.cmd1.click();
+        for (std::size_t i = messages; i < services.messages.size(); ++i)
+            ADD_FAILURE() << services.messages[i].text;
+        ASSERT_EQ(services.printed.size(), 1u);
+        // One sheet a page, the page number "－ n －" at the foot of each.
+        const auto& sheets = services.printed.back();
+        ASSERT_EQ(sheets.size(), report::page9Members(report::optionalMembers(prog.d)).empty() ? 8u : 9u);
+        for (std::size_t i = 0; i < sheets.size(); ++i)
+            for (const auto& f : layout.check(sheets[i], static_cast<int>(i) + 1)) {
+                if (known(f)) {
+                    ++others;
+                    continue;
+                }
+                ++count;
+                faults += f.message(wall.name) + "\n";
+            }
+    }
+    if (others) std::cout << others << " faults on pages left to other work (kKnown)\n";
+    EXPECT_EQ(count, 0) << faults;
+}
+
+} // namespace
