@@ -19,6 +19,7 @@ namespace {
 constexpr LineKind C = LineKind::Choice;
 constexpr LineKind K = LineKind::Check;
 constexpr LineKind T = LineKind::Text;
+constexpr LineKind N = LineKind::Number;
 
 struct MemberLines {
     std::string_view list, cover, maxSpacing, spacing;
@@ -88,17 +89,17 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form3", "opt_T", C},
         {"Form3", "opt_D", C},
         {"Form3", "txt1", T, nullptr, "工事名"},
-        {"Form3", "txt2", T, nullptr, "コンクリートの設計基準強度 σ28"},
-        {"Form3", "txt3", T, nullptr, "鉄筋の許容引張応力度 σsa（長期）"},
-        {"Form3", "txt4", T, nullptr, "地盤の許容支持力度 fe"},
-        {"Form3", "txt5", T, nullptr, "土の単位体積重量 γs"},
-        {"Form3", "txt6", T, nullptr, "鉄筋コンクリートの単位体積重量 γc"},
-        {"Form3", "txt8", T, nullptr, "裏込め土の内部摩擦角 φ"},
-        {"Form3", "txt9", T, nullptr, "摩擦係数 μ"},
-        {"Form3", "txt10", T, nullptr, "壁面摩擦角 δ"},
-        {"Form3", "txt11", T, nullptr, "支持地盤の内部摩擦角 φB"},
-        {"Form3", "txt13", T, nullptr, "鉄筋の許容引張応力度 σsa（短期）"},
-        {"Form3", "txt14", T, nullptr, "支持地盤の粘着力 C"},
+        {"Form3", "txt2", N, nullptr, "コンクリートの設計基準強度 σ28"},
+        {"Form3", "txt3", N, nullptr, "鉄筋の許容引張応力度 σsa（長期）"},
+        {"Form3", "txt4", N, nullptr, "地盤の許容支持力度 fe"},
+        {"Form3", "txt5", N, nullptr, "土の単位体積重量 γs"},
+        {"Form3", "txt6", N, nullptr, "鉄筋コンクリートの単位体積重量 γc"},
+        {"Form3", "txt8", N, nullptr, "裏込め土の内部摩擦角 φ"},
+        {"Form3", "txt9", N, nullptr, "摩擦係数 μ"},
+        {"Form3", "txt10", N, nullptr, "壁面摩擦角 δ"},
+        {"Form3", "txt11", N, nullptr, "支持地盤の内部摩擦角 φB"},
+        {"Form3", "txt13", N, nullptr, "鉄筋の許容引張応力度 σsa（短期）"},
+        {"Form3", "txt14", N, nullptr, "支持地盤の粘着力 C"},
         {"Form3", "cbo1", T, nullptr, "裏込め土の種類"},
         {"Form3", "cbo2", T, nullptr, "支持地盤の種類"},
         {"Form3", "opt3", C},
@@ -111,27 +112,27 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form23", "opt2", C},
         {"Form4", "txt1", T, nullptr, "章番号"},
         {"Form4", "txt2", T, nullptr, "擁壁の記号"},
-        {"Form4", "txt3", T, nullptr, "H3"},
-        {"Form4", "txt4", T, nullptr, "H4"},
-        {"Form4", "txt5", T, nullptr, "H1"},
-        {"Form4", "txt6", T, nullptr, "H2"},
-        {"Form4", "txt7", T, nullptr, "前たて壁の天端幅"},
-        {"Form4", "txt8", T, nullptr, "前たて壁内側の勾配"},
-        {"Form4", "txt9", T, nullptr, "後たて壁の天端幅"},
-        {"Form4", "txt10", T, nullptr, "後たて壁内側の勾配"},
-        {"Form4", "txt11", T, nullptr, "主働土圧係数 KA"},
-        {"Form4", "txt12", T, nullptr, "つま先版の長さ"},
-        {"Form4", "txt13", T, nullptr, "前たて壁の厚さ"},
-        {"Form4", "txt14", T, nullptr, "壁の内のり"},
-        {"Form4", "txt15", T, nullptr, "後たて壁の厚さ"},
-        {"Form4", "txt16", T, nullptr, "かかと版の長さ"},
-        {"Form4", "txt17", T, nullptr, "底版の厚さ"},
-        {"Form4", "txt18", T, nullptr, "つま先版先端の厚さ"},
-        {"Form4", "txt19", T, nullptr, "かかと版先端の厚さ"},
-        {"Form4", "txt20", T, nullptr, "中央土の深さ"},
-        {"Form4", "txt21", T, nullptr, "背面の上載荷重"},
-        {"Form4", "txt22", T, nullptr, "中央土の上載荷重"},
-        {"Form4", "txt23", T, nullptr, "前面の上載荷重"},
+        {"Form4", "txt3", N, nullptr, "H3"},
+        {"Form4", "txt4", N, nullptr, "H4"},
+        {"Form4", "txt5", N, nullptr, "H1"},
+        {"Form4", "txt6", N, nullptr, "H2"},
+        {"Form4", "txt7", N, nullptr, "前たて壁の天端幅"},
+        {"Form4", "txt8", N, nullptr, "前たて壁内側の勾配"},
+        {"Form4", "txt9", N, nullptr, "後たて壁の天端幅"},
+        {"Form4", "txt10", N, nullptr, "後たて壁内側の勾配"},
+        {"Form4", "txt11", N, nullptr, "主働土圧係数 KA"},
+        {"Form4", "txt12", N, nullptr, "つま先版の長さ"},
+        {"Form4", "txt13", N, nullptr, "前たて壁の厚さ"},
+        {"Form4", "txt14", N, nullptr, "壁の内のり"},
+        {"Form4", "txt15", N, nullptr, "後たて壁の厚さ"},
+        {"Form4", "txt16", N, nullptr, "かかと版の長さ"},
+        {"Form4", "txt17", N, nullptr, "底版の厚さ"},
+        {"Form4", "txt18", N, nullptr, "つま先版先端の厚さ"},
+        {"Form4", "txt19", N, nullptr, "かかと版先端の厚さ"},
+        {"Form4", "txt20", N, nullptr, "中央土の深さ"},
+        {"Form4", "txt21", N, nullptr, "背面の上載荷重"},
+        {"Form4", "txt22", N, nullptr, "中央土の上載荷重"},
+        {"Form4", "txt23", N, nullptr, "前面の上載荷重"},
         {"Form4", "opt3", C},
         {"Form4", "opt4", C},
         {"Form4", "opt5", C},
@@ -146,15 +147,15 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         v.push_back({"Form4", name, T});
     const ProjectLine dialogs[] = {
         {"Form4", "chk1", K},
-        {"Form19", "txt1", T, nullptr, "突起の高さ"},
-        {"Form19", "txt2", T, nullptr, "突起の位置"},
-        {"Form19", "txt3", T, nullptr, "突起の巾"},
+        {"Form19", "txt1", N, nullptr, "突起の高さ"},
+        {"Form19", "txt2", N, nullptr, "突起の位置"},
+        {"Form19", "txt3", N, nullptr, "突起の巾"},
         {"Form19", "chk1", K},
         {"Form25", "opt_K1", C},
         {"Form25", "opt_K2", C},
         {"Form25", "opt_D1", C},
-        {"Form25", "Text1", T, nullptr, "設計水平震度 Kh"},
-        {"Form25", "Text2", T, nullptr, "設計鉛直震度 Kv"},
+        {"Form25", "Text1", N, nullptr, "設計水平震度 Kh"},
+        {"Form25", "Text2", N, nullptr, "設計鉛直震度 Kv"},
         {"Form14", "opt4", C},
         {"Form14", "opt5", C},
         {"Form21", "opt1", C},
@@ -164,16 +165,16 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form21", "opt7", C},
         {"Form21", "opt8", C},
         {"Form21", "chk1", K},
-        {"Form21", "txt1", T, nullptr, "上載荷重の慣性力の作用位置"},
+        {"Form21", "txt1", N, nullptr, "上載荷重の慣性力の作用位置"},
         {"Form21", "lbl2", T},
         {"Form21", "lbl3", T},
-        {"Form22", "txt1", T, nullptr, "たて壁のかぶり"},
-        {"Form22", "txt3", T, nullptr, "底版のかぶり"},
-        {"Form22", "txt4", T, nullptr, "かかと版のかぶり"},
-        {"Form22", "txt5", T, nullptr, "つま先版のかぶり"},
-        {"Form22", "txt6", T, nullptr, "突起のかぶり"},
+        {"Form22", "txt1", N, nullptr, "たて壁のかぶり"},
+        {"Form22", "txt3", N, nullptr, "底版のかぶり"},
+        {"Form22", "txt4", N, nullptr, "かかと版のかぶり"},
+        {"Form22", "txt5", N, nullptr, "つま先版のかぶり"},
+        {"Form22", "txt6", N, nullptr, "突起のかぶり"},
         {"Form7", "chk_1", K},
-        {"Form7", "txt_1", T, nullptr, "上載荷重の慣性力の作用位置（断面計算）"},
+        {"Form7", "txt_1", N, nullptr, "上載荷重の慣性力の作用位置（断面計算）"},
     };
     v.insert(v.end(), std::begin(dialogs), std::end(dialogs));
     // Lines 104 to 199: member by member, each group in member order.
@@ -182,19 +183,20 @@ std::array<ProjectLine, kProjectLines> buildLines() {
             v.push_back({"", "", LineKind::Real, value});
     for (const auto& m : kMembers)
         v.push_back({"Form7", m.list, LineKind::List});
-    for (const auto& m : kMembers)
-        v.push_back({"Form7", m.cover, T});
+    const auto memberMeanings = [](std::string_view what) {
+        std::array<std::string, 8> a;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            a[i] = "部材" + std::string(kMemberNames[i]) + "の" + std::string(what);
+        return a;
+    };
+    static const std::array<std::string, 8> covers = memberMeanings("鉄筋かぶり厚");
+    static const std::array<std::string, 8> spacings = memberMeanings("設計鉄筋間隔");
+    for (std::size_t k = 0; k < kMembers.size(); ++k)
+        v.push_back({"Form7", kMembers[k].cover, N, nullptr, covers[k]});
     for (const auto& m : kMembers)
         v.push_back({"Form7", m.maxSpacing, T});
-    for (std::size_t k = 0; k < kMembers.size(); ++k) {
-        static const std::array<std::string, 8> meaning = [] {
-            std::array<std::string, 8> a;
-            for (std::size_t i = 0; i < a.size(); ++i)
-                a[i] = "部材" + std::string(kMemberNames[i]) + "の設計鉄筋間隔";
-            return a;
-        }();
-        v.push_back({"Form7", kMembers[k].spacing, T, nullptr, meaning[k]});
-    }
+    for (std::size_t k = 0; k < kMembers.size(); ++k)
+        v.push_back({"Form7", kMembers[k].spacing, N, nullptr, spacings[k]});
     for (const auto& m : kMembers)
         for (auto name : m.results)
             v.push_back({"Form7", name, T});
@@ -279,6 +281,8 @@ bool accepts(LineKind kind, std::string_view text) {
         return realOf(text).has_value();
     case LineKind::Text:
         return true;
+    case LineKind::Number:
+        return std::isfinite(platform::valSingle(text));
     }
     return false;
 }
@@ -336,7 +340,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog) {
         case LineKind::Real:
             out.push_back(platform::str(prog.d.*line.value));
             break;
-        case LineKind::Text: {
+        case LineKind::Text:
+        case LineKind::Number: {
             std::string text = oneLine(textOf(controlOf<platform::Control>(prog, line)));
             if (auto encoded = platform::toCp932(text); !encoded)
                 return Fault{boxName(line) + "に保存できない文字があります。\n" + encoded.fault().message};
@@ -362,9 +367,13 @@ platform::Result<ProjectImage> checkProject(std::vector<std::string> lines) {
                      std::to_string(kProjectLines) + "行が必要です）。"};
     lines.resize(kProjectLines);
     const auto& table = projectLines();
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!accepts(table[i].kind, lines[i]))
-            return Fault{std::to_string(i + 1) + "行目の値「" + lines[i] + "」は読み込めません。"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (accepts(table[i].kind, lines[i])) continue;
+        const std::string at = std::to_string(i + 1) + "行目";
+        if (table[i].kind == LineKind::Number)
+            return Fault{at + "の" + boxName(table[i]) + "の値「" + lines[i] + "」が大きすぎます。"};
+        return Fault{at + "の値「" + lines[i] + "」は読み込めません。"};
+    }
     return lines;
 }
 
@@ -399,7 +408,8 @@ void storeLines(Program& prog, const ProjectImage& image, int first, int last) {
         case LineKind::Real:
             if (auto v = realOf(text)) prog.d.*line.value = *v;
             break;
-        case LineKind::Text: {
+        case LineKind::Text:
+        case LineKind::Number: {
             auto* c = controlOf<platform::Control>(prog, line);
             if (auto* box = dynamic_cast<platform::EditBox*>(c))
                 box->setText(text);

@@ -27,6 +27,7 @@ enum class LineKind {
     List,   // a bar-arrangement list position: " 0 " … " 20 ", "-1 "
     Real,   // a design value in the general number form: " .7133 "
     Text,   // a box's text, a label's caption or a combo box's text, unchanged
+    Number, // a box's text or a label's caption read as a number: unchanged, within the single range
 };
 
 // Where a line comes from and goes to: a control of a form, or a design value (Real lines).
@@ -35,7 +36,8 @@ struct ProjectLine {
     std::string_view control;
     LineKind kind;
     float model::DesignData::*value = nullptr;
-    // What the user calls the box, for messages; empty for captions the program writes.
+    // What the user calls the box (or a caption read as a number), for messages; empty for captions the
+    // program writes.
     std::string_view meaning = {};
 };
 
@@ -53,7 +55,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog);
 platform::Status saveProject(Program& prog, const std::string& path);
 
 // Reads and checks the whole file: missing, unreadable, not code page 932, shorter than 199 lines,
-// or a value that its line cannot take is a fault naming the file (and the line). Lines after the
+// or a value that its line cannot take (a number beyond the single range for a Number line) is a fault
+// naming the file (and the line and box). Lines after the
 // 199th are ignored.
 platform::Result<ProjectImage> readProject(const std::string& path);
 // Checks decoded lines as readProject does (without the file name).

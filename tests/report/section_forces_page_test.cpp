@@ -559,12 +559,12 @@ TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     f7.txt10.setText("2x");
     f7.opt2.setValue(true);
     platform::RecordingSurface s;
-    f7.HAIKIN(s);
+    ASSERT_TRUE(f7.HAIKIN(s));
     EXPECT_FLOAT_EQ(prog.d.Pitch_r2, 150);
     EXPECT_FLOAT_EQ(prog.d.Pitch_r5, 0);
     EXPECT_FLOAT_EQ(prog.d.Pitch_r10, 2);
     Written w;
-    f7.HAIKIN(w.surface);
+    ASSERT_TRUE(f7.HAIKIN(w.surface));
     EXPECT_TRUE(w.has("            1－３ 断面の検討（常時）"));
     const std::string vp = "            VP=" + platform::format(prog.d.VP, "0.000") + "kN/m2";
     const auto running = w.running();

@@ -23,19 +23,22 @@ template <class F> PageStep step(std::string name, F run) {
 
 // A writer draws on the output object, which the preview or printing has set before. A number that
 // overflows in the page's own arithmetic (from huge but finite stored values) reaches the formats or the
-// surface as infinity, and the page is refused as a whole.
+// surface as infinity, and the page is refused as a whole, with what its writer stored undone.
 template <class Draw> PageStep writer(app::Program& p, std::string name, Draw draw) {
     return {std::move(name), [&p, draw]() -> platform::Status {
                 if (!p.Pri_Obj) return platform::Fault{"印刷先がありません。"};
+                const model::DesignData before = p.d;
                 platform::FiniteCheck check;
+                platform::Status done;
                 if constexpr (std::is_void_v<decltype(draw(p, *p.Pri_Obj))>)
                     draw(p, *p.Pri_Obj);
-                else if (auto s = draw(p, *p.Pri_Obj); !s)
-                    return s;
-                if (check.failed())
-                    return platform::Fault{"計算書を作成できません（" + check.what() + "が大きすぎます）。",
+                else
+                    done = draw(p, *p.Pri_Obj);
+                if (done && check.failed())
+                    done = platform::Fault{"計算書を作成できません（" + check.what() + "が大きすぎます）。",
                                            model::CalcFault::TooLarge};
-                return {};
+                if (!done) p.d = before;
+                return done;
             }};
 }
 
