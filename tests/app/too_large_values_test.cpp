@@ -125,6 +125,17 @@ TEST(TooLargeValues, TheCommandThatMeetsOneStopsWithAMessageAndChangesNothing) {
          "上載荷重の慣性力の作用位置 の値が大きすぎます。",
          {},
          [](P& p) -> platform::TextBox& { return p.Form21().txt1; }},
+        {"a key dimension in its dialog",
+         [](P& p) {
+             auto& f19 = p.Form19();
+             retype(f19.txt1, "0.3");
+             retype(f19.txt2, "1e39");
+             retype(f19.txt3, "0.3");
+         },
+         [](P& p, Services&) { p.Form19().cmd1.click(); },
+         "突起の位置 の値が大きすぎます。",
+         {},
+         [](P& p) -> platform::TextBox& { return p.Form19().txt2; }},
         {"a design spacing at 応力度計算",
          [](P& p) {
              toSections(p);
