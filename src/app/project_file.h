@@ -56,8 +56,7 @@ platform::Status saveProject(Program& prog, const std::string& path);
 
 // Reads and checks the whole file: missing, unreadable, not code page 932, shorter than 199 lines,
 // or a value that its line cannot take (a number beyond the single range for a Number line) is a fault
-// naming the file (and the line and box). Lines after the
-// 199th are ignored.
+// naming the file (and the line and box). Lines after the 199th are ignored.
 platform::Result<ProjectImage> readProject(const std::string& path);
 // Checks decoded lines as readProject does (without the file name).
 platform::Result<ProjectImage> checkProject(std::vector<std::string> lines);
