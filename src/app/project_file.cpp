@@ -19,6 +19,7 @@ namespace {
 constexpr LineKind C = LineKind::Choice;
 constexpr LineKind K = LineKind::Check;
 constexpr LineKind T = LineKind::Text;
+constexpr LineKind N = LineKind::Number;
 
 struct MemberLines {
     std::string_view caption, list, cover, maxSpacing, spacing;
@@ -94,17 +95,17 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form3", "opt_T", C},
         {"Form3", "opt_D", C},
         {"Form3", "txt1", T, nullptr, "築造地"},
-        {"Form3", "txt2", T, nullptr, "コンクリートの設計基準強度：σ28"},
-        {"Form3", "txt3", T, nullptr, "鉄筋の許容引張応力度（長期）：σsa"},
-        {"Form3", "txt4", T, nullptr, "許容地耐力度（長期）：fe"},
-        {"Form3", "txt5", T, nullptr, "土の単位体積重量：γs"},
-        {"Form3", "txt6", T, nullptr, "鉄筋コンクリートの単位体積重量：γc"},
-        {"Form3", "txt8", T, nullptr, "背面土の{}", "lbl14"},
-        {"Form3", "txt9", T, nullptr, "底面の摩擦係数：μ"},
-        {"Form3", "txt10", T, nullptr, "壁背面と土との間の壁面摩擦角：δ"},
-        {"Form3", "txt11", T, nullptr, "支持地盤の{}", "lbl10"},
-        {"Form3", "txt13", T, nullptr, "鉄筋の許容引張応力度（短期）：σsa"},
-        {"Form3", "txt14", T, nullptr, "支持地盤の土の粘着力：Ｃ"},
+        {"Form3", "txt2", N, nullptr, "コンクリートの設計基準強度：σ28"},
+        {"Form3", "txt3", N, nullptr, "鉄筋の許容引張応力度（長期）：σsa"},
+        {"Form3", "txt4", N, nullptr, "許容地耐力度（長期）：fe"},
+        {"Form3", "txt5", N, nullptr, "土の単位体積重量：γs"},
+        {"Form3", "txt6", N, nullptr, "鉄筋コンクリートの単位体積重量：γc"},
+        {"Form3", "txt8", N, nullptr, "背面土の{}", "lbl14"},
+        {"Form3", "txt9", N, nullptr, "底面の摩擦係数：μ"},
+        {"Form3", "txt10", N, nullptr, "壁背面と土との間の壁面摩擦角：δ"},
+        {"Form3", "txt11", N, nullptr, "支持地盤の{}", "lbl10"},
+        {"Form3", "txt13", N, nullptr, "鉄筋の許容引張応力度（短期）：σsa"},
+        {"Form3", "txt14", N, nullptr, "支持地盤の土の粘着力：Ｃ"},
         {"Form3", "cbo1", T, nullptr, "背面土の土質"},
         {"Form3", "cbo2", T, nullptr, "支持地盤の土質"},
         {"Form3", "opt3", C},
@@ -117,27 +118,27 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form23", "opt2", C},
         {"Form4", "txt1", T, nullptr, "§番号"},
         {"Form4", "txt2", T, nullptr, "擁壁の記号"},
-        {"Form4", "txt3", T, nullptr, "H3"},
-        {"Form4", "txt4", T, nullptr, "H4"},
-        {"Form4", "txt5", T, nullptr, "H1"},
-        {"Form4", "txt6", T, nullptr, "H2"},
-        {"Form4", "txt7", T, nullptr, "前たて壁の天端幅"},
-        {"Form4", "txt8", T, nullptr, "前たて壁内側の勾配"},
-        {"Form4", "txt9", T, nullptr, "後たて壁の天端幅"},
-        {"Form4", "txt10", T, nullptr, "後たて壁内側の勾配"},
-        {"Form4", "txt11", T, nullptr, "主働土圧係数 KA"},
-        {"Form4", "txt12", T, nullptr, "つま先版の長さ"},
-        {"Form4", "txt13", T, nullptr, "前たて壁の厚さ"},
-        {"Form4", "txt14", T, nullptr, "壁の内のり"},
-        {"Form4", "txt15", T, nullptr, "後たて壁の厚さ"},
-        {"Form4", "txt16", T, nullptr, "かかと版の長さ"},
-        {"Form4", "txt17", T, nullptr, "底版の厚さ"},
-        {"Form4", "txt18", T, nullptr, "つま先版先端の厚さ"},
-        {"Form4", "txt19", T, nullptr, "かかと版先端の厚さ"},
-        {"Form4", "txt20", T, nullptr, "中央土の深さ"},
-        {"Form4", "txt21", T, nullptr, "背面土の上載荷重"},
-        {"Form4", "txt22", T, nullptr, "中央土の上載荷重"},
-        {"Form4", "txt23", T, nullptr, "前面土の上載荷重"},
+        {"Form4", "txt3", N, nullptr, "H3"},
+        {"Form4", "txt4", N, nullptr, "H4"},
+        {"Form4", "txt5", N, nullptr, "H1"},
+        {"Form4", "txt6", N, nullptr, "H2"},
+        {"Form4", "txt7", N, nullptr, "前たて壁の天端幅"},
+        {"Form4", "txt8", N, nullptr, "前たて壁内側の勾配"},
+        {"Form4", "txt9", N, nullptr, "後たて壁の天端幅"},
+        {"Form4", "txt10", N, nullptr, "後たて壁内側の勾配"},
+        {"Form4", "txt11", N, nullptr, "主働土圧係数 KA"},
+        {"Form4", "txt12", N, nullptr, "つま先版の長さ"},
+        {"Form4", "txt13", N, nullptr, "前たて壁の厚さ"},
+        {"Form4", "txt14", N, nullptr, "壁の内のり"},
+        {"Form4", "txt15", N, nullptr, "後たて壁の厚さ"},
+        {"Form4", "txt16", N, nullptr, "かかと版の長さ"},
+        {"Form4", "txt17", N, nullptr, "底版の厚さ"},
+        {"Form4", "txt18", N, nullptr, "つま先版先端の厚さ"},
+        {"Form4", "txt19", N, nullptr, "かかと版先端の厚さ"},
+        {"Form4", "txt20", N, nullptr, "中央土の深さ"},
+        {"Form4", "txt21", N, nullptr, "背面土の上載荷重"},
+        {"Form4", "txt22", N, nullptr, "中央土の上載荷重"},
+        {"Form4", "txt23", N, nullptr, "前面土の上載荷重"},
         {"Form4", "opt3", C},
         {"Form4", "opt4", C},
         {"Form4", "opt5", C},
@@ -152,15 +153,15 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         v.push_back({"Form4", name, T});
     const ProjectLine dialogs[] = {
         {"Form4", "chk1", K},
-        {"Form19", "txt1", T, nullptr, "突起の高さ (Ｈ0)"},
-        {"Form19", "txt2", T, nullptr, "突起の位置(B1)"},
-        {"Form19", "txt3", T, nullptr, "突起の幅(Ｄ)"},
+        {"Form19", "txt1", N, nullptr, "突起の高さ (Ｈ0)"},
+        {"Form19", "txt2", N, nullptr, "突起の位置(B1)"},
+        {"Form19", "txt3", N, nullptr, "突起の幅(Ｄ)"},
         {"Form19", "chk1", K},
         {"Form25", "opt_K1", C},
         {"Form25", "opt_K2", C},
         {"Form25", "opt_D1", C},
-        {"Form25", "Text1", T, nullptr, "設計水平震度　Kh"},
-        {"Form25", "Text2", T, nullptr, "設計鉛直震度　Kv"},
+        {"Form25", "Text1", N, nullptr, "設計水平震度　Kh"},
+        {"Form25", "Text2", N, nullptr, "設計鉛直震度　Kv"},
         {"Form14", "opt4", C},
         {"Form14", "opt5", C},
         {"Form21", "opt1", C},
@@ -170,16 +171,16 @@ std::array<ProjectLine, kProjectLines> buildLines() {
         {"Form21", "opt7", C},
         {"Form21", "opt8", C},
         {"Form21", "chk1", K},
-        {"Form21", "txt1", T, nullptr, "安全性の検討方法（地震時）の作用位置"},
+        {"Form21", "txt1", N, nullptr, "安全性の検討方法（地震時）の作用位置"},
         {"Form21", "lbl2", T},
         {"Form21", "lbl3", T},
-        {"Form22", "txt1", T, nullptr, "たて壁の鉄筋のかぶり厚さ"},
-        {"Form22", "txt3", T, nullptr, "底版の鉄筋のかぶり厚さ"},
-        {"Form22", "txt4", T, nullptr, "かかと版の鉄筋のかぶり厚さ"},
-        {"Form22", "txt5", T, nullptr, "つま先版の鉄筋のかぶり厚さ"},
-        {"Form22", "txt6", T, nullptr, "突起の鉄筋のかぶり厚さ"},
+        {"Form22", "txt1", N, nullptr, "たて壁の鉄筋のかぶり厚さ"},
+        {"Form22", "txt3", N, nullptr, "底版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt4", N, nullptr, "かかと版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt5", N, nullptr, "つま先版の鉄筋のかぶり厚さ"},
+        {"Form22", "txt6", N, nullptr, "突起の鉄筋のかぶり厚さ"},
         {"Form7", "chk_1", K},
-        {"Form7", "txt_1", T, nullptr, "断面計算の作用位置"},
+        {"Form7", "txt_1", N, nullptr, "断面計算の作用位置"},
     };
     v.insert(v.end(), std::begin(dialogs), std::end(dialogs));
     // Lines 104 to 199: member by member, each group in member order.
@@ -189,11 +190,11 @@ std::array<ProjectLine, kProjectLines> buildLines() {
     for (const auto& m : kMembers)
         v.push_back({"Form7", m.list, LineKind::List});
     for (const auto& m : kMembers)
-        v.push_back({"Form7", m.cover, T});
+        v.push_back({"Form7", m.cover, N});
     for (const auto& m : kMembers)
         v.push_back({"Form7", m.maxSpacing, T});
     for (const auto& m : kMembers)
-        v.push_back({"Form7", m.spacing, T, nullptr, "{}の鉄筋の間隔（設計）", m.caption});
+        v.push_back({"Form7", m.spacing, N, nullptr, "{}の鉄筋の間隔（設計）", m.caption});
     for (const auto& m : kMembers)
         for (auto name : m.results)
             v.push_back({"Form7", name, T});
@@ -278,6 +279,8 @@ bool accepts(LineKind kind, std::string_view text) {
         return realOf(text).has_value();
     case LineKind::Text:
         return true;
+    case LineKind::Number:
+        return std::isfinite(platform::valSingle(text));
     }
     return false;
 }
@@ -349,7 +352,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog) {
         case LineKind::Real:
             out.push_back(platform::str(prog.d.*line.value));
             break;
-        case LineKind::Text: {
+        case LineKind::Text:
+        case LineKind::Number: {
             std::string text = oneLine(textOf(controlOf<platform::Control>(prog, line)));
             if (auto encoded = platform::toCp932(text); !encoded)
                 return Fault{boxName(prog, line) + "に保存できない文字があります。\n" +
@@ -375,9 +379,15 @@ platform::Result<ProjectImage> checkProject(std::vector<std::string> lines) {
                      std::to_string(kProjectLines) + "行が必要です）。"};
     lines.resize(kProjectLines);
     const auto& table = projectLines();
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!accepts(table[i].kind, lines[i]))
-            return Fault{std::to_string(i + 1) + "行目の値「" + lines[i] + "」は読み込めません。"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (accepts(table[i].kind, lines[i])) continue;
+        const std::string at = std::to_string(i + 1) + "行目の";
+        if (table[i].kind != LineKind::Number) return Fault{at + "値「" + lines[i] + "」は読み込めません。"};
+        // A name made from a caption the screens change is left out: no screen is read here.
+        const std::string_view name = table[i].captionLabel.empty() ? table[i].meaning : std::string_view();
+        return Fault{at + (name.empty() ? "" : "「" + std::string(name) + "」の") + "値「" + lines[i] +
+                     "」が大きすぎます。"};
+    }
     return lines;
 }
 
@@ -412,7 +422,8 @@ void storeLines(Program& prog, const ProjectImage& image, int first, int last) {
         case LineKind::Real:
             if (auto v = realOf(text)) prog.d.*line.value = *v;
             break;
-        case LineKind::Text: {
+        case LineKind::Text:
+        case LineKind::Number: {
             auto* c = controlOf<platform::Control>(prog, line);
             if (auto* box = dynamic_cast<platform::EditBox*>(c))
                 box->setText(text);

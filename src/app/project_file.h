@@ -27,6 +27,7 @@ enum class LineKind {
     List,   // a bar-arrangement list position: " 0 " … " 20 ", "-1 "
     Real,   // a design value in the general number form: " .7133 "
     Text,   // a box's text, a label's caption or a combo box's text, unchanged
+    Number, // a box's text or a label's caption read as a number: unchanged, within the single range
 };
 
 // Where a line comes from and goes to: a control of a form, or a design value (Real lines).
@@ -57,8 +58,8 @@ platform::Result<ProjectImage> gatherProject(Program& prog);
 platform::Status saveProject(Program& prog, const std::string& path);
 
 // Reads and checks the whole file: missing, unreadable, not code page 932, shorter than 199 lines,
-// or a value that its line cannot take is a fault naming the file (and the line). Lines after the
-// 199th are ignored.
+// or a value that its line cannot take (a number beyond the single range for a Number line) is a fault
+// naming the file (and the line and box). Lines after the 199th are ignored.
 platform::Result<ProjectImage> readProject(const std::string& path);
 // Checks decoded lines as readProject does (without the file name).
 platform::Result<ProjectImage> checkProject(std::vector<std::string> lines);

@@ -6,18 +6,33 @@
 
 namespace model {
 
+namespace {
+
+platform::Result<float> single(double v, std::string_view name) {
+    const float s = platform::toSingle(v);
+    if (!std::isfinite(s))
+        return platform::Fault{std::string(name) + " の値が大きすぎます。", CalcFault::TooLarge};
+    return s;
+}
+
+} // namespace
+
+platform::Result<float> readSingle(std::string_view text, std::string_view name) {
+    return single(platform::val(text), name);
+}
+
 void Calc::read(float& target, const std::string& text, std::string_view name) {
     put(target, platform::val(text), name);
 }
 
 void Calc::put(float& target, double v, std::string_view name) {
     if (failed_) return;
-    const float s = platform::toSingle(v);
-    if (!std::isfinite(s)) {
-        fail(std::string(name) + " の値が大きすぎます。", CalcFault::TooLarge);
+    auto s = single(v, name);
+    if (!s) {
+        fail(s.fault().message, CalcFault::TooLarge);
         return;
     }
-    target = s;
+    target = *s;
 }
 
 double Calc::put(float& target, double v) {

@@ -10,6 +10,11 @@ namespace model {
 // What stopped a calculation; fault messages name the quantity, these tell the kind.
 enum class CalcFault { TooLarge = 1, ZeroDivisor, NegativeRoot, RightAngle };
 
+// The leading number of a box's text (platform::val) as a design value stores it; a number beyond the
+// single range is a fault "<name> の値が大きすぎます。" (TooLarge). Every box read for a design value
+// goes through here, so that no infinity is ever stored.
+platform::Result<float> readSingle(std::string_view text, std::string_view name);
+
 // Checked arithmetic of the copy steps and the engine: every formula is evaluated in double from the stored
 // single values and rounded to single where it is stored. A zero divisor, a negative root or a value beyond
 // the single range stops the calculation with a fault that names the quantity being computed (the

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace platform {
 
@@ -90,10 +91,20 @@ Pattern parsePattern(std::string_view pattern) {
     return p;
 }
 
+NonFiniteHandler& nonFiniteHandler() {
+    static NonFiniteHandler handler;
+    return handler;
+}
+
+FiniteCheck*& innermostCheck() {
+    static FiniteCheck* check = nullptr;
+    return check;
+}
+
 // Digits of a non-zero float's magnitude, rounded to 7 significant digits, without sign or blanks.
 std::string generalDigits(float v) {
     const double a = std::fabs(static_cast<double>(v));
-    if (!(a > 0) || !std::isfinite(a)) return "0";
+    if (!(a > 0)) return "0";
     Decimal d = exactDecimal(a);
     const auto first = d.digits.find_first_not_of('0');
     roundDecimal(d, first + 7);
@@ -198,9 +209,32 @@ float valSingle(std::string_view text) {
     return toSingle(val(text));
 }
 
+void reportNonFinite(std::string_view what) {
+    if (FiniteCheck* check = innermostCheck()) {
+        if (check->what_.empty()) check->what_ = what;
+        return;
+    }
+    if (nonFiniteHandler()) nonFiniteHandler()(what);
+}
+
+NonFiniteHandler setNonFiniteHandler(NonFiniteHandler handler) {
+    return std::exchange(nonFiniteHandler(), std::move(handler));
+}
+
+FiniteCheck::FiniteCheck() : outer_(innermostCheck()) {
+    innermostCheck() = this;
+}
+
+FiniteCheck::~FiniteCheck() {
+    innermostCheck() = outer_;
+}
+
 std::string format(double value, std::string_view pattern) {
+    if (!std::isfinite(value)) {
+        reportNonFinite("数値");
+        return {};
+    }
     const Pattern p = parsePattern(pattern);
-    if (!std::isfinite(value)) value = 0.0;
     Decimal d = exactDecimal(std::fabs(value));
     roundDecimal(d, static_cast<std::size_t>(d.intLen + p.maxFrac));
 
@@ -224,12 +258,20 @@ std::string format(double value, std::string_view pattern) {
 }
 
 std::string numText(float v) {
-    std::string out = std::isfinite(v) && v < 0 ? "-" : "";
+    if (!std::isfinite(v)) {
+        reportNonFinite("数値");
+        return {};
+    }
+    std::string out = v < 0 ? "-" : "";
     return out.append(generalDigits(v));
 }
 
 std::string str(float v) {
-    std::string out = std::isfinite(v) && v < 0 ? "" : " ";
+    if (!std::isfinite(v)) {
+        reportNonFinite("数値");
+        return {};
+    }
+    std::string out = v < 0 ? "" : " ";
     return out.append(numText(v)).append(" ");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +21,46 @@ float valSingle(std::string_view text);
 // separator) and "." ("0", "0.0", "0.0#", "0.00", "0.00#", "0.000", "0.0000", "##,###"). The value is
 // rounded half away from zero on its exact binary value; a negative value gets a leading "-" also
 // when it rounds to zero ("-0", "-0.000"). "##,###" of a value below 0.5 is "".
-// NaN and infinities, which no caller passes, format as zero would.
+// NaN and infinities are refused (see reportNonFinite) and give "".
 std::string format(double value, std::string_view pattern);
 
 // General number text of a single-precision value as the project file and an unformatted report item
 // write it: sign place (blank or "-"), up to 7 significant digits (halves away from zero), no trailing
 // zeros, no "0" before the point, then one blank: " 150 ", " .7133 ", "-1.5 ". Exponent form when
 // the rounded magnitude is 1E+07 or more or below 1E-04: " 1E-05 ", " 1.234568E+07 ".
-// NaN and infinities, which no caller passes, give the text of 0.
+// NaN and infinities are refused (see reportNonFinite) and give "".
 std::string str(float v);
 // str without the sign-place blank and the trailing blank, for captions: "150", ".5", "-1.5".
 std::string numText(float v);
+
+// The last guard against NaN and infinity: the number formats and the drawing surface call this when
+// handed one, which the command computing it must have refused with a message of its own. Within a
+// FiniteCheck it is counted for that check; otherwise the installed handler runs (the tests make it a
+// failure, the fuzz run stops on it). `what` names the refused value for a message: "数値" (a
+// format), "図の位置" (the surface).
+void reportNonFinite(std::string_view what);
+using NonFiniteHandler = std::function<void(std::string_view what)>;
+// Returns the handler it replaces.
+NonFiniteHandler setNonFiniteHandler(NonFiniteHandler handler);
+
+// Collects what reportNonFinite is told while it lives (the innermost one), for a command that refuses
+// its whole result on it: a report page whose own arithmetic overflows from finite stored values.
+class FiniteCheck {
+public:
+    FiniteCheck();
+    ~FiniteCheck();
+    FiniteCheck(const FiniteCheck&) = delete;
+    FiniteCheck& operator=(const FiniteCheck&) = delete;
+
+    bool failed() const { return !what_.empty(); }
+    // The first refused value's name.
+    const std::string& what() const { return what_; }
+
+private:
+    friend void reportNonFinite(std::string_view what);
+    FiniteCheck* outer_;
+    std::string what_;
+};
 
 // Int, the largest whole number not above v.
 double vbInt(double v);

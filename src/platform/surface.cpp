@@ -28,7 +28,10 @@ double lineHeight(std::string_view fontName, double size) {
 }
 
 void Surface::line(double x1, double y1, double x2, double y2) {
-    draw(LineOp{x1, y1, x2, y2, foreColor_, drawStyle_});
+    if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
+        draw(LineOp{x1, y1, x2, y2, foreColor_, drawStyle_});
+    else
+        reportNonFinite("図の位置");
     x_ = x2;
     y_ = y2;
 }
@@ -48,7 +51,12 @@ void Surface::print(const std::vector<PrintItem>& items) {
 }
 
 void Surface::statement(std::string text) {
-    if (!text.empty()) draw(TextOp{x_, y_, std::move(text), fontName_, fontSize_, foreColor_});
+    if (!text.empty()) {
+        if (std::isfinite(x_) && std::isfinite(y_))
+            draw(TextOp{x_, y_, std::move(text), fontName_, fontSize_, foreColor_});
+        else
+            reportNonFinite("図の位置");
+    }
     x_ = 0;
     y_ += lineHeight(fontName_, fontSize_);
 }

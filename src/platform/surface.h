@@ -85,6 +85,7 @@ public:
     void line(double x1, double y1, double x2, double y2);
     // A text statement: the items one after another from the current position, then a line feed
     // (x back to 0, y one line of the current font lower). With no item only the line feed.
+    // A line or a text at a non-finite position is not drawn: it is reported as reportNonFinite says.
     void print(std::initializer_list<PrintItem> items = {});
     void print(const std::vector<PrintItem>& items);
 

@@ -1,8 +1,11 @@
 #include "sections/form22.h"
 
+#include <array>
+#include <iterator>
 #include <string>
 
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
@@ -50,18 +53,25 @@ void Form22::cmd1_Click() {
         {txt5, "つま先版", {&d.Cover_r9}, {&f7.lbl_r9}},
         {txt6, "突起", {&d.Cover_r10}, {&f7.lbl_r10}},
     };
-    for (const Row& r : rows) {
+    std::array<float, std::size(rows)> read{};
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const Row& r = rows[i];
         if (!r.box.visible()) continue;
-        if (r.box.text().empty() || !(platform::valSingle(r.box.text()) > 0)) {
-            platform::errorMessage(std::string(r.name) + "のかぶり厚さを入力してください。");
+        auto cover = model::readSingle(r.box.text(), std::string(r.name) + "のかぶり厚さ");
+        const bool missing = r.box.text().empty() || (cover && !(*cover > 0));
+        if (!cover || missing) {
+            platform::errorMessage(cover ? std::string(r.name) + "のかぶり厚さを入力してください。"
+                                         : cover.fault().message);
             r.box.setFocus();
             r.box.setSelStart(0);
             return;
         }
+        read[i] = *cover;
     }
-    for (const Row& r : rows) {
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const Row& r = rows[i];
         if (!r.box.visible()) continue;
-        const float cover = platform::valSingle(r.box.text());
+        const float cover = read[i];
         for (float* c : r.covers)
             *c = cover;
         for (auto* l : r.labels)

@@ -1,6 +1,10 @@
 #include "sections/form7.h"
 
+#include <optional>
+#include <string>
+
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
@@ -20,6 +24,12 @@ constexpr std::array<float DesignData::*, 8> kPitch{
 constexpr std::array<float DesignData::*, 8> kPitchReq{
     &DesignData::PitchReq_r1, &DesignData::PitchReq_r2, &DesignData::PitchReq_r5, &DesignData::PitchReq_r6,
     &DesignData::PitchReq_r7, &DesignData::PitchReq_r8, &DesignData::PitchReq_r9, &DesignData::PitchReq_r10};
+
+// The spacing of a row, as a message names it.
+std::string spacingName(std::size_t k) {
+    static constexpr std::array<const char*, 8> letters{"Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ", "Ｆ", "Ｇ", "Ｈ"};
+    return std::string("部材") + letters[k & 7] + "の設計上の鉄筋の間隔";
+}
 
 } // namespace
 
@@ -97,8 +107,13 @@ void Form7::cmd1_Click() {
     const auto lists = barLists();
     const auto boxes = spacingBoxes();
     const auto calculated = spacingLabels();
-    for (std::size_t k = 0; k < 8; ++k)
-        d.*kPitch[k] = platform::valSingle(boxes[k]->text());
+    platform::TextBox* refused = nullptr;
+    if (auto stored = storeSpacings(0, refused); !stored) {
+        platform::errorMessage(stored.fault().message);
+        refused->setFocus();
+        refused->setSelStart(0);
+        return;
+    }
 
     for (auto* list : lists)
         if (list->visible() && list->text().empty()) {
@@ -131,6 +146,23 @@ void Form7::cmd1_Click() {
     auto& bar = prog_.MDIForm1().Toolbar1;
     if (!prog_.MDIForm1().fileName.empty()) bar.setButtonEnabled(app::MDIForm1::kButtonOverwrite, true);
     bar.setButtonEnabled(app::MDIForm1::kButtonImage, true);
+}
+
+platform::Status Form7::storeSpacings(std::size_t first, platform::TextBox*& refused) {
+    const auto boxes = spacingBoxes();
+    std::array<std::optional<float>, 8> read{};
+    for (std::size_t k = first; k < 8; ++k) {
+        auto v = model::readSingle(boxes[k]->text(), spacingName(k));
+        if (v) {
+            read[k] = *v;
+        } else if (boxes[k]->visible()) {
+            refused = boxes[k];
+            return v.fault();
+        }
+    }
+    for (std::size_t k = first; k < 8; ++k)
+        if (read[k]) prog_.d.*kPitch[k] = *read[k];
+    return {};
 }
 
 // "変更": the cover dialog with the rows of the members that exist, filled with their covers.

@@ -20,6 +20,9 @@ struct Program;
 
 namespace sections {
 
+// What messages call the coefficient typed on this screen.
+inline constexpr const char* kTypedKa = "断面計算の主働土圧係数 KA";
+
 // The section-design screen: one row per member with its bars, cover, spacings and check results.
 class Form7 : public platform::Form {
 public:
@@ -157,8 +160,9 @@ public:
     platform::Status Ouryoku_9();
     platform::Status Ouryoku_10();
     // Report writers on the output object: the member-section chapter's head (page 5) and the
-    // members A, B, E, F, G, H (heel), I (toe) and J (shear key).
-    void HAIKIN(platform::Surface& Pri_Obj);
+    // members A, B, E, F, G, H (heel), I (toe) and J (shear key). HAIKIN first stores the typed
+    // spacings and coefficient; one beyond the single range refuses the page.
+    platform::Status HAIKIN(platform::Surface& Pri_Obj);
     void HAIKIN_A(platform::Surface& Pri_Obj);
     void HAIKIN_B(platform::Surface& Pri_Obj);
     void HAIKIN_E(platform::Surface& Pri_Obj);
@@ -187,6 +191,10 @@ private:
     platform::Status Ouryoku(model::Member m);
     // Empties the bars, spacings and results of every member.
     void voidSection();
+    // Stores the design spacings typed in rows `first` … 7 (A … H). A number beyond the single range in
+    // a shown row stores none of them: the fault names that row's spacing, and `refused` is its box. A
+    // hidden row (a member that does not exist) is not used; with such a number it keeps its spacing.
+    platform::Status storeSpacings(std::size_t first, platform::TextBox*& refused);
 
     app::Program& prog_;
 };

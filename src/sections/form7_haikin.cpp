@@ -1,21 +1,20 @@
 #include "app/program.h"
-#include "platform/runtime.h"
+#include "model/calc.h"
 #include "report/sections/section_forces_page.h"
 #include "sections/form7.h"
 
 namespace sections {
 
-void Form7::HAIKIN(platform::Surface& Pri_Obj) {
-    // The member pages that follow print and compute with the spacings typed here, whether or not the
-    // page itself was shown.
+platform::Status Form7::HAIKIN(platform::Surface& Pri_Obj) {
+    // The member pages that follow print and compute with the spacings typed here (B … H), whether or
+    // not the page itself was shown.
     auto& d = prog_.d;
-    d.Pitch_r2 = platform::valSingle(txt2.text());
-    d.Pitch_r5 = platform::valSingle(txt5.text());
-    d.Pitch_r6 = platform::valSingle(txt6.text());
-    d.Pitch_r7 = platform::valSingle(txt7.text());
-    d.Pitch_r8 = platform::valSingle(txt8.text());
-    d.Pitch_r9 = platform::valSingle(txt9.text());
-    d.Pitch_r10 = platform::valSingle(txt10.text());
+    const bool typedKa = opt1.value() && txt_ka.border() && !txt_ka.text().empty();
+    auto ka = model::readSingle(typedKa ? txt_ka.text() : "", kTypedKa);
+    if (!ka) return ka.fault();
+    platform::TextBox* refused = nullptr;
+    if (auto stored = storeSpacings(1, refused); !stored) return stored;
+    if (typedKa) d.KA_Sect = *ka;
 
     const MemberChoices m = memberChoices();
     report::SectionForcesChoices c;
@@ -29,6 +28,7 @@ void Form7::HAIKIN(platform::Surface& Pri_Obj) {
            : opt2.value() ? model::KaInput::Computed
                           : model::KaInput::None;
     report::writeSectionForces(Pri_Obj, d, c);
+    return {};
 }
 
 } // namespace sections

@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "app/program.h"
+#include "model/calc.h"
 #include "model/on_copy.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
@@ -75,8 +76,11 @@ platform::Status Form7::runMember(Member m) {
     model::DesignData w = prog_.d;
     // Without stability results (a project being read) only the bar is taken; the forces follow when
     // the results are computed again.
-    auto spacing = prog_.d.Sigma_max == 0 ? (takeBar(w, m, row), platform::Result<std::string>(std::string{}))
-                                          : designMember(w, m, memberChoices(), row);
+    auto barOnly = [&]() -> platform::Result<std::string> {
+        if (auto taken = takeBar(w, m, row); !taken) return taken.fault();
+        return std::string{};
+    };
+    auto spacing = prog_.d.Sigma_max == 0 ? barOnly() : designMember(w, m, memberChoices(), row);
     if (!spacing) {
         platform::errorMessage(spacing.fault().message);
         return spacing.fault();
@@ -230,9 +234,15 @@ platform::Status Form7::Ouryoku_10() {
 }
 
 // A coefficient typed after "直接入力" is kept as a number, so that the report prints what was typed.
+// A number beyond the single range is not kept; the report page reads the box again and refuses it.
 void Form7::txt_ka_Change() {
     if (!opt1.value() || !txt_ka.border() || txt_ka.text().empty()) return;
-    prog_.d.KA_Sect = platform::valSingle(txt_ka.text());
+    auto ka = model::readSingle(txt_ka.text(), kTypedKa);
+    if (!ka) {
+        platform::errorMessage(ka.fault().message);
+        return;
+    }
+    prog_.d.KA_Sect = *ka;
 }
 
 } // namespace sections

@@ -531,16 +531,25 @@ void applyBarSizeRule(model::DesignData& d, float barArea, const MemberChoices& 
     d.Sigma_sa = 5.745f <= barArea ? 195.0f : d.Sigma_sa_Long;
 }
 
-void takeBar(model::DesignData& d, Member m, const MemberRow& row) {
+platform::Status takeBar(model::DesignData& d, Member m, const MemberRow& row) {
     Calc c("鉄筋");
     MemberValues v = memberValues(d, m);
-    const double cover = c.put(*v.Cover, platform::val(row.coverCaption));
-    if (c.failed() || row.listIndex < 0 || row.listIndex >= static_cast<int>(BarTable.size())) return;
+    auto cover = model::readSingle(row.coverCaption, "鉄筋かぶり厚");
+    if (!cover) return cover.fault();
+    if (row.listIndex < 0 || row.listIndex >= static_cast<int>(BarTable.size())) {
+        *v.Cover = *cover;
+        return {};
+    }
     const BarRow& bar = BarTable[static_cast<std::size_t>(row.listIndex)];
+    float coverC = 0;
+    c.put(coverC, double(*cover) + bar.addition, "鉄筋かぶり厚");
+    if (c.failed()) return c.status();
+    *v.Cover = *cover;
     *v.Bar = std::string(bar.name);
     *v.BarArea = bar.area;
     *v.BarPeri = bar.perimeter;
-    c.put(*v.CoverC, cover + bar.addition);
+    *v.CoverC = coverC;
+    return {};
 }
 
 platform::Result<std::string> steelAndSpacing(model::DesignData& d, Member m, const MemberChoices& ch,
@@ -548,7 +557,7 @@ platform::Result<std::string> steelAndSpacing(model::DesignData& d, Member m, co
     Calc c("鉄筋量");
     MemberValues v = memberValues(d, m);
     const bool shear = m != Member::C;
-    takeBar(d, m, row);
+    if (auto taken = takeBar(d, m, row); !taken) return taken.fault();
     const double D = c.put(*v.D, thickness(d, m));
     const double deff = c.put(*v.Deff, D - *v.CoverC / 10.0);
     const double j = c.put(*v.J, 0.875 * deff);
@@ -599,7 +608,9 @@ platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, cons
     MemberValues v = memberValues(d, m);
     const bool shear = m != Member::C;
     Calc c("応力度");
-    const double s = c.put(*v.Pitch, spacing);
+    float pitch = 0;
+    c.put(pitch, spacing, "設計上の鉄筋の間隔");
+    const double s = c.put(*v.Pitch, pitch);
     if (c.failed()) return platform::Fault{c.status().fault()};
     if (!(s > 0)) return platform::Fault{kNoDesignSpacing};
     const double a = *v.BarArea, deff = *v.Deff;

@@ -72,8 +72,8 @@ platform::Result<std::string> steelAndSpacing(model::DesignData& d, model::Membe
                                               const MemberRow& row);
 
 // The cover and the chosen bar's values alone (no bar: left as they are), for a row chosen while the
-// stability results are absent.
-void takeBar(model::DesignData& d, model::Member m, const MemberRow& row);
+// stability results are absent. A cover beyond the single range is a fault, and nothing is taken.
+platform::Status takeBar(model::DesignData& d, model::Member m, const MemberRow& row);
 
 // The whole member command: the surcharge height (walls), the ground reactions, the member's forces and
 // its steel and spacing.

@@ -1,6 +1,7 @@
 #include "stability/form19.h"
 
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
 
@@ -26,16 +27,21 @@ void Form19::clearKeyVerdicts() {
 
 // "計算": the three dimensions given, back to the run command.
 void Form19::cmd1_Click() {
-    const std::pair<platform::TextBox*, const char*> required[] = {
-        {&txt1, "突起の高さを入力してください。"},
-        {&txt2, "突起の位置を入力してください。"},
-        {&txt3, "突起の巾を入力してください。"},
+    const struct {
+        platform::TextBox* box;
+        const char* name;
+        const char* missing;
+    } required[] = {
+        {&txt1, "突起の高さ", "突起の高さを入力してください。"},
+        {&txt2, "突起の位置", "突起の位置を入力してください。"},
+        {&txt3, "突起の巾", "突起の巾を入力してください。"},
     };
-    for (auto [box, message] : required) {
-        if (box->text().empty()) {
-            platform::errorMessage(message);
-            box->setFocus();
-            box->setSelStart(0);
+    for (const auto& r : required) {
+        auto value = model::readSingle(r.box->text(), r.name);
+        if (r.box->text().empty() || !value) {
+            platform::errorMessage(value ? r.missing : value.fault().message);
+            r.box->setFocus();
+            r.box->setSelStart(0);
             return;
         }
     }

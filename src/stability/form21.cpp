@@ -1,6 +1,7 @@
 #include "stability/form21.h"
 
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
@@ -51,7 +52,14 @@ void Form21::cmd1_Click() {
         txt1.setFocus();
         return;
     }
-    prog_.d.Y_QBack = platform::valSingle(txt1.text());
+    auto y = model::readSingle(txt1.text(), "上載荷重の慣性力の作用位置");
+    if (!y) {
+        platform::errorMessage(y.fault().message);
+        txt1.setFocus();
+        txt1.setSelStart(0);
+        return;
+    }
+    prog_.d.Y_QBack = *y;
     hide();
     prog_.Form4().cmd3.setFocus();
 }

@@ -1,5 +1,7 @@
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
+#include "platform/services.h"
 #include "stability/form4.h"
 
 namespace stability {
@@ -161,9 +163,15 @@ void Form4::txt19_LostFocus() {
     if (absent(txt19)) txt16.setText("0");
 }
 
+// A number beyond the single range is refused here and leaves the front surcharge as it was.
 void Form4::txt21_LostFocus() {
     if (!prog_.Form23().opt2.value()) return;
-    prog_.d.q_Front = platform::valSingle(txt21.text());
+    auto q = model::readSingle(txt21.text(), "背面の上載荷重");
+    if (!q) {
+        platform::errorMessage(q.fault().message);
+        return;
+    }
+    prog_.d.q_Front = *q;
     lbl33.setCaption(platform::numText(prog_.d.q_Front));
 }
 

@@ -1,8 +1,11 @@
+#include <array>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
 
 #include "app/program.h"
+#include "model/calc.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "stability/faults.h"
@@ -46,25 +49,39 @@ std::string eccentricityText(bool pass, const char* limit) {
 
 // "安定性の検討": the ordered checks, the missing choices, then the run.
 void Form4::cmd3_Click() {
-    auto& d = prog_.d;
-    d.H3 = platform::valSingle(txt3.text());
-    d.H4 = platform::valSingle(txt4.text());
-    d.H1 = platform::valSingle(txt5.text());
-    d.H2 = platform::valSingle(txt6.text());
-    d.B_Toe = platform::valSingle(txt12.text());
-    d.B_Heel = platform::valSingle(txt16.text());
-    d.T_ToeTip = platform::valSingle(txt18.text());
-    d.T_HeelTip = platform::valSingle(txt19.text());
-    d.H_CenterSoil = platform::valSingle(txt20.text());
-    d.q_Back = platform::valSingle(txt21.text());
-    lbl33.setCaption(platform::numText(d.q_Back));
-
-    const bool oneSided = prog_.Form23().opt1.value();
-    auto fail = [](platform::TextBox& focus, const char* message) {
+    auto fail = [](platform::TextBox& focus, const std::string& message) {
         platform::errorMessage(message);
         focus.setFocus();
         focus.setSelStart(0);
     };
+    auto& d = prog_.d;
+    using model::DesignData;
+    const struct {
+        platform::TextBox& box;
+        float DesignData::*value;
+        const char* name;
+    } stored[] = {{txt3, &DesignData::H3, "H3"},
+                  {txt4, &DesignData::H4, "H4"},
+                  {txt5, &DesignData::H1, "H1"},
+                  {txt6, &DesignData::H2, "H2"},
+                  {txt12, &DesignData::B_Toe, "つま先版の長さ"},
+                  {txt16, &DesignData::B_Heel, "かかと版の長さ"},
+                  {txt18, &DesignData::T_ToeTip, "つま先版先端の厚さ"},
+                  {txt19, &DesignData::T_HeelTip, "かかと版先端の厚さ"},
+                  {txt20, &DesignData::H_CenterSoil, "中央土の深さ"},
+                  {txt21, &DesignData::q_Back, "背面の上載荷重"}};
+    // These are stored before the checks; a number beyond the single range stops the command first.
+    std::array<float, std::size(stored)> read{};
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        auto v = model::readSingle(stored[i].box.text(), stored[i].name);
+        if (!v) return fail(stored[i].box, v.fault().message);
+        read[i] = *v;
+    }
+    for (std::size_t i = 0; i < read.size(); ++i)
+        d.*stored[i].value = read[i];
+    lbl33.setCaption(platform::numText(d.q_Back));
+
+    const bool oneSided = prog_.Form23().opt1.value();
     constexpr const char* kSize = "寸法を入力してください。";
     struct Check {
         int box;

@@ -437,7 +437,7 @@ TEST_F(ProjectFile, BoxNamesAreTheScreensCaptions) {
     int named = 0;
     for (const auto& line : app::projectLines()) {
         auto* box = dynamic_cast<platform::EditBox*>(app::projectControl(prog, line));
-        if (line.kind != app::LineKind::Text || !box) continue;
+        if ((line.kind != app::LineKind::Text && line.kind != app::LineKind::Number) || !box) continue;
         const std::string id = std::string(line.form) + "." + std::string(line.control);
         const std::string before = box->text();
         box->setText("€");

@@ -22,14 +22,14 @@ TEST(SectionForcesPdf, TheSectionForcePagePrintsIntoAPdf) {
     auto& f7 = prog.Form7();
     ASSERT_TRUE(f7.TEKKIN());
     f7.cmd5.click(); // "計算する": KA by Coulomb
-    f7.HAIKIN(pri);
+    ASSERT_TRUE(f7.HAIKIN(pri));
 
     pri.newPage();
     stability_test::seismic(prog, stability_test::Method::K1, "0.2", "0.1");
     ASSERT_TRUE(stability_test::run(prog));
     ASSERT_TRUE(f7.TEKKIN());
     f7.cmd5.click();
-    f7.HAIKIN(pri);
+    ASSERT_TRUE(f7.HAIKIN(pri));
     ASSERT_EQ(pri.pages().size(), 2u);
     EXPECT_TRUE(services.messages.empty());
 

@@ -4,6 +4,8 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -84,10 +86,43 @@ TEST(Format, Patterns) {
         EXPECT_EQ(format(c.value, c.pattern), c.expected) << c.value << " with " << c.pattern;
 }
 
-TEST(Format, NonFiniteFormatsAsZero) {
-    EXPECT_EQ(format(std::numeric_limits<double>::quiet_NaN(), "0.00"), "0.00");
-    EXPECT_EQ(format(-std::numeric_limits<double>::infinity(), "0"), "0");
-    EXPECT_EQ(format(std::numeric_limits<double>::infinity(), "##,###"), "");
+// A format handed NaN or infinity writes nothing and reports it, to the innermost check when there is
+// one (a command that refuses its result on it), else to the handler (here the test's failure).
+TEST(Format, NonFiniteIsRefusedAndReported) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const float infF = std::numeric_limits<float>::infinity();
+    {
+        FiniteCheck check;
+        EXPECT_EQ(format(std::numeric_limits<double>::quiet_NaN(), "0.00"), "");
+        EXPECT_EQ(format(-inf, "0"), "");
+        EXPECT_EQ(format(inf, "##,###"), "");
+        EXPECT_EQ(str(std::numeric_limits<float>::quiet_NaN()), "");
+        EXPECT_EQ(str(-infF), "");
+        EXPECT_EQ(numText(infF), "");
+        EXPECT_TRUE(check.failed());
+        EXPECT_EQ(check.what(), "数値");
+    }
+    {
+        FiniteCheck outer;
+        {
+            FiniteCheck inner;
+            (void)format(3.5, "0.0");
+            (void)numText(3.4028235e38f); // the largest single is finite and shown as it is
+            EXPECT_FALSE(inner.failed());
+            (void)format(inf, "0");
+            EXPECT_TRUE(inner.failed());
+        }
+        EXPECT_FALSE(outer.failed());
+    }
+
+    std::vector<std::string> reported;
+    auto previous = setNonFiniteHandler([&](std::string_view what) { reported.emplace_back(what); });
+    {
+        FiniteCheck done; // ended: the handler hears of it again
+    }
+    (void)numText(-infF);
+    setNonFiniteHandler(std::move(previous));
+    EXPECT_EQ(reported, std::vector<std::string>{"数値"});
 }
 
 TEST(Str, GeneralNumberText) {
@@ -130,11 +165,6 @@ TEST(Str, CaptionTextHasNoBlanks) {
     EXPECT_EQ(numText(-1.5f), "-1.5");
     EXPECT_EQ(numText(0), "0");
     EXPECT_EQ(numText(1e-5f), "1E-05");
-}
-
-TEST(Str, NonFiniteGivesZero) {
-    EXPECT_EQ(str(std::numeric_limits<float>::quiet_NaN()), " 0 ");
-    EXPECT_EQ(str(-std::numeric_limits<float>::infinity()), " 0 ");
 }
 
 TEST(PrintRounding, RoundsHalfUpInDoublePrecision) {

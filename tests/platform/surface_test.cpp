@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <variant>
 
+#include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/surface.h"
 #include "support/recording_services.h"
@@ -44,6 +47,24 @@ TEST(Surface, ALineLeavesThePositionAtItsEndInTheCurrentColourAndStyle) {
     EXPECT_TRUE(s.page().empty());
     EXPECT_EQ(s.currentY(), 0);
     EXPECT_EQ(s.foreColor(), kLightMagenta); // clearing keeps the drawing state
+}
+
+// A line or a text at a non-finite position is not drawn; the check of the command drawing hears of it.
+TEST(Surface, RefusesANonFinitePosition) {
+    const double inf = std::numeric_limits<double>::infinity();
+    RecordingSurface s;
+    FiniteCheck check;
+    s.line(0, 0, 100, inf);
+    s.line(std::nan(""), 0, 100, 100);
+    s.setCurrentX(-inf);
+    s.print({"x"});
+    EXPECT_TRUE(s.page().empty());
+    EXPECT_TRUE(check.failed());
+    EXPECT_EQ(check.what(), "図の位置");
+    s.print({std::numeric_limits<float>::infinity()}); // a number that cannot be written
+    s.line(0, 0, 100, 100);
+    s.print({"y"});
+    EXPECT_EQ(s.page().size(), 2u);
 }
 
 TEST(Surface, ThePrinterHandsOverItsPagesWithoutATrailingBlankSheet) {

@@ -699,12 +699,12 @@ TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     f7.txt10.setText("2x");
     f7.opt2.setValue(true);
     platform::RecordingSurface s;
-    f7.HAIKIN(s);
+    ASSERT_TRUE(f7.HAIKIN(s));
     EXPECT_FLOAT_EQ(prog.d.Pitch_r2, 150);
     EXPECT_FLOAT_EQ(prog.d.Pitch_r5, 0);
     EXPECT_FLOAT_EQ(prog.d.Pitch_r10, 2);
     Written w;
-    f7.HAIKIN(w.surface);
+    ASSERT_TRUE(f7.HAIKIN(w.surface));
     EXPECT_TRUE(w.has("            1－３ 断面の検討（常時）"));
     const std::string vp = "            VP=" + platform::format(prog.d.VP, "0.000") + "kN/m2";
     const auto running = w.running();
@@ -729,7 +729,7 @@ TEST(SectionForcesPage, HaikinShowsTheHeelSideReactionsTheMembersUse) {
     ASSERT_LT(d.e, 0);
     ASSERT_GT(-d.e / d.B, 1.0f / 6);
     Written w;
-    f7.HAIKIN(w.surface);
+    ASSERT_TRUE(f7.HAIKIN(w.surface));
     // B = 0.4 + 2.2 + 0.45 + 2.5 = 5.55. Xn from the heel tip reaches past the span centre (u = 4.05) but
     // not the front wall's face (5.15): V3, V4, and the heel's V5 and VR.
     ASSERT_GE(d.Xn, 4.05f);

@@ -144,7 +144,7 @@ inline platform::Page record(const WallCase& w) {
     f7.cmd5.click();
     platform::RecordingSurface pri;
     pri.setFontSize(11);
-    f7.HAIKIN(pri);
+    if (!f7.HAIKIN(pri)) return {};
     if (!services.messages.empty()) return {};
     return pri.page();
 }

@@ -1,6 +1,25 @@
 #include "support/recording_services.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/runtime.h"
+
 namespace testing_support {
+
+namespace {
+
+// NaN or infinity handed to a number format or the drawing surface outside a command that refuses it
+// fails the test that did it. Every test binary links this file through the recording services.
+const bool nonFiniteFails = [] {
+    platform::setNonFiniteHandler([](std::string_view what) {
+        ADD_FAILURE() << "a non-finite value reached a number format or the drawing surface (" << what << ")";
+    });
+    return true;
+}();
+
+} // namespace
 
 RecordingServices::RecordingServices() {
     platform::installServices(this);

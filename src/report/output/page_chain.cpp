@@ -1,8 +1,11 @@
 #include "report/output/page_chain.h"
 
+#include <type_traits>
 #include <utility>
 
 #include "app/program.h"
+#include "model/calc.h"
+#include "platform/runtime.h"
 #include "platform/services.h"
 #include "report/output/preview_page.h"
 
@@ -18,12 +21,24 @@ template <class F> PageStep step(std::string name, F run) {
     return {std::move(name), std::move(run)};
 }
 
-// A writer draws on the output object, which the preview or printing has set before.
-PageStep writer(app::Program& p, std::string name, void (*draw)(app::Program&, platform::Surface&)) {
+// A writer draws on the output object, which the preview or printing has set before. A number that
+// overflows in the page's own arithmetic (from huge but finite stored values) reaches the formats or the
+// surface as infinity, and the page is refused as a whole, with what its writer stored undone.
+template <class Draw> PageStep writer(app::Program& p, std::string name, Draw draw) {
     return {std::move(name), [&p, draw]() -> platform::Status {
                 if (!p.Pri_Obj) return platform::Fault{"印刷先がありません。"};
-                draw(p, *p.Pri_Obj);
-                return {};
+                const model::DesignData before = p.d;
+                platform::FiniteCheck check;
+                platform::Status done;
+                if constexpr (std::is_void_v<decltype(draw(p, *p.Pri_Obj))>)
+                    draw(p, *p.Pri_Obj);
+                else
+                    done = draw(p, *p.Pri_Obj);
+                if (done && check.failed())
+                    done = platform::Fault{"計算書を作成できません（" + check.what() + "が大きすぎます）。",
+                                           model::CalcFault::TooLarge};
+                if (!done) p.d = before;
+                return done;
             }};
 }
 
@@ -114,8 +129,8 @@ PageSteps pageWriters(app::Program& p, int page) {
         return {
             writer(p, "Form4.KENTOU", [](app::Program& p, platform::Surface& s) { p.Form4().KENTOU(s); })};
     case 5:
-        return {
-            writer(p, "Form7.HAIKIN", [](app::Program& p, platform::Surface& s) { p.Form7().HAIKIN(s); })};
+        return {writer(p, "Form7.HAIKIN",
+                       [](app::Program& p, platform::Surface& s) { return p.Form7().HAIKIN(s); })};
     case 6:
         return {
             writer(p, "Form7.HAIKIN_A", [](app::Program& p, platform::Surface& s) { p.Form7().HAIKIN_A(s); }),
