@@ -94,21 +94,27 @@ void MDIForm1::FileOpen() {
     (void)prog_.Form4().HENSUU();
     (void)prog_.Form4().DANMEM_1();
     storeLines(prog_, image, 97, 101);
-    // The section coefficient only enters the report; its own message says what went wrong.
-    (void)prog_.Form7().Doatu();
-    {
-        // Here the lists only take their bars' values: the member calculations wait for the
-        // ground reactions and the recalculation below, so they raise no message from a half-read
-        // project.
-        const float sigmaMax = d.Sigma_max;
-        d.Sigma_max = 0;
-        storeLines(prog_, image, 102, 143);
-        d.Sigma_max = sigmaMax;
-    }
-    (void)prog_.Form7().TEKKIN();
+    auto& f7 = prog_.Form7();
+    // The lists only take their bars' values here: the member calculations wait for the ground
+    // reactions and the recalculation below, so they raise no message from a half-read project.
+    f7.projectBeingRead = true;
+    storeLines(prog_, image, 102, 143);
+    f7.projectBeingRead = false;
+    (void)f7.TEKKIN();
     storeLines(prog_, image, 144, 199);
-    d.Y3_Surch = platform::valSingle(prog_.Form7().txt_1.text());
-    const bool clean = recalculateOpened() && recalculateMembers();
+    d.Y3_Surch = platform::valSingle(f7.txt_1.text());
+    bool clean = false;
+    if (recalculateOpened()) {
+        clean = recalculateMembers();
+        // The section coefficient of the opened project's own wall and seismic coefficients; its own
+        // message says what went wrong.
+        if (f7.TEKKIN() && f7.Doatu()) f7.opt2.setValue(true);
+    } else {
+        // Without the opened wall's stability results the rows read from the file are results of
+        // nothing shown: they go, and the results count as absent.
+        prog_.Form4().Hihyouji_1();
+        f7.Hihyouji_3();
+    }
 
     prog_.Form4().hide();
     prog_.Form23().hide();
@@ -139,7 +145,8 @@ void MDIForm1::FileOpen() {
             for (auto* l :
                  {&form4.lbl52, &form4.lbl53, &form4.lbl54, &form4.lbl64, &form4.lbl65, &form4.lbl66})
                 l->setVisible(true);
-            if (form4.opt6.value())
+            // The row without the key is a verdict of the building code's basis only.
+            if (form4.opt6.value() && form3.opt_T.value())
                 for (auto* l : {&form4.lbl67, &form4.lbl68, &form4.lbl69, &form4.lbl70})
                     l->setVisible(true);
         }
@@ -155,27 +162,28 @@ void MDIForm1::FileOpen() {
     }
 }
 
-// The member calculations and checks of an opened project, for the members that exist. Each shows
-// its own message; a check's refused input is shown here.
+// The member calculations and checks of an opened project, for the members that exist. The first
+// fault is shown; a member that cannot be computed loses its bar and results, and then no check runs.
 bool MDIForm1::recalculateMembers() {
     auto& f7 = prog_.Form7();
     const auto& d = prog_.d;
-    const bool heel = d.B_Heel != 0, toe = d.B_Toe != 0, key = d.H0_Key != 0;
+    const bool exists[] = {true, true, true, true, true, d.B_Heel != 0, d.B_Toe != 0, d.H0_Key != 0};
+    platform::Status first;
+    for (int k = 0; k < 8; ++k)
+        if (exists[k])
+            if (auto s = f7.recomputeMember(k); !s && first) first = s;
+    if (!first) {
+        platform::errorMessage(first.fault().message);
+        return false;
+    }
     using Step = platform::Status (sections::Form7::*)();
-    const std::pair<Step, bool> members[] = {
-        {&sections::Form7::cmd_r1, true}, {&sections::Form7::cmd_r2, true}, {&sections::Form7::cmd_r5, true},
-        {&sections::Form7::cmd_r6, true}, {&sections::Form7::cmd_r7, true}, {&sections::Form7::cmd_r8, heel},
-        {&sections::Form7::cmd_r9, toe},  {&sections::Form7::cmd_r10, key}};
-    for (auto [step, exists] : members)
-        if (exists && !(f7.*step)()) return false;
-    const std::pair<Step, bool> checks[] = {
-        {&sections::Form7::Ouryoku_1, true}, {&sections::Form7::Ouryoku_2, true},
-        {&sections::Form7::Ouryoku_5, true}, {&sections::Form7::Ouryoku_6, true},
-        {&sections::Form7::Ouryoku_7, true}, {&sections::Form7::Ouryoku_8, heel},
-        {&sections::Form7::Ouryoku_9, toe},  {&sections::Form7::Ouryoku_10, key}};
-    for (auto [step, exists] : checks)
-        if (exists)
-            if (auto checked = (f7.*step)(); !checked) {
+    const Step checks[] = {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2,
+                           &sections::Form7::Ouryoku_5, &sections::Form7::Ouryoku_6,
+                           &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
+                           &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10};
+    for (int k = 0; k < 8; ++k)
+        if (exists[k])
+            if (auto checked = (f7.*checks[k])(); !checked) {
                 platform::errorMessage(checked.fault().message);
                 return false;
             }
@@ -201,8 +209,7 @@ bool MDIForm1::recalculateOpened() {
         return false;
     }
     // The verdicts of the opened wall; after a fault the run would only repeat it and enable output.
-    form4.GamenHyouji();
-    return true;
+    return form4.GamenHyouji();
 }
 
 } // namespace app

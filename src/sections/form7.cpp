@@ -6,6 +6,7 @@
 #include "platform/wiring.h"
 #include "sections/bar_table.h"
 #include "sections/form22.h"
+#include "stability/faults.h"
 
 namespace sections {
 using model::DesignData;
@@ -20,6 +21,23 @@ constexpr std::array<float DesignData::*, 8> kPitch{
 constexpr std::array<float DesignData::*, 8> kPitchReq{
     &DesignData::PitchReq_r1, &DesignData::PitchReq_r2, &DesignData::PitchReq_r5, &DesignData::PitchReq_r6,
     &DesignData::PitchReq_r7, &DesignData::PitchReq_r8, &DesignData::PitchReq_r9, &DesignData::PitchReq_r10};
+
+// The bar-table row whose stored name ("D13", "D13,D16") a typed text gives, blanks and the letters'
+// case aside; −1 for none.
+int barRowNamed(std::string_view text) {
+    std::string key;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' || text[i] == '\t') continue;
+        if (text.substr(i, 3) == "\u3000") {
+            i += 2;
+            continue;
+        }
+        key += static_cast<char>(text[i] >= 'a' && text[i] <= 'z' ? text[i] - 'a' + 'A' : text[i]);
+    }
+    for (std::size_t r = 0; r < BarTable.size(); ++r)
+        if (BarTable[r].name == key) return static_cast<int>(r);
+    return -1;
+}
 
 } // namespace
 
@@ -94,14 +112,20 @@ void Form7::Er_Kankaku2() {
 // command with the focus on the control to correct.
 void Form7::cmd1_Click() {
     auto& d = prog_.d;
+    // Member forces of stability results that are void would belong to other inputs.
+    if (d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        return;
+    }
     const auto lists = barLists();
     const auto boxes = spacingBoxes();
     const auto calculated = spacingLabels();
     for (std::size_t k = 0; k < 8; ++k)
         d.*kPitch[k] = platform::valSingle(boxes[k]->text());
 
+    // A text that names no bar of the list is no choice.
     for (auto* list : lists)
-        if (list->visible() && list->text().empty()) {
+        if (list->visible() && list->listIndex() < 0) {
             Er_Syurui();
             list->setFocus();
             return;
@@ -173,6 +197,7 @@ void Form7::connectEditing() {
         box->onClick = [this, k] { spacing_Click(k); };
         box->onKeyPress = [this, k](int& key) { spacing_KeyPress(k, key); };
         box->onUserEdit = [this, k] { spacing_UserEdit(k); };
+        barLists()[static_cast<std::size_t>(k)]->onUserEdit = [this, k] { barList_UserEdit(k); };
     }
     platform::wire(*this, {{&txt_1.onChange, &Form7::txt_1_Change}, {&chk_1.onClick, &Form7::chk_1_Click}});
 }
@@ -188,6 +213,12 @@ bool Form7::memberExists(int k) const {
     default:
         return k >= 0 && k < 5;
     }
+}
+
+void Form7::voidMember(int k) {
+    barLists()[static_cast<std::size_t>(k & 7)]->setText("");
+    spacingLabels()[static_cast<std::size_t>(k & 7)]->setCaption("");
+    voidRow(k);
 }
 
 void Form7::voidRow(int k) {
@@ -223,10 +254,49 @@ void Form7::spacing_UserEdit(int k) {
     voidRow(k);
 }
 
-// The walls' loads depend on the surcharge's height.
+// The walls' loads depend on the surcharge's height: the wall rows are computed with the new one.
 void Form7::txt_1_Change() {
-    for (int k : {0, 1})
+    if (projectBeingRead) {
+        for (int k : {0, 1})
+            voidRow(k);
+        return;
+    }
+    recomputeRows({0, 1});
+    prog_.d.SectCheck_Done = 0;
+}
+
+void Form7::recomputeRows(const std::vector<int>& rows) {
+    std::vector<int> chosen;
+    for (int k : rows) {
+        if (!memberExists(k)) continue;
+        if (barLists()[static_cast<std::size_t>(k & 7)]->listIndex() >= 0)
+            chosen.push_back(k);
+        else
+            voidRow(k);
+    }
+    if (chosen.empty()) return;
+    if (prog_.d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        for (int k : chosen)
+            voidMember(k);
+        return;
+    }
+    // A fault of one member is shown by its command; the others are still computed.
+    for (int k : chosen)
+        if (auto s = recomputeMember(k); !s) platform::errorMessage(s.fault().message);
+}
+
+void Form7::barList_UserEdit(int k) {
+    auto* list = barLists()[static_cast<std::size_t>(k & 7)];
+    const int row = barRowNamed(list->text());
+    if (row < 0) {
+        spacingLabels()[static_cast<std::size_t>(k & 7)]->setCaption("");
         voidRow(k);
+        return;
+    }
+    list->choose(row);
+    // Typing goes on after the bar's full name.
+    list->setSelStart(platform::charCount(list->text()));
 }
 
 void Form7::chk_1_Click() {

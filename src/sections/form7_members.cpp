@@ -7,6 +7,7 @@
 #include "platform/wiring.h"
 #include "sections/form7.h"
 #include "sections/members.h"
+#include "stability/faults.h"
 
 namespace sections {
 
@@ -66,27 +67,40 @@ platform::Status Form7::TEKKIN() {
     return model::computeOnCopy(prog_.d, [&](model::DesignData& w) { return groundReactions(w, c); });
 }
 
-platform::Status Form7::runMember(Member m) {
-    const std::size_t k = rowOf(m);
+platform::Status Form7::recomputeMember(int k) {
+    const auto i = static_cast<std::size_t>(k & 7);
+    const Member m = model::allMembers[i];
     MemberRow row;
-    row.listIndex = barLists()[k]->listIndex();
-    row.coverCaption = coverLabels()[k]->caption();
+    row.listIndex = barLists()[i]->listIndex();
+    row.coverCaption = coverLabels()[i]->caption();
     row.surchargeText = txt_1.text();
     model::DesignData w = prog_.d;
-    // Without stability results (a project being read) only the bar is taken; the forces follow when
-    // the results are computed again.
-    auto spacing = prog_.d.Sigma_max == 0 ? (takeBar(w, m, row), platform::Result<std::string>(std::string{}))
-                                          : designMember(w, m, memberChoices(), row);
-    if (!spacing) {
-        platform::errorMessage(spacing.fault().message);
-        return spacing.fault();
+    std::string spacing;
+    if (projectBeingRead) {
+        takeBar(w, m, row);
+    } else {
+        // Forces of stability results that are void would belong to other inputs.
+        auto designed = prog_.d.Sigma_max == 0
+                            ? platform::Result<std::string>(platform::Fault{stability::kNoStabilityResults})
+                            : designMember(w, m, memberChoices(), row);
+        if (!designed) {
+            voidMember(k);
+            return designed.fault();
+        }
+        spacing = std::move(*designed);
     }
     prog_.d = std::move(w);
-    spacingLabels()[k]->setCaption(*spacing);
-    for (auto* l : resultLabels(static_cast<int>(k)))
+    spacingLabels()[i]->setCaption(spacing);
+    for (auto* l : resultLabels(k))
         l->setCaption("");
     disableSaveAndPreview(prog_);
     return {};
+}
+
+platform::Status Form7::runMember(Member m) {
+    auto status = recomputeMember(static_cast<int>(rowOf(m)));
+    if (!status) platform::errorMessage(status.fault().message);
+    return status;
 }
 
 platform::Status Form7::cmd_r1() {

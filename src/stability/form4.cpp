@@ -4,6 +4,7 @@
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
+#include "stability/faults.h"
 
 namespace stability {
 
@@ -59,8 +60,10 @@ void Form4::wireHandlers() {
         b.onDblClick = [this, n] { box_DblClick(n); };
         b.onGotFocus = [this, n] { box_GotFocus(n); };
         b.onKeyPress = [this, n](int& k) { box_KeyPress(n, k); };
+        b.onUserEdit = [this, n] { box_UserEdit(n); };
     }
     txt11.onKeyPress = [this](int& k) { txt11_KeyPress(k); };
+    txt11.onUserEdit = [this] { staleMarks(); };
 }
 
 platform::TextBox& Form4::box(int n) {
@@ -121,7 +124,7 @@ void Form4::symmetricNotes() {
 void Form4::cmd1_Click() {
     auto& d = prog_.d;
     if (d.Sigma_max == 0) {
-        platform::errorMessage("安定性の検討をしてください。");
+        platform::errorMessage(kNoStabilityResults);
         cmd3.setFocus();
         return;
     }
@@ -294,21 +297,18 @@ void Form4::opt4_Click() {
     staleMarks();
 }
 
-// No shear key: the dialog and its values go.
+// No shear key: the dialog and its values go. The stability run depends on the key, so its results
+// go too.
 void Form4::opt5_Click() {
     prog_.Form19.unload();
     prog_.d.H0_Key = 0;
     cmd5.setVisible(false);
-    Hihyouji_3();
-    Hihyouji_2();
-    prog_.Form7().Hihyouji_3();
+    staleMarks();
 }
 
 void Form4::opt6_Click() {
     cmd5.setVisible(true);
-    Hihyouji_3();
-    Hihyouji_2();
-    prog_.Form7().Hihyouji_3();
+    staleMarks();
 }
 
 // Closing the screen through its frame closes the project, as "閉じる" does, after the same question.

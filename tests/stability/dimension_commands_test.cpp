@@ -87,13 +87,16 @@ TEST_F(DimensionCommands, OnToTheSectionScreenOnlyWithResults) {
     EXPECT_FALSE(prog.Form7.loaded() && prog.Form7().visible());
 
     passingRun();
-    // The key options keep the results present.
+    // The shear key is an input of the run: choosing or dropping it voids the results.
     f4().opt6.setValue(true);
     EXPECT_FALSE(f4().lbl57.visible());
     EXPECT_TRUE(f4().cmd5.visible());
     EXPECT_FALSE(button(5));
+    EXPECT_EQ(prog.d.Sigma_max, 0);
     f4().opt5.setValue(true);
     EXPECT_FALSE(f4().cmd5.visible());
+    EXPECT_EQ(prog.d.Sigma_max, 0);
+    passingRun();
     const auto count = services.messages.size();
     f4().cmd1.click();
     EXPECT_EQ(services.messages.size(), count);
