@@ -162,32 +162,27 @@ void MDIForm1::FileOpen() {
     }
 }
 
-// The member calculations and checks of an opened project, for the members that exist. The first
-// fault is shown; a member that cannot be computed loses its bar and results, and then no check runs.
+// The member calculations and checks of an opened project, for the members that exist. Each runs on
+// its own, so that every row that can be checked shows its results; the first fault is shown. A
+// member that cannot be computed loses its bar and results. True when every one ran.
 bool MDIForm1::recalculateMembers() {
     auto& f7 = prog_.Form7();
     const auto& d = prog_.d;
     const bool exists[] = {true, true, true, true, true, d.B_Heel != 0, d.B_Toe != 0, d.H0_Key != 0};
-    platform::Status first;
-    for (int k = 0; k < 8; ++k)
-        if (exists[k])
-            if (auto s = f7.recomputeMember(k); !s && first) first = s;
-    if (!first) {
-        platform::errorMessage(first.fault().message);
-        return false;
-    }
     using Step = platform::Status (sections::Form7::*)();
-    const Step checks[] = {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2,
-                           &sections::Form7::Ouryoku_5, &sections::Form7::Ouryoku_6,
-                           &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
+    const Step checks[] = {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2, &sections::Form7::Ouryoku_5,
+                           &sections::Form7::Ouryoku_6, &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
                            &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10};
+    platform::Status first;
+    auto step = [&first](platform::Status s) {
+        if (first && !s) first = s;
+    };
     for (int k = 0; k < 8; ++k)
-        if (exists[k])
-            if (auto checked = (f7.*checks[k])(); !checked) {
-                platform::errorMessage(checked.fault().message);
-                return false;
-            }
-    return true;
+        if (exists[k]) step(f7.recomputeMember(k));
+    for (int k = 0; k < 8; ++k)
+        if (exists[k]) step((f7.*checks[k])());
+    if (!first) platform::errorMessage(first.fault().message);
+    return static_cast<bool>(first);
 }
 
 // The recalculation of an opened project, in the order the screens depend on each other, ending with

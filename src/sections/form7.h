@@ -113,7 +113,8 @@ public:
     // values, since the forces follow once the opened project's results are computed again.
     bool projectBeingRead = false;
     // Computes member k (0 … 7 in the order A … H) again, as choosing its bar does, but without a
-    // message: a member that cannot be computed loses its bar and results. Returns the fault.
+    // message: a member without a bar, or one that cannot be computed, loses its bar and results.
+    // Returns the fault.
     platform::Status recomputeMember(int k);
     // Computes again the rows given whose bar is chosen, after an input of theirs changed; rows
     // without a bar lose their results. Without stability results the chosen rows are voided, after

@@ -78,6 +78,10 @@ platform::Status Form7::recomputeMember(int k) {
     std::string spacing;
     if (projectBeingRead) {
         takeBar(w, m, row);
+    } else if (row.listIndex < 0) {
+        // No bar, nothing to compute: the values of a bar chosen before belong to no choice shown.
+        voidMember(k);
+        return {};
     } else {
         // Forces of stability results that are void would belong to other inputs.
         auto designed = prog_.d.Sigma_max == 0
@@ -180,6 +184,15 @@ void Form7::voidSection() {
 }
 
 void Form7::cmd5_Click() {
+    // The coefficient takes the rear wall's inclination of the present stability results.
+    if (prog_.d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        return;
+    }
+    if (auto s = TEKKIN(); !s) {
+        platform::errorMessage(s.fault().message);
+        return;
+    }
     if (!Doatu()) return;
     opt2.setValue(true);
     voidSection();
@@ -201,6 +214,8 @@ platform::Status Form7::Ouryoku(Member m) {
     constexpr platform::Color kOver{255, 0, 255}; // palette colour 13, light magenta
     constexpr platform::Color kWithin = platform::kBlack;
     const std::size_t k = rowOf(m);
+    // The bar values of a row without a choice belong to a bar no longer shown.
+    if (barLists()[k]->listIndex() < 0) return platform::Fault{"鉄筋の種類を選択してください。"};
     model::DesignData w = prog_.d;
     auto r = checkStresses(w, m, memberChoices(), spacingBoxes()[k]->text());
     if (!r) return r.fault();

@@ -258,15 +258,17 @@ void Form4::cmd7_Click() {
             return;
         }
     }
+    // A coefficient that cannot be computed leaves the box and its mark as they were: a typed one
+    // must not pass for a computed one.
+    const bool typed = opt7.value(), computed = opt8.value();
+    auto fail = [&](const platform::Status& s) {
+        platform::errorMessage(s.fault().message);
+        opt8.setValue(computed);
+        if (typed) opt7.setValue(true);
+    };
     opt8.setValue(true);
-    if (auto s = HENSUU(); !s) {
-        platform::errorMessage(s.fault().message);
-        return;
-    }
-    if (auto s = KEISAN(); !s) {
-        platform::errorMessage(s.fault().message);
-        return;
-    }
+    if (auto s = HENSUU(); !s) return fail(s);
+    if (auto s = KEISAN(); !s) return fail(s);
     // The engine run only brings the stability values up to the new coefficient; they count as
     // stale below, and a missing choice is asked for by the run command.
     (void)DANMEM_1();

@@ -196,6 +196,12 @@ bool Form4::GamenHyouji() {
     auto& f23 = prog_.Form23();
     auto& mdi = prog_.MDIForm1();
 
+    // The design conditions as their screen shows them: the seismic dialog and the screen's options
+    // change them without "地盤の形状 >", which copies them otherwise.
+    if (auto s = f3.HENSUU(); !s) {
+        platform::errorMessage(s.fault().message);
+        return false;
+    }
     if (auto s = HENSUU(); !s) {
         platform::errorMessage(s.fault().message);
         return false;

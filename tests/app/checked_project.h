@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "/tmp/dumpdiff.h"
 #include "app/program.h"
 #include "app/project_file.h"
 #include "platform/runtime.h"
@@ -69,6 +70,38 @@ inline void answerDialog(app::Program& p, platform::Form& f) {
 
 inline void answerDialogs(app::Program& p, testing_support::RecordingServices& s) {
     s.onModal = [&p](platform::Form& f) { answerDialog(p, f); };
+}
+
+// The user's ways of changing a box. The caret and selection are the user's: a box reached by Tab
+// holds its whole text selected.
+inline void typeOver(platform::EditBox& box, const char* text) {
+    box.setFocus();
+    box.selectAll();
+    box.type(text);
+}
+
+inline void backspaceAtEnd(platform::EditBox& box) {
+    box.setFocus();
+    box.setSelStart(platform::charCount(box.text()));
+    box.type("\b");
+}
+
+// Delete (the key or the context menu's item) at the caret, taking one character.
+inline void deleteAt(platform::EditBox& box, int at) {
+    box.setFocus();
+    box.userEdit(platform::charSlice(box.text(), 0, at) + platform::charSlice(box.text(), at + 1), at);
+}
+
+inline void cutAll(platform::EditBox& box) {
+    box.setFocus();
+    box.selectAll();
+    box.userEdit("", 0);
+}
+
+inline void pasteOver(platform::EditBox& box, const std::string& text) {
+    box.setFocus();
+    box.selectAll();
+    box.userEdit(text, platform::charCount(text));
 }
 
 inline std::size_t messagesSince(const testing_support::RecordingServices& s, std::size_t mark) {
@@ -197,6 +230,20 @@ inline std::map<std::string, std::string> shownResults(app::Program& p) {
     return r;
 }
 
+// Results beside a bar list with no choice belong to no bar shown.
+inline void expectNoResultsWithoutABar(app::Program& p, const char* which) {
+    auto& f7 = p.Form7();
+    for (int k = 0; k < 8; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        bool any = !f7.spacingLabels()[i]->caption().empty();
+        for (const auto* l : f7.resultLabels(k))
+            any = any || !l->caption().empty();
+        EXPECT_FALSE(any && f7.barLists()[i]->listIndex() < 0)
+            << which << ": results beside " << f7.barLists()[i]->name() << " \"" << f7.barLists()[i]->text()
+            << "\", which holds no bar";
+    }
+}
+
 struct Reopened {
     std::map<std::string, std::string> results;
     bool checked = false; // the opened project's member checks all ran
@@ -223,8 +270,20 @@ inline Reopened reopen(app::Program& p, testing_support::RecordingServices& s) {
         s.openPaths.push_back(path.string());
         fresh.MDIForm1().FileOpen();
         out.results = shownResults(fresh);
+        if (std::getenv("DUMPDIFF")) {
+            std::printf("d diff:\n");
+            dumpDiff(p.d, fresh.d);
+            std::printf("txt4 %s opt3 %d opt4 %d | fresh txt4 %s opt3 %d opt4 %d\n",
+                        p.Form3().txt4.text().c_str(), p.Form3().opt3.value(), p.Form3().opt4.value(),
+                        fresh.Form3().txt4.text().c_str(), fresh.Form3().opt3.value(),
+                        fresh.Form3().opt4.value());
+        }
+        expectNoResultsWithoutABar(fresh, "the project opened afresh");
         out.checked = fresh.d.SectCheck_Done == 1;
     }
+    if (std::getenv("REOPEN_MSGS"))
+        for (std::size_t i = mark; i < s.messages.size(); ++i)
+            std::printf("reopen msg: %s\n", s.messages[i].text.c_str());
     s.messages.resize(mark);
     s.onModal = modal;
     std::filesystem::remove(path);
@@ -235,6 +294,7 @@ inline Reopened reopen(app::Program& p, testing_support::RecordingServices& s) {
 // check both show the same results, none missing.
 inline void expectResultsOfTheInputs(app::Program& p, testing_support::RecordingServices& s, bool passed) {
     const auto shown = shownResults(p);
+    expectNoResultsWithoutABar(p, "the screens");
     const Reopened again = reopen(p, s);
     for (const auto& [key, value] : shown) {
         auto it = again.results.find(key);

@@ -14,39 +14,8 @@
 namespace {
 
 using checked_project::Base;
+using namespace checked_project;
 using testing_support::RecordingServices;
-
-// The user's ways of changing a box. The caret and selection are the user's: a box reached by Tab
-// holds its whole text selected.
-void typeOver(platform::EditBox& box, const char* text) {
-    box.setFocus();
-    box.selectAll();
-    box.type(text);
-}
-
-void backspaceAtEnd(platform::EditBox& box) {
-    box.setFocus();
-    box.setSelStart(platform::charCount(box.text()));
-    box.type("\b");
-}
-
-// Delete (the key or the context menu's item) at the caret, taking one character.
-void deleteAt(platform::EditBox& box, int at) {
-    box.setFocus();
-    box.userEdit(platform::charSlice(box.text(), 0, at) + platform::charSlice(box.text(), at + 1), at);
-}
-
-void cutAll(platform::EditBox& box) {
-    box.setFocus();
-    box.selectAll();
-    box.userEdit("", 0);
-}
-
-void pasteOver(platform::EditBox& box, const std::string& text) {
-    box.setFocus();
-    box.selectAll();
-    box.userEdit(text, platform::charCount(text));
-}
 
 // Runs `inside` while the dialog that `open` shows is up; the usual answers otherwise.
 void inDialog(app::Program& p, RecordingServices& s, platform::Form& (*dialog)(app::Program&),
@@ -184,6 +153,17 @@ const std::vector<EditPath>& editPaths() {
          }},
         {"surcharge deduction ticked", Base::Normal,
          [](app::Program& p, RecordingServices&) { p.Form4().chk1.click(); }},
+        {"saved and opened again", Base::SeismicWithKey,
+         [](app::Program& p, RecordingServices& s) {
+             const auto path = std::filesystem::temp_directory_path() /
+                               ("tarvelo-edit-paths-" + std::to_string(::getpid()) + ".tvl");
+             s.savePaths.push_back(path.string());
+             p.MDIForm1().Men_FSav.click();
+             s.openPaths.push_back(path.string());
+             p.MDIForm1().Men_FOpn.click();
+             std::filesystem::remove(path);
+             ASSERT_EQ(p.d.SectCheck_Done, 1) << s.lastMessage().text;
+         }},
         {"road basis chosen after a run with the key", Base::NormalWithKey,
          [](app::Program& p, RecordingServices&) { p.Form3().opt_D.click(); }},
     };

@@ -377,7 +377,8 @@ TEST_F(SectionScreen, ABarWhoseCalculationFailsIsNoChoice) {
 }
 
 // With the stability results void (a dialog of the run cancelled, a Close cancelled) no bar is
-// computed and no check runs: the screen asks for the stability check as "断面計算 >" does.
+// computed, no coefficient and no check runs: the screen asks for the stability check as "断面計算 >"
+// does.
 TEST_F(SectionScreen, WithoutStabilityResultsNoMemberIsComputedOrChecked) {
     fillRows();
     f7().cmd1.click();
@@ -392,6 +393,11 @@ TEST_F(SectionScreen, WithoutStabilityResultsNoMemberIsComputedOrChecked) {
     EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
     EXPECT_EQ(prog.d.SectCheck_Done, 0);
     EXPECT_EQ(f7().lbl4.caption(), verdict); // nothing checked
+    f7().txt_ka.setText("0.300");
+    f7().cmd5.click(); // "計算する": θ would be that of the last results
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(f7().txt_ka.text(), "0.300");
+    EXPECT_EQ(f7().lbl4.caption(), verdict);
 
     services.onModal = [this](platform::Form&) { prog.Form14().cmd2.click(); };
     prog.Form4().cmd4.click(); // "安定性の検討方法", cancelled

@@ -61,10 +61,14 @@ TEST_F(DimensionCommands, ComputeNeedsNoStabilityChoicesButReportsACoefficientFa
     seismic(prog, Method::K1, "0.2", "1");
     ASSERT_TRUE(f3().HENSUU());
     f4().txt11.setText("0.5");
+    f4().opt7.setValue(true); // typed
     f4().cmd7.click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
     EXPECT_EQ(f4().txt11.text(), "0.5");
+    // Still the typed coefficient: it does not pass for a computed one.
+    EXPECT_TRUE(f4().opt7.value());
+    EXPECT_FALSE(f4().opt8.value());
 }
 
 TEST_F(DimensionCommands, ComputeChecksItsBoxesOfTheShape) {
