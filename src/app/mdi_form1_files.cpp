@@ -168,19 +168,25 @@ void MDIForm1::FileOpen() {
 bool MDIForm1::recalculateMembers() {
     auto& f7 = prog_.Form7();
     const auto& d = prog_.d;
-    const bool exists[] = {true, true, true, true, true, d.B_Heel != 0, d.B_Toe != 0, d.H0_Key != 0};
     using Step = platform::Status (sections::Form7::*)();
-    const Step checks[] = {&sections::Form7::Ouryoku_1, &sections::Form7::Ouryoku_2, &sections::Form7::Ouryoku_5,
-                           &sections::Form7::Ouryoku_6, &sections::Form7::Ouryoku_7, &sections::Form7::Ouryoku_8,
-                           &sections::Form7::Ouryoku_9, &sections::Form7::Ouryoku_10};
+    struct Row {
+        int k;
+        bool exists;
+        Step check;
+    };
+    const Row rows[] = {
+        {0, true, &sections::Form7::Ouryoku_1},         {1, true, &sections::Form7::Ouryoku_2},
+        {2, true, &sections::Form7::Ouryoku_5},         {3, true, &sections::Form7::Ouryoku_6},
+        {4, true, &sections::Form7::Ouryoku_7},         {5, d.B_Heel != 0, &sections::Form7::Ouryoku_8},
+        {6, d.B_Toe != 0, &sections::Form7::Ouryoku_9}, {7, d.H0_Key != 0, &sections::Form7::Ouryoku_10}};
     platform::Status first;
     auto step = [&first](platform::Status s) {
         if (first && !s) first = s;
     };
-    for (int k = 0; k < 8; ++k)
-        if (exists[k]) step(f7.recomputeMember(k));
-    for (int k = 0; k < 8; ++k)
-        if (exists[k]) step((f7.*checks[k])());
+    for (const Row& r : rows)
+        if (r.exists) step(f7.recomputeMember(r.k));
+    for (const Row& r : rows)
+        if (r.exists) step((f7.*r.check)());
     if (!first) platform::errorMessage(first.fault().message);
     return static_cast<bool>(first);
 }
