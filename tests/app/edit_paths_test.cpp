@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +16,6 @@
 
 namespace {
 
-using checked_project::Base;
 using namespace checked_project;
 using testing_support::RecordingServices;
 
@@ -24,10 +26,21 @@ void inDialog(app::Program& p, RecordingServices& s, platform::Form& (*dialog)(a
         if (&f == &dialog(p))
             inside(p);
         else
-            checked_project::answerDialog(p, f);
+            answerDialog(p, f);
     };
     open();
-    checked_project::answerDialogs(p, s);
+    answerDialogs(p, s);
+}
+
+// "名前を付けて保存" and "開く" on the same file.
+void saveAndOpen(app::Program& p, RecordingServices& s) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("tarvelo-edit-paths-" + std::to_string(::getpid()) + ".tvl");
+    s.savePaths.push_back(path.string());
+    p.MDIForm1().Men_FSav.click();
+    s.openPaths.push_back(path.string());
+    p.MDIForm1().Men_FOpn.click();
+    std::filesystem::remove(path);
 }
 
 platform::Form& keyDialog(app::Program& p) {
@@ -61,6 +74,11 @@ const std::vector<EditPath>& editPaths() {
          [](app::Program& p, RecordingServices&) { cutAll(p.Form4().txt15); }},
         {"back surcharge pasted", Base::Normal,
          [](app::Program& p, RecordingServices&) { pasteOver(p.Form4().txt21, "20"); }},
+        {"rear wall of 45 m: \"計算する\" fails, the typed coefficient stays", Base::Normal,
+         [](app::Program& p, RecordingServices&) {
+             typeOver(p.Form4().txt15, "045");
+             p.Form4().cmd7.click();
+         }},
         {"typed coefficient pasted", Base::Normal,
          [](app::Program& p, RecordingServices&) { pasteOver(p.Form4().txt11, "0.4"); }},
         {"front wall top width by the context menu's Delete", Base::Normal,
@@ -121,8 +139,8 @@ const std::vector<EditPath>& editPaths() {
         {"wall cover leaving no effective depth, coefficient computed", Base::Normal,
          [](app::Program& p, RecordingServices& s) {
              p.Form7().cmd5.click(); // "計算する" voids the rows: chosen again and checked
-             checked_project::fillRows(p);
-             ASSERT_TRUE(checked_project::check(p, s)) << s.lastMessage().text;
+             fillRows(p);
+             ASSERT_TRUE(check(p, s)) << s.lastMessage().text;
              inDialog(
                  p, s, coverDialog,
                  [](app::Program& q) {
@@ -145,6 +163,18 @@ const std::vector<EditPath>& editPaths() {
                  p, s, normalMethods, [](app::Program& q) { q.Form14().cmd2.click(); },
                  [&p] { p.Form4().cmd4.click(); });
          }},
+        {"seismic coefficient changed in its dialog, the earth pressure computed again", Base::SeismicWithKey,
+         [](app::Program& p, RecordingServices& s) {
+             inDialog(
+                 p, s, [](app::Program& q) -> platform::Form& { return q.Form25(); },
+                 [](app::Program& q) {
+                     typeOver(q.Form25().Text1, "0.3");
+                     q.Form25().cmd1.click();
+                 },
+                 [&p] { p.Form3().cmd4.click(); });
+             ASSERT_FLOAT_EQ(p.d.Kh, 0.3f);
+             p.Form4().cmd7.click(); // the coefficient the dialog emptied, computed again
+         }},
         {"seismic stability methods cancelled", Base::SeismicWithKey,
          [](app::Program& p, RecordingServices& s) {
              inDialog(
@@ -155,14 +185,17 @@ const std::vector<EditPath>& editPaths() {
          [](app::Program& p, RecordingServices&) { p.Form4().chk1.click(); }},
         {"saved and opened again", Base::SeismicWithKey,
          [](app::Program& p, RecordingServices& s) {
-             const auto path = std::filesystem::temp_directory_path() /
-                               ("tarvelo-edit-paths-" + std::to_string(::getpid()) + ".tvl");
-             s.savePaths.push_back(path.string());
-             p.MDIForm1().Men_FSav.click();
-             s.openPaths.push_back(path.string());
-             p.MDIForm1().Men_FOpn.click();
-             std::filesystem::remove(path);
+             saveAndOpen(p, s);
              ASSERT_EQ(p.d.SectCheck_Done, 1) << s.lastMessage().text;
+         }},
+        {"toe removed, saved and opened again", Base::Normal,
+         [](app::Program& p, RecordingServices& s) {
+             typeOver(p.Form4().txt12, "0");
+             typeOver(p.Form4().txt18, "0");
+             forward(p, true);
+             fillRows(p);
+             ASSERT_TRUE(check(p, s)) << s.lastMessage().text;
+             saveAndOpen(p, s);
          }},
         {"road basis chosen after a run with the key", Base::NormalWithKey,
          [](app::Program& p, RecordingServices&) { p.Form3().opt_D.click(); }},
@@ -189,22 +222,20 @@ TEST(EditPaths, EveryEditVoidsOrRecomputesTheResultsAndNoCheckPassesOnOthers) {
     for (const EditPath& path : editPaths()) {
         for (Then then :
              {Then::CheckAsItIs, Then::FillHereAndCheck, Then::RerunAndCheck, Then::RerunFillAndCheck}) {
-            SCOPED_TRACE(std::string(path.name) + " (" + checked_project::name(path.base) + "), " +
-                         name(then));
+            SCOPED_TRACE(std::string(path.name) + " (" + name(path.base) + "), " + name(then));
             RecordingServices s;
             app::Program p;
-            checked_project::build(p, s, path.base);
+            build(p, s, path.base);
             if (::testing::Test::HasFatalFailure()) return;
             path.edit(p, s);
             if (::testing::Test::HasFatalFailure()) return;
-            checked_project::expectResultsOfTheInputs(p, s, false);
+            expectResultsOfTheInputs(p, s, false);
 
             const bool rerun = then == Then::RerunAndCheck || then == Then::RerunFillAndCheck;
-            checked_project::forward(p, rerun);
-            if (then == Then::FillHereAndCheck || then == Then::RerunFillAndCheck)
-                checked_project::fillRows(p);
-            const bool passed = p.Form7().visible() && checked_project::check(p, s);
-            checked_project::expectResultsOfTheInputs(p, s, passed);
+            forward(p, rerun);
+            if (then == Then::FillHereAndCheck || then == Then::RerunFillAndCheck) fillRows(p);
+            const bool passed = p.Form7().visible() && check(p, s);
+            expectResultsOfTheInputs(p, s, passed);
         }
     }
 }

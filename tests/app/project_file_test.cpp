@@ -507,3 +507,23 @@ TEST_F(ProjectFile, OpenShowsTheRowWithoutTheKeyOnlyWhereTheVerdictsWouldShowIt)
         }
     }
 }
+
+// A row without a bar in the file (list position −1 beside the bar values of lines 104 to 107) shows no
+// results of those values: its check asks for a bar, and every other row is checked all the same.
+TEST_F(ProjectFile, ARowWithoutABarOpensWithoutResults) {
+    auto lines = platform::readLines(typicalPath());
+    ASSERT_TRUE(lines);
+    (*lines)[135] = "-1"; // line 136, member A's list
+    const std::string path = (dir / "no-bar.tvl").string();
+    ASSERT_TRUE(platform::writeLines(path, *lines));
+    services.openPaths.push_back(path);
+    main().FileOpen();
+    EXPECT_EQ(services.lastMessage().text, "鉄筋の種類を選択してください。");
+    auto& f7 = prog.Form7();
+    EXPECT_EQ(f7.lbl_ra.caption(), "");
+    for (auto* l : f7.resultLabels(0))
+        EXPECT_EQ(l->caption(), "") << l->name();
+    EXPECT_EQ(f7.lbl8.caption(), "O.K");  // member B
+    EXPECT_EQ(f7.lbl36.caption(), "O.K"); // member G
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+}
