@@ -12,11 +12,16 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
 #include "/tmp/dumpdiff.h"
 #include "app/program.h"
 #include "app/project_file.h"
 #include "platform/runtime.h"
+#include "platform/surface.h"
+#include "report/output/page_chain.h"
 #include "sections/bar_table.h"
 #include "stability/stability_fixture.h"
 #include "support/recording_services.h"
@@ -244,9 +249,38 @@ inline void expectNoResultsWithoutABar(app::Program& p, const char* which) {
     }
 }
 
+// The texts of the nine report pages as their writers draw them. The file keeps no section coefficient
+// and Open computes it: without a coefficient computed on the screen, page 5 is taken up to the rear
+// wall's angle, after which the coefficient closes the page.
+inline std::vector<std::string> reportTexts(app::Program& p, bool coefficient) {
+    std::vector<std::string> out;
+    for (int page = 1; page <= 9; ++page) {
+        platform::RecordingSurface surface;
+        p.Pri_Obj = &surface;
+        const auto written = report::runSteps(report::pageWriters(p, page));
+        p.Pri_Obj = nullptr;
+        out.push_back("page " + std::to_string(page) + (written ? "" : ": " + written.fault().message));
+        for (const auto& op : surface.page())
+            if (const auto* t = std::get_if<platform::TextOp>(&op)) {
+                out.push_back(t->text);
+                const std::string_view text = t->text;
+                const auto start = text.find_first_not_of(' ');
+                if (page == 5 && !coefficient && start != text.npos &&
+                    text.substr(start).starts_with("後壁背面と鉛直面とのなす角度"))
+                    break;
+            }
+    }
+    return out;
+}
+
+inline bool coefficientComputed(app::Program& p) {
+    return p.Form7().opt2.value() && !p.Form7().txt_ka.text().empty();
+}
+
 struct Reopened {
     std::map<std::string, std::string> results;
-    bool checked = false; // the opened project's member checks all ran
+    bool checked = false;            // the opened project's member checks all ran
+    std::vector<std::string> report; // when checked
 };
 
 // Saves the project as it stands and opens it in a fresh program.
@@ -280,6 +314,7 @@ inline Reopened reopen(app::Program& p, testing_support::RecordingServices& s) {
         }
         expectNoResultsWithoutABar(fresh, "the project opened afresh");
         out.checked = fresh.d.SectCheck_Done == 1;
+        if (out.checked) out.report = reportTexts(fresh, coefficientComputed(p));
     }
     if (std::getenv("REOPEN_MSGS"))
         for (std::size_t i = mark; i < s.messages.size(); ++i)
@@ -291,7 +326,7 @@ inline Reopened reopen(app::Program& p, testing_support::RecordingServices& s) {
 }
 
 // Each result on the screens is what a fresh program shows for the saved project; after a passed
-// check both show the same results, none missing.
+// check both show the same results, none missing, and print the same report.
 inline void expectResultsOfTheInputs(app::Program& p, testing_support::RecordingServices& s, bool passed) {
     const auto shown = shownResults(p);
     expectNoResultsWithoutABar(p, "the screens");
@@ -304,6 +339,15 @@ inline void expectResultsOfTheInputs(app::Program& p, testing_support::Recording
     }
     if (!passed) return;
     EXPECT_TRUE(again.checked) << "the stress check passed, the project opened afresh is not checked";
+    if (again.checked) {
+        const auto report = reportTexts(p, coefficientComputed(p));
+        const auto differ =
+            std::mismatch(report.begin(), report.end(), again.report.begin(), again.report.end());
+        EXPECT_TRUE(differ.first == report.end() && differ.second == again.report.end())
+            << "the report prints \"" << (differ.first == report.end() ? "" : *differ.first)
+            << "\", the project opened afresh \""
+            << (differ.second == again.report.end() ? "" : *differ.second) << "\"";
+    }
     // Open computes the section coefficient whether or not it was shown: the file does not keep it.
     for (const auto& [key, value] : again.results)
         EXPECT_TRUE(shown.count(key) || key == "Form7.txt_ka")
