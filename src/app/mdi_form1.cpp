@@ -59,11 +59,11 @@ void MDIForm1::Men_F_Click() {
     }
 }
 
-// The result markers of a project; New, Close and Open clear them together.
+// The result markers of a project; New and Close clear them together. F_Slide stays: after a cancelled
+// Close the File menu's print items follow it, as the toolbar's buttons stay.
 void MDIForm1::clearResultMarkers() {
     prog_.d.Sigma_max = 0;
     prog_.d.SectCheck_Done = 0;
-    prog_.d.F_Slide = 0;
 }
 
 // The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog.

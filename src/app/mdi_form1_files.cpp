@@ -94,21 +94,27 @@ void MDIForm1::FileOpen() {
     (void)prog_.Form4().HENSUU();
     (void)prog_.Form4().DANMEM_1();
     storeLines(prog_, image, 97, 101);
-    // The section coefficient only enters the report; its own message says what went wrong.
-    (void)prog_.Form7().Doatu();
-    {
-        // Here the lists only take their bars' values: the member calculations wait for the
-        // ground reactions and the recalculation below, so they raise no message from a half-read
-        // project.
-        const float sigmaMax = d.Sigma_max;
-        d.Sigma_max = 0;
-        storeLines(prog_, image, 102, 143);
-        d.Sigma_max = sigmaMax;
-    }
-    (void)prog_.Form7().TEKKIN();
+    auto& f7 = prog_.Form7();
+    // The lists only take their bars' values here: the member calculations wait for the ground
+    // reactions and the recalculation below, so they raise no message from a half-read project.
+    f7.projectBeingRead = true;
+    storeLines(prog_, image, 102, 143);
+    f7.projectBeingRead = false;
+    (void)f7.TEKKIN();
     storeLines(prog_, image, 144, 199);
-    d.Y3_Surch = platform::valSingle(prog_.Form7().txt_1.text());
-    const bool clean = recalculateOpened() && recalculateMembers();
+    d.Y3_Surch = platform::valSingle(f7.txt_1.text());
+    bool clean = false;
+    if (recalculateOpened()) {
+        clean = recalculateMembers();
+        // The section coefficient of the opened project's own wall and seismic coefficients; its own
+        // message says what went wrong.
+        if (f7.TEKKIN() && f7.Doatu()) f7.opt2.setValue(true);
+    } else {
+        // Without the opened wall's stability results the rows read from the file are results of
+        // nothing shown: they go, and the results count as absent.
+        prog_.Form4().Hihyouji_1();
+        f7.Hihyouji_3();
+    }
 
     prog_.Form4().hide();
     prog_.Form23().hide();
@@ -139,7 +145,8 @@ void MDIForm1::FileOpen() {
             for (auto* l :
                  {&form4.lbl52, &form4.lbl53, &form4.lbl54, &form4.lbl64, &form4.lbl65, &form4.lbl66})
                 l->setVisible(true);
-            if (form4.opt6.value())
+            // The row without the key is a verdict of the building code's basis only.
+            if (form4.opt6.value() && form3.opt_T.value())
                 for (auto* l : {&form4.lbl67, &form4.lbl68, &form4.lbl69, &form4.lbl70})
                     l->setVisible(true);
         }
@@ -155,31 +162,33 @@ void MDIForm1::FileOpen() {
     }
 }
 
-// The member calculations and checks of an opened project, for the members that exist. Each shows
-// its own message; a check's refused input is shown here.
+// The member calculations and checks of an opened project, for the members that exist. Each runs on
+// its own, so that every row that can be checked shows its results; the first fault is shown. A
+// member that cannot be computed loses its bar and results. True when every one ran.
 bool MDIForm1::recalculateMembers() {
     auto& f7 = prog_.Form7();
     const auto& d = prog_.d;
-    const bool heel = d.B_Heel != 0, toe = d.B_Toe != 0, key = d.H0_Key != 0;
     using Step = platform::Status (sections::Form7::*)();
-    const std::pair<Step, bool> members[] = {
-        {&sections::Form7::cmd_r1, true}, {&sections::Form7::cmd_r2, true}, {&sections::Form7::cmd_r5, true},
-        {&sections::Form7::cmd_r6, true}, {&sections::Form7::cmd_r7, true}, {&sections::Form7::cmd_r8, heel},
-        {&sections::Form7::cmd_r9, toe},  {&sections::Form7::cmd_r10, key}};
-    for (auto [step, exists] : members)
-        if (exists && !(f7.*step)()) return false;
-    const std::pair<Step, bool> checks[] = {
-        {&sections::Form7::Ouryoku_1, true}, {&sections::Form7::Ouryoku_2, true},
-        {&sections::Form7::Ouryoku_5, true}, {&sections::Form7::Ouryoku_6, true},
-        {&sections::Form7::Ouryoku_7, true}, {&sections::Form7::Ouryoku_8, heel},
-        {&sections::Form7::Ouryoku_9, toe},  {&sections::Form7::Ouryoku_10, key}};
-    for (auto [step, exists] : checks)
-        if (exists)
-            if (auto checked = (f7.*step)(); !checked) {
-                platform::errorMessage(checked.fault().message);
-                return false;
-            }
-    return true;
+    struct Row {
+        int k;
+        bool exists;
+        Step check;
+    };
+    const Row rows[] = {
+        {0, true, &sections::Form7::Ouryoku_1},         {1, true, &sections::Form7::Ouryoku_2},
+        {2, true, &sections::Form7::Ouryoku_5},         {3, true, &sections::Form7::Ouryoku_6},
+        {4, true, &sections::Form7::Ouryoku_7},         {5, d.B_Heel != 0, &sections::Form7::Ouryoku_8},
+        {6, d.B_Toe != 0, &sections::Form7::Ouryoku_9}, {7, d.H0_Key != 0, &sections::Form7::Ouryoku_10}};
+    platform::Status first;
+    auto step = [&first](platform::Status s) {
+        if (first && !s) first = s;
+    };
+    for (const Row& r : rows)
+        if (r.exists) step(f7.recomputeMember(r.k));
+    for (const Row& r : rows)
+        if (r.exists) step((f7.*r.check)());
+    if (!first) platform::errorMessage(first.fault().message);
+    return static_cast<bool>(first);
 }
 
 // The recalculation of an opened project, in the order the screens depend on each other, ending with
@@ -201,8 +210,7 @@ bool MDIForm1::recalculateOpened() {
         return false;
     }
     // The verdicts of the opened wall; after a fault the run would only repeat it and enable output.
-    form4.GamenHyouji();
-    return true;
+    return form4.GamenHyouji();
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "model/calc.h"
@@ -68,49 +69,34 @@ void Form22::cmd1_Click() {
         }
         read[i] = *cover;
     }
+    // The rows computed with a cover that changes are computed again; with the coefficient box set
+    // every row with a bar is.
+    std::vector<int> recompute;
+    const bool started = !f7.txt_ka.text().empty();
+    int k = 0;
     for (std::size_t i = 0; i < read.size(); ++i) {
         const Row& r = rows[i];
+        const int first = k;
+        k += static_cast<int>(r.labels.size());
         if (!r.box.visible()) continue;
         const float cover = read[i];
+        const std::string caption = platform::numText(cover);
         for (float* c : r.covers)
             *c = cover;
-        for (auto* l : r.labels)
-            l->setCaption(platform::numText(cover));
-    }
-    hide();
-
-    if (f7.txt_ka.text().empty()) return;
-    // A fault of one member has been shown by its command; the others are still recomputed.
-    const auto lists = f7.barLists();
-    for (std::size_t k = 0; k < 8; ++k) {
-        if (lists[k]->text().empty()) continue;
-        switch (k) {
-        case 0:
-            (void)f7.cmd_r1();
-            break;
-        case 1:
-            (void)f7.cmd_r2();
-            break;
-        case 2:
-            (void)f7.cmd_r5();
-            break;
-        case 3:
-            (void)f7.cmd_r6();
-            break;
-        case 4:
-            (void)f7.cmd_r7();
-            break;
-        case 5:
-            if (d.B_Heel != 0) (void)f7.cmd_r8();
-            break;
-        case 6:
-            if (d.B_Toe != 0) (void)f7.cmd_r9();
-            break;
-        default:
-            if (d.H0_Key != 0) (void)f7.cmd_r10();
-            break;
+        int j = first;
+        for (auto* l : r.labels) {
+            if (started || l->caption() != caption) recompute.push_back(j);
+            l->setCaption(caption);
+            ++j;
         }
     }
+    hide();
+    // Members without a bar have nothing to compute; absent members are not computed.
+    std::vector<int> chosen;
+    const auto lists = f7.barLists();
+    for (int m : recompute)
+        if (lists[static_cast<std::size_t>(m)]->listIndex() >= 0) chosen.push_back(m);
+    f7.recomputeRows(chosen);
 }
 
 void Form22::cmd2_Click() {

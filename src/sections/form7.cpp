@@ -10,6 +10,7 @@
 #include "platform/wiring.h"
 #include "sections/bar_table.h"
 #include "sections/form22.h"
+#include "stability/faults.h"
 
 namespace sections {
 using model::DesignData;
@@ -29,6 +30,23 @@ constexpr std::array<float DesignData::*, 8> kPitchReq{
 std::string spacingName(std::size_t k) {
     static constexpr std::array<const char*, 8> letters{"Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ", "Ｆ", "Ｇ", "Ｈ"};
     return std::string("部材") + letters[k & 7] + "の設計上の鉄筋の間隔";
+}
+
+// The bar-table row whose stored name ("D13", "D13,D16") a typed text gives, blanks and the letters'
+// case aside; −1 for none.
+int barRowNamed(std::string_view text) {
+    std::string key;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' || text[i] == '\t') continue;
+        if (text.substr(i, 3) == "\u3000") {
+            i += 2;
+            continue;
+        }
+        key += static_cast<char>(text[i] >= 'a' && text[i] <= 'z' ? text[i] - 'a' + 'A' : text[i]);
+    }
+    for (std::size_t r = 0; r < BarTable.size(); ++r)
+        if (BarTable[r].name == key) return static_cast<int>(r);
+    return -1;
 }
 
 } // namespace
@@ -104,6 +122,11 @@ void Form7::Er_Kankaku2() {
 // command with the focus on the control to correct.
 void Form7::cmd1_Click() {
     auto& d = prog_.d;
+    // Member forces of stability results that are void would belong to other inputs.
+    if (d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        return;
+    }
     const auto lists = barLists();
     const auto boxes = spacingBoxes();
     const auto calculated = spacingLabels();
@@ -115,8 +138,9 @@ void Form7::cmd1_Click() {
         return;
     }
 
+    // A text that names no bar of the list is no choice.
     for (auto* list : lists)
-        if (list->visible() && list->text().empty()) {
+        if (list->visible() && list->listIndex() < 0) {
             Er_Syurui();
             list->setFocus();
             return;
@@ -205,6 +229,7 @@ void Form7::connectEditing() {
         box->onClick = [this, k] { spacing_Click(k); };
         box->onKeyPress = [this, k](int& key) { spacing_KeyPress(k, key); };
         box->onUserEdit = [this, k] { spacing_UserEdit(k); };
+        barLists()[static_cast<std::size_t>(k)]->onUserEdit = [this, k] { barList_UserEdit(k); };
     }
     platform::wire(*this, {{&txt_1.onChange, &Form7::txt_1_Change}, {&chk_1.onClick, &Form7::chk_1_Click}});
 }
@@ -220,6 +245,12 @@ bool Form7::memberExists(int k) const {
     default:
         return k >= 0 && k < 5;
     }
+}
+
+void Form7::voidMember(int k) {
+    barLists()[static_cast<std::size_t>(k & 7)]->setText("");
+    spacingLabels()[static_cast<std::size_t>(k & 7)]->setCaption("");
+    voidRow(k);
 }
 
 void Form7::voidRow(int k) {
@@ -255,10 +286,49 @@ void Form7::spacing_UserEdit(int k) {
     voidRow(k);
 }
 
-// The walls' loads depend on the surcharge's height.
+// The walls' loads depend on the surcharge's height: the wall rows are computed with the new one.
 void Form7::txt_1_Change() {
-    for (int k : {0, 1})
+    if (projectBeingRead) {
+        for (int k : {0, 1})
+            voidRow(k);
+        return;
+    }
+    recomputeRows({0, 1});
+    prog_.d.SectCheck_Done = 0;
+}
+
+void Form7::recomputeRows(const std::vector<int>& rows) {
+    std::vector<int> chosen;
+    for (int k : rows) {
+        if (!memberExists(k)) continue;
+        if (barLists()[static_cast<std::size_t>(k & 7)]->listIndex() >= 0)
+            chosen.push_back(k);
+        else
+            voidRow(k);
+    }
+    if (chosen.empty()) return;
+    if (prog_.d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        for (int k : chosen)
+            voidMember(k);
+        return;
+    }
+    // A fault of one member is shown by its command; the others are still computed.
+    for (int k : chosen)
+        if (auto s = recomputeMember(k); !s) platform::errorMessage(s.fault().message);
+}
+
+void Form7::barList_UserEdit(int k) {
+    auto* list = barLists()[static_cast<std::size_t>(k & 7)];
+    const int row = barRowNamed(list->text());
+    if (row < 0) {
+        spacingLabels()[static_cast<std::size_t>(k & 7)]->setCaption("");
         voidRow(k);
+        return;
+    }
+    list->choose(row);
+    // Typing goes on after the bar's full name.
+    list->setSelStart(platform::charCount(list->text()));
 }
 
 void Form7::chk_1_Click() {

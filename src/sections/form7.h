@@ -112,6 +112,18 @@ public:
     // Voids the member section design: bars, spacings, results and the coefficient box.
     void Hihyouji_3();
 
+    // Set while a project's lines are being read: a bar chosen by the file then only takes its bar's
+    // values, since the forces follow once the opened project's results are computed again.
+    bool projectBeingRead = false;
+    // Computes member k (0 … 7 in the order A … H) again, as choosing its bar does, but without a
+    // message: a member without a bar, or one that cannot be computed, loses its bar and results.
+    // Returns the fault.
+    platform::Status recomputeMember(int k);
+    // Computes again the rows given whose bar is chosen, after an input of theirs changed; rows
+    // without a bar lose their results. Without stability results the chosen rows are voided, after
+    // one message.
+    void recomputeRows(const std::vector<int>& rows);
+
     void cmd1_Click();
     // The messages of "応力度計算".
     void Er_Syurui();
@@ -184,6 +196,11 @@ private:
     bool memberExists(int k) const;
     // Empties the row's results, clears the checks' mark and withholds saving over and previewing.
     void voidRow(int k);
+    // The same, and the row's bar and calculated spacing: the row counts as not chosen.
+    void voidMember(int k);
+    // A text typed into the bar list of member k: the bar it names is chosen, as from the list, or
+    // else the row counts as not chosen.
+    void barList_UserEdit(int k);
     MemberChoices memberChoices();
     // What the member pages read of the screens.
     report::MemberPageChoices memberPageChoices();

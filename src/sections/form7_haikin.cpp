@@ -24,9 +24,12 @@ platform::Status Form7::HAIKIN(platform::Surface& Pri_Obj) {
     c.shape = m.shape;
     c.frontSoilCounted = m.frontSoilCounted;
     c.frontSoilOmitted = m.frontSoilOmitted;
-    c.ka = opt1.value()   ? model::KaInput::Typed
-           : opt2.value() ? model::KaInput::Computed
-                          : model::KaInput::None;
+    // An emptied coefficient box voided the coefficient with the rest of the section design: the value
+    // kept belongs to other inputs.
+    c.ka = txt_ka.text().empty() ? model::KaInput::None
+           : opt1.value()        ? model::KaInput::Typed
+           : opt2.value()        ? model::KaInput::Computed
+                                 : model::KaInput::None;
     report::writeSectionForces(Pri_Obj, d, c);
     return {};
 }

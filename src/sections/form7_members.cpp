@@ -8,6 +8,7 @@
 #include "platform/wiring.h"
 #include "sections/form7.h"
 #include "sections/members.h"
+#include "stability/faults.h"
 
 namespace sections {
 
@@ -67,30 +68,47 @@ platform::Status Form7::TEKKIN() {
     return model::computeOnCopy(prog_.d, [&](model::DesignData& w) { return groundReactions(w, c); });
 }
 
-platform::Status Form7::runMember(Member m) {
-    const std::size_t k = rowOf(m);
+platform::Status Form7::recomputeMember(int k) {
+    const auto i = static_cast<std::size_t>(k & 7);
+    const Member m = model::allMembers[i];
     MemberRow row;
-    row.listIndex = barLists()[k]->listIndex();
-    row.coverCaption = coverLabels()[k]->caption();
+    row.listIndex = barLists()[i]->listIndex();
+    row.coverCaption = coverLabels()[i]->caption();
     row.surchargeText = txt_1.text();
     model::DesignData w = prog_.d;
-    // Without stability results (a project being read) only the bar is taken; the forces follow when
-    // the results are computed again.
-    auto barOnly = [&]() -> platform::Result<std::string> {
-        if (auto taken = takeBar(w, m, row); !taken) return taken.fault();
-        return std::string{};
-    };
-    auto spacing = prog_.d.Sigma_max == 0 ? barOnly() : designMember(w, m, memberChoices(), row);
-    if (!spacing) {
-        platform::errorMessage(spacing.fault().message);
-        return spacing.fault();
+    std::string spacing;
+    if (projectBeingRead) {
+        if (auto taken = takeBar(w, m, row); !taken) {
+            voidMember(k);
+            return taken.fault();
+        }
+    } else if (row.listIndex < 0) {
+        // No bar, nothing to compute: the values of a bar chosen before belong to no choice shown.
+        voidMember(k);
+        return {};
+    } else {
+        // Forces of stability results that are void would belong to other inputs.
+        auto designed = prog_.d.Sigma_max == 0
+                            ? platform::Result<std::string>(platform::Fault{stability::kNoStabilityResults})
+                            : designMember(w, m, memberChoices(), row);
+        if (!designed) {
+            voidMember(k);
+            return designed.fault();
+        }
+        spacing = std::move(*designed);
     }
     prog_.d = std::move(w);
-    spacingLabels()[k]->setCaption(*spacing);
-    for (auto* l : resultLabels(static_cast<int>(k)))
+    spacingLabels()[i]->setCaption(spacing);
+    for (auto* l : resultLabels(k))
         l->setCaption("");
     disableSaveAndPreview(prog_);
     return {};
+}
+
+platform::Status Form7::runMember(Member m) {
+    auto status = recomputeMember(static_cast<int>(rowOf(m)));
+    if (!status) platform::errorMessage(status.fault().message);
+    return status;
 }
 
 platform::Status Form7::cmd_r1() {
@@ -170,6 +188,15 @@ void Form7::voidSection() {
 }
 
 void Form7::cmd5_Click() {
+    // The coefficient takes the rear wall's inclination of the present stability results.
+    if (prog_.d.Sigma_max == 0) {
+        platform::errorMessage(stability::kNoStabilityResults);
+        return;
+    }
+    if (auto s = TEKKIN(); !s) {
+        platform::errorMessage(s.fault().message);
+        return;
+    }
     if (!Doatu()) return;
     opt2.setValue(true);
     voidSection();
@@ -191,6 +218,8 @@ platform::Status Form7::Ouryoku(Member m) {
     constexpr platform::Color kOver{255, 0, 255}; // palette colour 13, light magenta
     constexpr platform::Color kWithin = platform::kBlack;
     const std::size_t k = rowOf(m);
+    // The bar values of a row without a choice belong to a bar no longer shown.
+    if (barLists()[k]->listIndex() < 0) return platform::Fault{"鉄筋の種類を選択してください。"};
     model::DesignData w = prog_.d;
     auto r = checkStresses(w, m, memberChoices(), spacingBoxes()[k]->text());
     if (!r) return r.fault();

@@ -241,9 +241,11 @@ void partAreas(Run& r) {
     c.put(w.A_BackSoil, hBackSoil * (bHeel + (r.wb + bHeel)) / 2 + bHeel * taperHeel / 2);
     const double frontSoil = hFrontSoil * (bToe + (r.wf + bToe)) / 2 + bToe * taperToe / 2;
     if (r.oneSided) {
-        if (r.ch.frontSoilCounted)
+        // The front-soil choice is offered with a toe only: without one a choice left from before is
+        // hidden and counts for nothing.
+        if (w.B_Toe != 0 && r.ch.frontSoilCounted)
             c.put(w.A_FrontSoil, frontSoil);
-        else if (r.ch.frontSoilOmitted)
+        else if (w.B_Toe != 0 && r.ch.frontSoilOmitted)
             w.A_FrontSoil = 0;
     } else {
         c.put(w.A_FrontSoil, frontSoil);

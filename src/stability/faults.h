@@ -21,4 +21,7 @@ inline constexpr const char* kNoEffectiveArea = "底版の有効載荷面積に�
 inline constexpr const char* kNoDesignBasis = "材料の許容応力度の計算方法を選択してください。";
 inline constexpr const char* kNoFrontSoilChoice = "前面土荷重の計算の有無を選択してください。";
 
+// The member design rests on the stability results; without them it waits for the stability check.
+inline constexpr const char* kNoStabilityResults = "安定性の検討をしてください。";
+
 } // namespace stability

@@ -28,16 +28,18 @@ void Form14::cmd2_Click() {
     unload();
 }
 
+// The choice is an input of the stability run: its results, the output and the member design go.
 void Form14::opt4_Click() {
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
 void Form14::opt5_Click() {
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
+// Discarding the dialog discards its choice.
 void Form14::Form_Unload() {
-    if (auto* f4 = prog_.Form4.get()) f4->Hihyouji_1();
+    if (auto* f4 = prog_.Form4.get()) f4->staleMarks();
 }
 
 } // namespace stability

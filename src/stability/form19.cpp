@@ -15,7 +15,15 @@ Form19::Form19(app::Program& program) : Form("Form19", platform::FormKind::Dialo
         b->onDblClick = [this, b] { box_DblClick(*b); };
         b->onGotFocus = [b] { b->selectAll(); };
         b->onKeyPress = [this, b](int& k) { box_KeyPress(*b, k); };
+        b->onUserEdit = [this] { keyEdited(); };
     }
+}
+
+// The key's dimensions are inputs of the stability run, which then has to run again: its results, the
+// output and the member design go.
+void Form19::keyEdited() {
+    clearKeyVerdicts();
+    prog_.Form4().staleMarks();
 }
 
 void Form19::clearKeyVerdicts() {
@@ -71,7 +79,10 @@ void Form19::box_DblClick(platform::TextBox& box) {
 }
 
 void Form19::box_KeyPress(platform::TextBox& box, int& keyAscii) {
-    if (keyAscii != 13) return;
+    if (keyAscii != 13) {
+        keyEdited();
+        return;
+    }
     keyAscii = 0;
     if (&box == &txt1) {
         txt3.setFocus();

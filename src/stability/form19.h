@@ -40,6 +40,8 @@ private:
     void layOut();
     // The key verdicts of the dimensions screen, stale once a key dimension is edited.
     void clearKeyVerdicts();
+    // A key dimension typed, deleted, cut or pasted.
+    void keyEdited();
 
     app::Program& prog_;
 };

@@ -31,6 +31,8 @@ Form21::Form21(app::Program& program) : Form("Form21", platform::FormKind::Dialo
                            {&txt1.onDblClick, &Form21::txt1_DblClick},
                            {&txt1.onGotFocus, &Form21::txt1_GotFocus}});
     txt1.onKeyPress = [this](int& k) { txt1_KeyPress(k); };
+    // Delete, cut and paste change the height without a character key.
+    txt1.onUserEdit = [this] { prog_.Form4().staleMarks(); };
 }
 
 // "ＯＫ": kept hidden, so that the choices stay readable.
@@ -68,8 +70,10 @@ void Form21::cmd2_Click() {
     unload();
 }
 
+// The dialog's choices and height are inputs of the stability run: its results, the output and the
+// member design go with any change.
 void Form21::opt_Click() {
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
 void Form21::chk1_Click() {
@@ -80,12 +84,12 @@ void Form21::chk1_Click() {
         lbl2.setEnabled(ticked);
         lbl3.setEnabled(ticked);
     }
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
 void Form21::txt1_Click() {
     txt1.selectAll();
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
 void Form21::txt1_DblClick() {
@@ -102,11 +106,12 @@ void Form21::txt1_KeyPress(int& keyAscii) {
         keyAscii = 0;
         cmd1.setFocus();
     }
-    prog_.Form4().Hihyouji_1();
+    prog_.Form4().staleMarks();
 }
 
+// Discarding the dialog discards its choices.
 void Form21::Form_Unload() {
-    if (auto* f4 = prog_.Form4.get()) f4->Hihyouji_1();
+    if (auto* f4 = prog_.Form4.get()) f4->staleMarks();
 }
 
 } // namespace stability

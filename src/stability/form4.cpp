@@ -4,6 +4,7 @@
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "platform/wiring.h"
+#include "stability/faults.h"
 
 namespace stability {
 
@@ -59,8 +60,10 @@ void Form4::wireHandlers() {
         b.onDblClick = [this, n] { box_DblClick(n); };
         b.onGotFocus = [this, n] { box_GotFocus(n); };
         b.onKeyPress = [this, n](int& k) { box_KeyPress(n, k); };
+        b.onUserEdit = [this, n] { box_UserEdit(n); };
     }
     txt11.onKeyPress = [this](int& k) { txt11_KeyPress(k); };
+    txt11.onUserEdit = [this] { staleMarks(); };
 }
 
 platform::TextBox& Form4::box(int n) {
@@ -121,7 +124,7 @@ void Form4::symmetricNotes() {
 void Form4::cmd1_Click() {
     auto& d = prog_.d;
     if (d.Sigma_max == 0) {
-        platform::errorMessage("安定性の検討をしてください。");
+        platform::errorMessage(kNoStabilityResults);
         cmd3.setFocus();
         return;
     }
@@ -255,24 +258,17 @@ void Form4::cmd7_Click() {
             return;
         }
     }
-    // Nothing computed leaves the coefficient's mode as it was.
+    // A coefficient that cannot be computed leaves the box and its mark as they were: a typed one
+    // must not pass for a computed one.
     const bool typed = opt7.value(), computed = opt8.value();
-    opt8.setValue(true);
-    auto refused = [&](const platform::Status& s) {
+    auto fail = [&](const platform::Status& s) {
         platform::errorMessage(s.fault().message);
-        if (typed)
-            opt7.setValue(true);
-        else if (!computed)
-            opt8.setValue(false);
+        opt8.setValue(computed);
+        if (typed) opt7.setValue(true);
     };
-    if (auto s = HENSUU(); !s) {
-        refused(s);
-        return;
-    }
-    if (auto s = KEISAN(); !s) {
-        refused(s);
-        return;
-    }
+    opt8.setValue(true);
+    if (auto s = HENSUU(); !s) return fail(s);
+    if (auto s = KEISAN(); !s) return fail(s);
     // The engine run only brings the stability values up to the new coefficient; they count as
     // stale below, and a missing choice is asked for by the run command.
     (void)DANMEM_1();
@@ -303,21 +299,18 @@ void Form4::opt4_Click() {
     staleMarks();
 }
 
-// No shear key: the dialog and its values go.
+// No shear key: the dialog and its values go. The stability run depends on the key, so its results
+// go too.
 void Form4::opt5_Click() {
     prog_.Form19.unload();
     prog_.d.H0_Key = 0;
     cmd5.setVisible(false);
-    Hihyouji_3();
-    Hihyouji_2();
-    prog_.Form7().Hihyouji_3();
+    staleMarks();
 }
 
 void Form4::opt6_Click() {
     cmd5.setVisible(true);
-    Hihyouji_3();
-    Hihyouji_2();
-    prog_.Form7().Hihyouji_3();
+    staleMarks();
 }
 
 // Closing the screen through its frame closes the project, as "閉じる" does, after the same question.

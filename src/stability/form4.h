@@ -123,6 +123,9 @@ public:
     void Hihyouji_1();
     void Hihyouji_2();
     void Hihyouji_3();
+    // The three marks every edit of an input of the stability run takes: verdicts and results
+    // (Hihyouji_1), toolbar (Hihyouji_2), member design.
+    void staleMarks();
     // Report pages 2 and 3 on the report's output object: the chapter head and wall drawing, the self
     // weight and surcharges, the earth pressure, the load summary.
     void KEIJYOU(platform::Surface& Pri_Obj);
@@ -131,8 +134,9 @@ public:
     void Doatu2(platform::Surface& Pri_Obj);
     // Report page 4, the stability checks, from the results of the last engine run.
     void KENTOU(platform::Surface& Pri_Obj);
-    // Runs the engine on the boxes and writes the verdicts; shows an engine fault instead.
-    void GamenHyouji();
+    // Runs the engine on the boxes and writes the verdicts; shows an engine fault instead, or asks for
+    // the shear key's dimensions. True when the verdicts are written.
+    bool GamenHyouji();
     // Draws the contact-pressure sketch of the shear-key dialog from e and B.
     void Ouryoku();
 
@@ -156,6 +160,7 @@ public:
     void box_DblClick(int n);
     void box_GotFocus(int n);
     void box_KeyPress(int n, int& keyAscii);
+    void box_UserEdit(int n);
     void txt12_LostFocus();
     void txt16_LostFocus();
     void txt18_LostFocus();
@@ -180,8 +185,6 @@ private:
     EngineChoices engineChoices();
     report::WallPageChoices wallPageChoices();
     report::EarthPressurePageChoices earthPressurePageChoices();
-    // The three marks every edit of an input runs: verdicts, toolbar, member design.
-    void staleMarks();
     // The key guides on the shear-key dialog, from the stored base width.
     void keyGuides();
     // Clears the dialog's drawing, draws the sketch and shows the shear-key dialog modal.

@@ -125,6 +125,13 @@ void Form4::box_KeyPress(int n, int& keyAscii) {
     staleMarks();
 }
 
+// Delete, cut and paste change a value as a typed key does, without a character key.
+void Form4::box_UserEdit(int n) {
+    if (n <= 2) return;
+    if (feedsTheta(n) && !opt7.value()) txt11.setText("");
+    staleMarks();
+}
+
 // A typed coefficient replaces the one the results were computed with.
 void Form4::txt11_KeyPress(int& keyAscii) {
     (void)keyAscii;

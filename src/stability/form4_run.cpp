@@ -172,7 +172,7 @@ void Form4::cmd3_Click() {
         openKeyDialog();
         return;
     }
-    GamenHyouji();
+    (void)GamenHyouji();
     cmd1.setFocus();
 }
 
@@ -207,19 +207,25 @@ void Form4::cmd5_Click() {
     openKeyDialog();
 }
 
-void Form4::GamenHyouji() {
+bool Form4::GamenHyouji() {
     auto& d = prog_.d;
     auto& f3 = prog_.Form3();
     auto& f23 = prog_.Form23();
     auto& mdi = prog_.MDIForm1();
 
+    // The design conditions as their screen shows them: the seismic dialog and the screen's options
+    // change them without "地盤の形状 >", which copies them otherwise.
+    if (auto s = f3.HENSUU(); !s) {
+        platform::errorMessage(s.fault().message);
+        return false;
+    }
     if (auto s = HENSUU(); !s) {
         platform::errorMessage(s.fault().message);
-        return;
+        return false;
     }
     if (auto s = DANMEM_1(); !s) {
         platform::errorMessage(s.fault().message);
-        return;
+        return false;
     }
     // The output buttons come back only with results to output.
     mdi.Toolbar1.setButtonEnabled(app::MDIForm1::kButtonImage, true);
@@ -297,7 +303,7 @@ void Form4::GamenHyouji() {
             platform::errorMessage("突起の計算をしてください。");
             keyGuides();
             openKeyDialog();
-            return;
+            return false;
         }
         if (opt6.value()) {
             if (f3.opt_T.value()) {
@@ -318,6 +324,7 @@ void Form4::GamenHyouji() {
         l->setVisible(true);
     cls();
     if (f23.opt2.value()) symmetricNotes();
+    return true;
 }
 
 // The contact pressure under the base, schematic: a trapezoid while the resultant stays in the

@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
 #include <tuple>
+#include <variant>
 #include <vector>
 
 #include "app/program.h"
@@ -559,3 +562,98 @@ TEST_F(ProjectFile, AHandWrittenFileOpensWithItsVerdicts) {
 }
 
 } // namespace
+
+namespace {
+
+std::string typicalPath() {
+    return std::string(TARVELO_SOURCE_DIR) + "/tests/app/fixtures/typical.tvl";
+}
+
+// The texts of the report page in view after "印刷ｲﾒｰｼﾞ" and "次のﾍﾟｰｼﾞ" to page `n`.
+std::vector<std::string> previewTexts(app::Program& prog, int n) {
+    prog.MDIForm1().Toolbar1.click(app::MDIForm1::kButtonImage);
+    for (int page = 1; page < n; ++page)
+        report::previewPage(prog, page).Men_Nex.click();
+    std::vector<std::string> out;
+    for (const auto& op : report::previewPage(prog, n).Picture2.surface().page())
+        if (const auto* t = std::get_if<platform::TextOp>(&op)) out.push_back(t->text);
+    report::previewPage(prog, n).Men_Cls.click();
+    return out;
+}
+
+} // namespace
+
+// The section coefficient of an opened file is that of its own wall, whatever was open before, and it
+// counts as computed, so that page 5 prints it. typical.tvl: θ = atan((0.45 − 0.25 − 0.05) /
+// (2.5 − 0.45 + 0.3)) = 3.652°, and Coulomb with φ 30°, δ 20°, β 0 gives
+// cos²26.348° / (cos²3.652° · cos23.652° · (1 + √(sin50° · sin30° / (cos23.652° · cos3.652°)))²)
+// = 0.80305 / (0.99594 · 0.91600 · 1.64730²) = 0.3244 (θ taken as 0 would give 0.297).
+TEST_F(ProjectFile, TheSectionCoefficientOfAnOpenedFileIsItsOwn) {
+    for (const char* when : {"opened first", "opened again", "opened after another project"}) {
+        SCOPED_TRACE(when);
+        if (std::string(when) == "opened after another project") {
+            fillProject();
+            stability_test::seismic(prog, stability_test::Method::K2, "0.3");
+            ASSERT_TRUE(stability_test::run(prog));
+            ASSERT_TRUE(prog.Form7().TEKKIN());
+        }
+        services.openPaths.push_back(typicalPath());
+        main().FileOpen();
+        ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
+        auto& f7 = prog.Form7();
+        EXPECT_EQ(f7.txt_ka.text(), "0.324");
+        EXPECT_TRUE(f7.opt2.value());
+        const auto page5 = previewTexts(prog, 5);
+        EXPECT_NE(std::find(page5.begin(), page5.end(), "=0.324"), page5.end());
+        f7.cmd5.click(); // "計算する" on the opened project agrees
+        EXPECT_EQ(f7.txt_ka.text(), "0.324");
+    }
+}
+
+// The row of sliding without the key is a verdict of the building code's basis only: Open shows it
+// there and, under the road basis, leaves it hidden with whatever texts the file holds.
+TEST_F(ProjectFile, OpenShowsTheRowWithoutTheKeyOnlyWhereTheVerdictsWouldShowIt) {
+    auto lines = platform::readLines(typicalPath());
+    ASSERT_TRUE(lines);
+    auto& l = *lines;
+    l[49] = "False"; // line 50, opt5: no key
+    l[50] = "True";  // line 51, opt6: a key
+    l[75] = "0.3", l[76] = "1.0", l[77] = "0.3";
+    l[65] = "突起の無い状態で", l[66] = "F =", l[67] = "0.594", l[68] = "< 1.0 ∴NG"; // lines 67 to 70
+    for (bool road : {false, true}) {
+        SCOPED_TRACE(road ? "road basis" : "building basis");
+        l[0] = road ? "False" : "True";
+        l[1] = road ? "True" : "False";
+        const std::string path = (dir / "key.tvl").string();
+        ASSERT_TRUE(platform::writeLines(path, l));
+        services.openPaths.push_back(path);
+        main().FileOpen();
+        auto& f4 = prog.Form4();
+        EXPECT_TRUE(f4.lbl66.visible());
+        for (auto* label : {&f4.lbl67, &f4.lbl68, &f4.lbl69, &f4.lbl70})
+            EXPECT_EQ(label->visible(), !road) << label->name();
+        if (!road) {
+            EXPECT_NE(f4.lbl70.caption(), "< 1.0 ∴NG"); // written by the verdicts
+        }
+    }
+}
+
+// A row without a bar in the file (list position −1 beside the bar values of lines 104 to 107) shows no
+// results of those values: its check asks for a bar, and every other row is checked all the same.
+TEST_F(ProjectFile, ARowWithoutABarOpensWithoutResults) {
+    auto lines = platform::readLines(typicalPath());
+    ASSERT_TRUE(lines);
+    (*lines)[135] = "-1"; // line 136, member A's list
+    const std::string path = (dir / "no-bar.tvl").string();
+    ASSERT_TRUE(platform::writeLines(path, *lines));
+    services.openPaths.push_back(path);
+    main().FileOpen();
+    EXPECT_EQ(services.lastMessage().text, "鉄筋の種類を選択してください。");
+    auto& f7 = prog.Form7();
+    EXPECT_EQ(f7.lbl_ra.caption(), "");
+    for (auto* l : f7.resultLabels(0))
+        EXPECT_EQ(l->caption(), "") << l->name();
+    EXPECT_EQ(f7.lbl8.caption(), "O.K");  // member B
+    EXPECT_EQ(f7.lbl36.caption(), "O.K"); // member G
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+}

@@ -110,14 +110,16 @@ TEST_F(Shell, NewStartsAFreshProjectOnTheDesignConditionsScreen) {
     EXPECT_FALSE(form3.lbl47.visible());
     EXPECT_EQ((std::vector<bool>{button(3), button(5), button(6)}), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(prog.d.Sigma_max, 0);
-    EXPECT_EQ(prog.d.F_Slide, 0);
+    EXPECT_EQ(prog.d.F_Slide, 1.8f); // kept
     EXPECT_EQ(prog.d.SectCheck_Done, 0);
     EXPECT_EQ(main().fileName, "");
     EXPECT_TRUE(services.messages.empty());
 
-    main().Men_F.click(); // no print item for a project without results
-    EXPECT_FALSE(main().Men_FImg.enabled());
-    EXPECT_FALSE(main().Men_FPrn.enabled());
+    main().Men_F.click(); // the print items follow the kept F_Slide; saving waits for a check
+    EXPECT_TRUE(main().Men_FImg.enabled());
+    EXPECT_TRUE(main().Men_FPrn.enabled());
+    EXPECT_FALSE(main().Men_FSav.enabled());
+    EXPECT_FALSE(main().Men_FOvw.enabled());
 }
 
 TEST_F(Shell, NewSelectsTheSiteTextAfterScreensWereCreated) {
@@ -150,13 +152,18 @@ TEST_F(Shell, CloseAsksAndClearsTheMarkersWhateverTheAnswer) {
         EXPECT_EQ(m.style, 289);
         EXPECT_EQ(prog.d.ScreenNo, 0);
         EXPECT_EQ(prog.d.Sigma_max, 0);
-        EXPECT_EQ(prog.d.F_Slide, 0);
+        EXPECT_EQ(prog.d.F_Slide, 1.8f); // kept
         EXPECT_EQ(prog.d.SectCheck_Done, 0);
         if (answer == Answer::Cancel) {
             EXPECT_TRUE(prog.Form3.loaded());
             EXPECT_EQ(prog.Form3().txt2.text(), "24");
             EXPECT_EQ(main().fileName, "/tmp/a.tvl");
             EXPECT_TRUE(button(3));
+            // The File menu prints as the toolbar does; saving waits for a new check.
+            main().Men_F.click();
+            EXPECT_TRUE(main().Men_FImg.enabled());
+            EXPECT_TRUE(main().Men_FPrn.enabled());
+            EXPECT_FALSE(main().Men_FSav.enabled());
         } else {
             for (bool loaded : {prog.Form3.loaded(), prog.Form4.loaded(), prog.Form7.loaded(),
                                 prog.Form23.loaded(), prog.Form25.loaded()})
@@ -354,8 +361,11 @@ TEST_F(Shell, VoidingTheSectionDesignEmptiesItsControlsInOrder) {
     EXPECT_EQ(form7.cbo2.list(1), "D10,D13");
 
     std::vector<std::string> filled;
+    // Chosen as a project being read chooses them: without stability results.
+    form7.projectBeingRead = true;
     for (auto* c : form7.barLists())
         c->setListIndex(3);
+    form7.projectBeingRead = false;
     for (auto* c : form7.spacingLabels())
         c->setCaption("250");
     for (auto* c : form7.spacingBoxes())

@@ -18,7 +18,7 @@
 #include "gui/form_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_services.h"
-#include "support/recording_services.h"
+#include "recorded_qt_services.h"
 
 namespace {
 
@@ -59,18 +59,7 @@ std::vector<std::pair<platform::TextBox*, const char*>> conditionEntries(conditi
             {&c.txt8, "30"}, {&c.txt10, "0"},  {&c.txt11, "30"}, {&c.txt9, "0.5"}};
 }
 
-// The Qt view with the recording services' answers: message boxes and modal dialogs are recorded,
-// never shown, so a test cannot wait on one.
-class RecordedQtServices : public gui::QtServices {
-public:
-    RecordedQtServices() { platform::installServices(this); }
-    platform::Answer msgBox(const std::string& text, int style, const std::string& title) override {
-        return recorder.msgBox(text, style, title);
-    }
-    void beep() override { recorder.beep(); }
-    void runModal(platform::Form& form) override { recorder.runModal(form); }
-    testing_support::RecordingServices recorder;
-};
+using gui_test::RecordedQtServices;
 
 // Types into the focused box, then Enter.
 void typeHere(const char* text) {

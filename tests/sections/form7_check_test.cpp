@@ -318,6 +318,102 @@ TEST_F(SectionScreen, SurchargeHeightAndItsCheckBoxVoidTheWalls) {
     EXPECT_EQ(f7().cbo5.listIndex(), 4);
 }
 
+// A bar name typed into a list chooses that bar as the list does (blanks and case aside); a text that
+// names no bar leaves the row unchosen, and the check asks for a bar.
+TEST_F(SectionScreen, ABarNameTypedIntoItsListChoosesTheBarOrNone) {
+    fillRows();
+    auto& list = f7().cbo1;
+    list.choose(3);
+    const std::string pair = f7().lbl_ra.caption(); // "D13,D16" chosen from the list
+    list.choose(2);
+    const std::string single = f7().lbl_ra.caption(); // "  D13"
+    list.choose(4);
+    f7().cmd1.click();
+    ASSERT_EQ(prog.d.SectCheck_Done, 1);
+
+    list.setFocus();
+    list.selectAll();
+    list.type("d13");
+    EXPECT_EQ(list.listIndex(), 2);
+    EXPECT_EQ(list.text(), "  D13");
+    EXPECT_EQ(list.selStart(), 5); // typing goes on after the name
+    EXPECT_EQ(f7().lbl_ra.caption(), single);
+    EXPECT_EQ(f7().lbl4.caption(), "");
+    list.type(",");
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(f7().lbl_ra.caption(), "");
+    list.type("D16");
+    EXPECT_EQ(list.listIndex(), 3);
+    EXPECT_EQ(list.text(), "D13,D16");
+    EXPECT_EQ(f7().lbl_ra.caption(), pair);
+    list.type("x");
+    EXPECT_EQ(list.text(), "D13,D16x");
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(f7().lbl_ra.caption(), "");
+    services.messages.clear();
+    f7().cmd1.click();
+    EXPECT_EQ(services.lastMessage().text, "鉄筋の種類を選択してください。");
+    EXPECT_TRUE(list.hasFocus());
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+}
+
+// σ28 of 0 leaves no allowable bond stress: a bar whose calculation fails is no choice, and the
+// check asks for one.
+TEST_F(SectionScreen, ABarWhoseCalculationFailsIsNoChoice) {
+    fillRows();
+    prog.Form3().txt2.setText("0");
+    ASSERT_TRUE(prog.Form3().HENSUU()); // as "地盤の形状 >" copies it
+    services.messages.clear();
+    f7().cbo1.choose(6);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().text, "鉄筋量を計算できません（τ0a が 0 です）。");
+    EXPECT_EQ(f7().cbo1.listIndex(), -1);
+    EXPECT_EQ(f7().cbo1.text(), "");
+    EXPECT_EQ(f7().lbl_ra.caption(), "");
+    f7().cmd1.click();
+    EXPECT_EQ(services.lastMessage().text, "鉄筋の種類を選択してください。");
+    EXPECT_TRUE(f7().cbo1.hasFocus());
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+}
+
+// With the stability results void (a dialog of the run cancelled, a Close cancelled) no bar is
+// computed, no coefficient and no check runs: the screen asks for the stability check as "断面計算 >"
+// does.
+TEST_F(SectionScreen, WithoutStabilityResultsNoMemberIsComputedOrChecked) {
+    fillRows();
+    f7().cmd1.click();
+    ASSERT_EQ(prog.d.SectCheck_Done, 1);
+    services.answers.push_back(platform::Answer::Cancel);
+    prog.MDIForm1().Men_FCls.click();
+    ASSERT_EQ(prog.d.Sigma_max, 0);
+    const std::string verdict = f7().lbl4.caption();
+    services.messages.clear();
+    f7().cmd1.click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+    EXPECT_EQ(f7().lbl4.caption(), verdict); // nothing checked
+    f7().txt_ka.setText("0.300");
+    f7().cmd5.click(); // "計算する": θ would be that of the last results
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(f7().txt_ka.text(), "0.300");
+    EXPECT_EQ(f7().lbl4.caption(), verdict);
+
+    services.onModal = [this](platform::Form&) { prog.Form14().cmd2.click(); };
+    prog.Form4().cmd4.click(); // "安定性の検討方法", cancelled
+    EXPECT_EQ(f7().cbo1.text(), "");
+    EXPECT_EQ(f7().lbl4.caption(), "");
+    services.messages.clear();
+    f7().cbo1.choose(4);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(f7().cbo1.listIndex(), -1);
+    EXPECT_EQ(f7().lbl_ra.caption(), "");
+    f7().cmd1.click();
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
+}
+
 // The cover dialog, driven as the user does: "変更", type, "ＯＫ".
 class CoverDialog : public SectionScreen {
 protected:
@@ -382,7 +478,8 @@ TEST_F(CoverDialog, StoresTheCoversAndRecomputesTheChosenRows) {
     const float spacingA = prog.d.PitchReq_r1;
     prog.d.Cover_r10 = 77;
 
-    // No coefficient yet: the covers change, nothing is recomputed.
+    // No coefficient yet: the covers change, and only the rows with a bar whose cover changed are
+    // computed again.
     change([](sections::Form22& f) {
         EXPECT_EQ(f.txt1.text(), "60");
         f.txt1.setText("42.5");
@@ -404,8 +501,13 @@ TEST_F(CoverDialog, StoresTheCoversAndRecomputesTheChosenRows) {
     EXPECT_EQ(f7().lbl_r2.caption(), "42.5");
     EXPECT_EQ(f7().lbl_r7.caption(), "70");
     EXPECT_EQ(f7().lbl_r10.caption(), "60");
-    EXPECT_FLOAT_EQ(prog.d.PitchReq_r1, spacingA);
-    EXPECT_EQ(f7().lbl1.caption(), "2.000");
+    // "  D16" at a centroid depth of 42.5 + 8 mm instead of 60 + 8 mm: more depth, a wider spacing.
+    EXPECT_FLOAT_EQ(prog.d.CoverC_r1, 50.5f);
+    EXPECT_GT(prog.d.PitchReq_r1, spacingA);
+    EXPECT_EQ(f7().lbl_ra.caption(), platform::format(std::floor(prog.d.PitchReq_r1), "0"));
+    EXPECT_EQ(f7().lbl1.caption(), "");
+    EXPECT_FLOAT_EQ(prog.d.CoverC_r8, 88.0f);
+    EXPECT_EQ(f7().lbl33.caption(), "kept"); // no bar in row G
 
     // With the coefficient computed, the rows with a bar are computed again with their new cover.
     f7().cmd5.click();
@@ -430,6 +532,37 @@ TEST_F(CoverDialog, StoresTheCoversAndRecomputesTheChosenRows) {
     EXPECT_EQ(f7().lbl29.caption(), "");
     EXPECT_EQ(f7().lbl33.caption(), "kept"); // no bar in row G: not recomputed
     EXPECT_FALSE(toolbar(app::MDIForm1::kButtonImage));
+}
+
+// A wall cover of 500 mm leaves the walls no effective depth (45 cm thick at most, cover and bar 50.8 cm):
+// rows A and B lose their bars and results, and the check asks for their bars; the other rows are
+// computed again.
+TEST_F(CoverDialog, RowsThatCannotBeComputedWithTheNewCoverLoseTheirResults) {
+    f7().cmd5.click();
+    fillRows();
+    f7().cmd1.click();
+    ASSERT_EQ(prog.d.SectCheck_Done, 1);
+    services.messages.clear();
+    change([](sections::Form22& f) {
+        f.txt1.setText("500");
+        f.cmd1.click();
+    });
+    ASSERT_EQ(services.messages.size(), 2u);
+    for (const auto& m : services.messages)
+        EXPECT_EQ(m.text, "鉄筋量を計算できません（有効高さ d が 0 以下です）。");
+    for (int k : {0, 1}) {
+        EXPECT_EQ(f7().barLists()[static_cast<std::size_t>(k)]->text(), "") << k;
+        EXPECT_EQ(f7().spacingLabels()[static_cast<std::size_t>(k)]->caption(), "") << k;
+        for (auto* l : f7().resultLabels(k))
+            EXPECT_EQ(l->caption(), "") << k;
+    }
+    EXPECT_EQ(f7().lbl_r1.caption(), "500");
+    EXPECT_FALSE(f7().lbl_re.caption().empty());
+    EXPECT_EQ(f7().lbl20.caption(), "");
+    f7().cmd1.click();
+    EXPECT_EQ(services.lastMessage().text, "鉄筋の種類を選択してください。");
+    EXPECT_TRUE(f7().cbo1.hasFocus());
+    EXPECT_EQ(prog.d.SectCheck_Done, 0);
 }
 
 TEST_F(CoverDialog, EnterSkipsHiddenRowsAndCancelKeepsEverything) {

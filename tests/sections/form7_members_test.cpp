@@ -116,15 +116,36 @@ TEST_F(Form7Members, StressChecksShowTheirNumbersColoursAndVerdicts) {
     EXPECT_EQ(f7().lbl5.caption(), shown);
 }
 
-TEST_F(Form7Members, WithoutStabilityResultsOnlyTheBarIsTaken) {
-    prog.d.Sigma_max = 0; // as while a project is being read
+TEST_F(Form7Members, WhileAProjectIsReadOnlyTheBarIsTaken) {
+    prog.d.Sigma_max = 0;
     prog.d.M_r2 = 7;
+    f7().projectBeingRead = true;
     f7().cbo2.choose(8);
+    f7().projectBeingRead = false;
     EXPECT_TRUE(services.messages.empty());
     EXPECT_FLOAT_EQ(prog.d.BarArea_r2, 3.871f); // "  D22"
     EXPECT_FLOAT_EQ(prog.d.CoverC_r2, 71.0f);
     EXPECT_EQ(prog.d.M_r2, 7);
     EXPECT_EQ(f7().lbl_rb.caption(), "");
+    EXPECT_EQ(f7().cbo2.listIndex(), 8);
+}
+
+// Forces of void stability results would belong to other inputs: the choice is refused and the row
+// counts as not chosen.
+TEST_F(Form7Members, WithoutStabilityResultsNoBarIsChosen) {
+    prog.d.Sigma_max = 0;
+    prog.d.M_r2 = 7;
+    f7().lbl_rb.setCaption("250");
+    f7().lbl8.setCaption("O.K");
+    f7().cbo2.choose(8);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
+    EXPECT_EQ(f7().cbo2.listIndex(), -1);
+    EXPECT_EQ(f7().cbo2.text(), "");
+    EXPECT_EQ(f7().lbl_rb.caption(), "");
+    EXPECT_EQ(f7().lbl8.caption(), "");
+    EXPECT_EQ(prog.d.M_r2, 7);
 }
 
 TEST_F(Form7Members, SeismicMethodMissingForTheWallsIsAskedFor) {

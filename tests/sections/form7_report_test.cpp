@@ -102,3 +102,30 @@ TEST(Form7Report, MemberPagesCarryTheScreensVerdicts) {
 }
 
 } // namespace
+
+namespace {
+
+// Page 5 prints the section coefficient while the coefficient box shows it; once an edit voided the
+// section design, box and all, the value kept belongs to other inputs and is not printed.
+TEST(Form7Report, TheSectionCoefficientIsPrintedOnlyWhileItsBoxShowsIt) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    f7.cmd5.click(); // "計算する"
+    ASSERT_FALSE(f7.txt_ka.text().empty());
+    const std::string ka = "=" + f7.txt_ka.text();
+    platform::RecordingSurface shown;
+    ASSERT_TRUE(f7.HAIKIN(shown));
+    EXPECT_TRUE(drawn(shown.page(), ka));
+    f7.Hihyouji_3();
+    ASSERT_TRUE(f7.opt2.value()); // the mark stays
+    platform::RecordingSurface voided;
+    ASSERT_TRUE(f7.HAIKIN(voided));
+    EXPECT_FALSE(drawn(voided.page(), "主働土圧係数"));
+    EXPECT_FALSE(drawn(voided.page(), ka));
+}
+
+} // namespace

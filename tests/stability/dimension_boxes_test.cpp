@@ -94,6 +94,15 @@ TEST_F(DimensionBoxes, ClicksAndKeysMarkTheResultsStale) {
         results();
         f4().box(n).dblClick();
         EXPECT_TRUE(untouched());
+        // Delete, cut and paste, by key or context menu, deliver no character but change the value.
+        for (const char* edit : {"", "2.45"}) {
+            results();
+            f4().box(n).userEdit(edit, platform::charCount(edit));
+            if (n <= 2)
+                EXPECT_TRUE(untouched());
+            else
+                EXPECT_TRUE(stale());
+        }
     }
 }
 
@@ -111,16 +120,23 @@ TEST_F(DimensionBoxes, BoxesOfTheInclinationDropAComputedCoefficient) {
         f4().txt11.setText("0.297");
         f4().box(n).type("1");
         EXPECT_EQ(f4().txt11.text(), theta ? "" : "0.297");
+        f4().txt11.setText("0.297");
+        f4().box(n).userEdit("", 0);
+        EXPECT_EQ(f4().txt11.text(), theta ? "" : "0.297");
         f4().opt7.setValue(true);
         f4().txt11.setText("0.297");
         f4().box(n).click();
         f4().box(n).type("1");
+        f4().box(n).userEdit("", 0);
         EXPECT_EQ(f4().txt11.text(), "0.297");
     }
     results();
     f4().txt11.click();
     EXPECT_TRUE(untouched());
     f4().txt11.type("0.4");
+    EXPECT_TRUE(stale());
+    results();
+    f4().txt11.userEdit("0.35", 4);
     EXPECT_TRUE(stale());
 }
 

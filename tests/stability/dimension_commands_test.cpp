@@ -61,10 +61,14 @@ TEST_F(DimensionCommands, ComputeNeedsNoStabilityChoicesButReportsACoefficientFa
     seismic(prog, Method::K1, "0.2", "1");
     ASSERT_TRUE(f3().HENSUU());
     f4().txt11.setText("0.5");
+    f4().opt7.setValue(true); // typed
     f4().cmd7.click();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.lastMessage().title, "エラーメッセージ");
     EXPECT_EQ(f4().txt11.text(), "0.5");
+    // Still the typed coefficient: it does not pass for a computed one.
+    EXPECT_TRUE(f4().opt7.value());
+    EXPECT_FALSE(f4().opt8.value());
 }
 
 // A coefficient that is not computed leaves the typed or computed mode as it was.
@@ -105,13 +109,16 @@ TEST_F(DimensionCommands, OnToTheSectionScreenOnlyWithResults) {
     EXPECT_FALSE(prog.Form7.loaded() && prog.Form7().visible());
 
     passingRun();
-    // The key options keep the results present.
+    // The shear key is an input of the run: choosing or dropping it voids the results.
     f4().opt6.setValue(true);
     EXPECT_FALSE(f4().lbl57.visible());
     EXPECT_TRUE(f4().cmd5.visible());
     EXPECT_FALSE(button(5));
+    EXPECT_EQ(prog.d.Sigma_max, 0);
     f4().opt5.setValue(true);
     EXPECT_FALSE(f4().cmd5.visible());
+    EXPECT_EQ(prog.d.Sigma_max, 0);
+    passingRun();
     const auto count = services.messages.size();
     f4().cmd1.click();
     EXPECT_EQ(services.messages.size(), count);

@@ -190,6 +190,20 @@ TEST_F(EngineTest, TheFiveKilonewtonDeductionAndTheFrontSoilChoice) {
     EXPECT_FLOAT_EQ(p.d.SumV, 134.61024f);         // ΣW + 6.3085 + 11.0667 + 1.9
     EXPECT_FLOAT_EQ(p.d.X_FrontSoil, 0.29879585f); // computed all the same: the wall has an outer batter
     EXPECT_FLOAT_EQ(p.d.Mr, 330.88751f);
+
+    // Without a toe the choice is not offered: one left from before counts for nothing, where it would
+    // count the wedge against the front wall's batter, H_FrontSoil · wf / 2 = 0.75 · 0.0333 / 2 = 0.0125
+    // (H_FrontSoil = 1.2 − 0 − 0.45, wf = 0.1 · 0.75 / (0.75 + 1.5)).
+    app::Program q;
+    typicalWall(q);
+    stability_test::type({{&q.Form4().txt12, "0"}, {&q.Form4().txt18, "0"}});
+    ASSERT_TRUE(q.Form4().opt3.value());
+    ASSERT_TRUE(run(q));
+    EXPECT_EQ(q.d.A_FrontSoil, 0);
+    const float sumW = q.d.SumW;
+    q.Form4().opt3.setValue(false);
+    ASSERT_TRUE(run(q));
+    EXPECT_EQ(q.d.SumW, sumW);
 }
 
 TEST_F(EngineTest, TwoSidedPressureHasNoOverturningOrSliding) {

@@ -42,9 +42,12 @@ TEST_F(StabilityDialogs, NormalCaseDialogIsPreparedByTheCohesion) {
     EXPECT_TRUE(f14.opt5.enabled());
     EXPECT_EQ(services.lastMessage().text, "底版の有効載荷面積に対する検討方法をチェックして下さい。");
     presentResults();
+    prog.Form7().lbl1.setCaption("O.K");
     f14.opt5.click();
     EXPECT_TRUE(marked());
-    EXPECT_TRUE(prog.MDIForm1().Toolbar1.buttonEnabled(5)); // the toolbar keeps its state
+    // The report and the member design rest on the run: they wait for a new one.
+    EXPECT_FALSE(prog.MDIForm1().Toolbar1.buttonEnabled(5));
+    EXPECT_EQ(prog.Form7().lbl1.caption(), "");
 }
 
 TEST_F(StabilityDialogs, CancelAndTheCloseBoxDiscardTheChoicesAndMarkTheResultsStale) {
@@ -120,6 +123,9 @@ TEST_F(StabilityDialogs, SeismicHeightBoxHabits) {
     EXPECT_TRUE(f21.cmd1.hasFocus());
     EXPECT_EQ(f21.txt1.text(), "12.5");
     EXPECT_TRUE(marked());
+    presentResults();
+    f21.txt1.userEdit("2.5", 0); // Delete
+    EXPECT_TRUE(marked());
 }
 
 TEST_F(StabilityDialogs, KeyDialogChecksItsBoxesAndClearsTheKeyVerdicts) {
@@ -158,6 +164,36 @@ TEST_F(StabilityDialogs, KeyDialogChecksItsBoxesAndClearsTheKeyVerdicts) {
     f19.cmd2.click();
     EXPECT_FALSE(f19.visible());
     EXPECT_EQ(f19.txt2.text(), "0.3");
+}
+
+// The key is an input of the stability run: a key dimension typed, deleted or pasted voids the run's
+// results, the output and the member design; Enter only moves on.
+TEST_F(StabilityDialogs, KeyDimensionsEditedByKeyboardVoidTheResults) {
+    auto& f19 = prog.Form19();
+    f19.txt1.setText("0.3");
+    f19.show();
+    using Edit = void (*)(platform::TextBox&);
+    const std::pair<const char*, Edit> edits[] = {
+        {"typed", [](platform::TextBox& b) { b.type("6"); }},
+        {"Delete", [](platform::TextBox& b) { b.userEdit(".3", 0); }},
+        {"pasted", [](platform::TextBox& b) { b.userEdit("0.6", 3); }},
+    };
+    for (auto [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        presentResults();
+        prog.Form7().lbl37.setCaption("O.K");
+        prog.Form7().lbl1.setCaption("O.K");
+        f19.txt1.setFocus();
+        edit(f19.txt1);
+        EXPECT_TRUE(marked());
+        EXPECT_FALSE(prog.MDIForm1().Toolbar1.buttonEnabled(5));
+        EXPECT_EQ(prog.Form7().lbl37.caption(), "");
+        EXPECT_EQ(prog.Form7().lbl1.caption(), "");
+    }
+    presentResults();
+    f19.txt1.setFocus();
+    f19.txt1.type("\r");
+    EXPECT_EQ(prog.d.Sigma_max, 35);
 }
 
 // The four variants of the contact-pressure sketch, as drawn on the key dialog.

@@ -222,6 +222,27 @@ TEST_F(Verdicts, KeyedWallShowsTheWallWithoutItsKeyUnderTheBuildingBasis) {
     EXPECT_EQ(shown(), "vvvvvvvvvvvvvvvv----");
 }
 
+// The run takes the design conditions as their screen shows them, also where the seismic dialog changed
+// them without "地盤の形状 >": fe 150 gives a short-term bearing of 2 · 150 below Kh 0.25, 3 · 150 from it.
+TEST_F(Verdicts, TheRunTakesTheDesignConditionsAsShown) {
+    typicalWall(prog);
+    seismic(prog, Method::K2, "0.2");
+    prog.Form21().opt1.setValue(true);
+    prog.Form21().opt5.setValue(true);
+    press();
+    EXPECT_EQ(f4().lbl60.caption(), "300.0");
+    services.onModal = [this](platform::Form&) {
+        prog.Form25().Text1.setText("0.3");
+        prog.Form25().cmd1.click();
+    };
+    f3().cmd4.setEnabled(true); // as "地震時" leaves it
+    f3().cmd4.click();
+    ASSERT_FLOAT_EQ(prog.d.Kh, 0.3f);
+    f4().txt11.setText("0.35"); // the dialog's OK empties the coefficient
+    f4().cmd3.click();
+    EXPECT_EQ(f4().lbl60.caption(), "450.0");
+}
+
 TEST_F(Verdicts, AnEngineFaultShowsItsMessageAndNoVerdict) {
     simpleWall(prog);
     press();
