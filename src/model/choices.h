@@ -27,6 +27,18 @@ enum class GroundShape {
     TwoSided, // 両側対称土圧: no overturning or sliding check
 };
 
+// The options of the design-conditions, seismic-method, ground-shape and dimensions screens that the
+// stability run and the member calculations both read; the dimensions screen gathers them.
+struct ScreenChoices {
+    LoadCase loadCase = LoadCase::None;         // Form3.opt3 / opt4
+    DesignBasis basis = DesignBasis::None;      // Form3.opt_T / opt_D
+    SeismicMethod method = SeismicMethod::None; // Form25.opt_K1 / opt_K2 / opt_D1
+    GroundShape shape = GroundShape::None;      // Form23.opt1 / opt2
+    bool frontSoilCounted = false;              // Form4.opt3 "計算に含む"
+    bool frontSoilOmitted = false;              // Form4.opt4 "計算に含まない"
+    bool deductSurcharge = false;               // Form4.chk1: q_Back − 5 kN/m2
+};
+
 // How the earth-pressure coefficient KA is obtained.
 enum class KaInput { None, Typed, Computed };
 

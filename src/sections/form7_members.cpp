@@ -46,19 +46,8 @@ void Form7::connectMembers() {
 }
 
 MemberChoices Form7::memberChoices() {
-    using namespace model;
-    auto& f3 = prog_.Form3();
-    auto& f4 = prog_.Form4();
-    auto& f23 = prog_.Form23();
-    auto& f25 = prog_.Form25();
     MemberChoices c;
-    c.loadCase = f3.loadCase();
-    c.basis = f3.designBasis();
-    c.method = f25.method();
-    c.shape = f23.shape();
-    c.frontSoilCounted = f4.opt3.value();
-    c.frontSoilOmitted = f4.opt4.value();
-    c.deductSurcharge = f4.chk1.value() == 1;
+    static_cast<model::ScreenChoices&>(c) = prog_.Form4().screenChoices();
     c.surchargeInertia = chk_1.value() == 1;
     return c;
 }

@@ -10,14 +10,7 @@
 namespace sections {
 
 // The options of the screens that the member calculations read; Form7 gathers them from the forms.
-struct MemberChoices {
-    model::LoadCase loadCase = model::LoadCase::None;         // Form3.opt3 / opt4
-    model::DesignBasis basis = model::DesignBasis::None;      // Form3.opt_T / opt_D
-    model::SeismicMethod method = model::SeismicMethod::None; // Form25.opt_K1 / opt_K2 / opt_D1
-    model::GroundShape shape = model::GroundShape::None;      // Form23.opt1 / opt2
-    bool frontSoilCounted = false;                            // Form4.opt3 "計算に含む"
-    bool frontSoilOmitted = false;                            // Form4.opt4 "計算に含まない"
-    bool deductSurcharge = false;                             // Form4.chk1: q_Back − 5 kN/m2
+struct MemberChoices : model::ScreenChoices {
     bool surchargeInertia = false; // Form7.chk_1 "上載荷重の慣性力を算入する"
 };
 

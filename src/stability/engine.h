@@ -9,16 +9,9 @@
 namespace stability {
 
 // The options of the screens that the engine reads; Form4 gathers them from the forms.
-struct EngineChoices {
-    model::LoadCase loadCase = model::LoadCase::None;         // Form3.opt3 / opt4
-    model::DesignBasis basis = model::DesignBasis::None;      // Form3.opt_T / opt_D
-    model::SeismicMethod method = model::SeismicMethod::None; // Form25.opt_K1 / opt_K2 / opt_D1
-    model::GroundShape shape = model::GroundShape::None;      // Form23.opt1 / opt2
-    bool frontSoilCounted = false;                            // Form4.opt3 "計算に含む"
-    bool frontSoilOmitted = false;                            // Form4.opt4 "計算に含まない"
-    bool shearKey = false;                                    // Form4.opt6 "有り"
-    bool deductSurcharge = false;                             // Form4.chk1: q_Back − 5 kN/m2
-    bool surchargeInertia = false;                            // Form21.chk1
+struct EngineChoices : model::ScreenChoices {
+    bool shearKey = false;                // Form4.opt6 "有り"
+    bool surchargeInertia = false;        // Form21.chk1
     bool eccentricityDeducted = false;    // Form14.opt4 or Form21.opt7: cohesion on A' = B − 2|e|
     bool eccentricityNotDeducted = false; // Form14.opt5 or Form21.opt8: cohesion on B less the lifted part
 };

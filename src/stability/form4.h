@@ -112,6 +112,10 @@ public:
     platform::Label lbl72{*this, "lbl72"};
     platform::Label lbl73{*this, "lbl73"};
 
+    // The other screens' options and this screen's front-soil and surcharge options, read by the
+    // stability run and the member calculations alike.
+    model::ScreenChoices screenChoices();
+
     // The copy of the boxes into the design data with the derived geometry.
     platform::Status HENSUU();
     // The earth-pressure coefficient KA for the load case and seismic method.

@@ -21,20 +21,23 @@ template <class Run> platform::Status onCopy(model::DesignData& d, Form4& form, 
 
 } // namespace
 
-EngineChoices Form4::engineChoices() {
-    using namespace model;
-    auto& f3 = prog_.Form3();
-    auto& f25 = prog_.Form25();
-    auto& f23 = prog_.Form23();
-    EngineChoices c;
-    c.loadCase = f3.loadCase();
-    c.basis = f3.designBasis();
-    c.method = f25.method();
-    c.shape = f23.shape();
+model::ScreenChoices Form4::screenChoices() {
+    model::ScreenChoices c;
+    c.loadCase = prog_.Form3().loadCase();
+    c.basis = prog_.Form3().designBasis();
+    c.method = prog_.Form25().method();
+    c.shape = prog_.Form23().shape();
     c.frontSoilCounted = opt3.value();
     c.frontSoilOmitted = opt4.value();
-    c.shearKey = opt6.value();
     c.deductSurcharge = chk1.value() == 1;
+    return c;
+}
+
+EngineChoices Form4::engineChoices() {
+    using namespace model;
+    EngineChoices c;
+    static_cast<ScreenChoices&>(c) = screenChoices();
+    c.shearKey = opt6.value();
     // The dialogs are consulted where the engine needs them, so that a run does not create them
     // otherwise.
     const bool inertia = c.method == SeismicMethod::K2 || c.method == SeismicMethod::D1;
