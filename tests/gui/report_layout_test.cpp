@@ -61,11 +61,6 @@ void seismic(app::Program& p, Method m) {
     p.Form21().opt5.setValue(true); // sliding F ≥ 1.0
 }
 
-void key(app::Program& p) {
-    p.Form4().opt6.setValue(true);
-    type({{&p.Form19().txt1, "0.3"}, {&p.Form19().txt2, "1.0"}, {&p.Form19().txt3, "0.3"}});
-}
-
 const std::vector<Wall>& walls() {
     static const std::vector<Wall> all{
         {"typical wall", [](app::Program& p) { stability_test::typicalWall(p); }},
@@ -81,7 +76,7 @@ const std::vector<Wall>& walls() {
          true},
         {"D1, road", [](app::Program& p) { stability_test::typicalWall(p), road(p), seismic(p, Method::D1); },
          0, true},
-        {"heel, toe and key", [](app::Program& p) { stability_test::typicalWall(p), key(p); }},
+        {"heel, toe and key", [](app::Program& p) { sections_test::typicalWallWithKey(p); }},
         {"no heel, toe or key",
          [](app::Program& p) {
              stability_test::typicalWall(p);
@@ -99,7 +94,7 @@ const std::vector<Wall>& walls() {
          [](app::Program& p) {
              stability_test::typicalWall(p);
              type({{&p.Form4().txt16, "0"}, {&p.Form4().txt19, "0"}});
-             key(p);
+             sections_test::key(p);
          }},
         {"surcharge inertia, D1",
          [](app::Program& p) {
