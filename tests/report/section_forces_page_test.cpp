@@ -146,12 +146,12 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
         "270",
         "2,280",
         "450",
-        "3,600",
         "450",
         "360",
         "1,800",
         "360",
         "630",
+        "3,600",
         "W1",
         "W2",
         "W3",
@@ -407,6 +407,30 @@ TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentri
     const auto w = write(d, normal());
     // Yv = Yb + V5·3 = 5033.33 + 412.5.
     expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
+}
+
+// A part narrower than its width's number with 20 twips either side has the number centred below the row;
+// B, where that number stands in its way, goes under its own line.
+TEST(SectionForcesPage, AWidthTooWideForItsPartStandsBelowTheRow) {
+    auto d = wall();
+    d.T_WallFront = 0.252f; // 280 twips between the ticks at X(0.45) = 3350 and X(0.702) = 3630
+    d.T_WallFrontTop = 0.162f;
+    d.B_Span = 1.908f;
+    const auto w = write(d, normal());
+    // "252" is 270 wide: at X(0.576) − 100 = 3390 it crosses the tick at 3630, centred at 3355 it stands 5
+    // from each. Below the row it stays centred, at Yv + 720 with Yv = Yb + V1·3 = 5445.83.
+    expectAt(w.text("252"), 3490 - 135, 5445.833 + 720, 9);
+    // B keeps its place between the rows, clear of it.
+    expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
+
+    // A span of 0.2 (222 twips) has "200" below the row, centred at X(0.91) − 135 = 3726.1, where B of 2.0
+    // would stand, from X(1.0) − 150 = 3811.1: B goes under its own line, centred, at Yv + 1050.
+    d = wall();
+    d.B_Span = 0.2f;
+    d.B = 2.0f;
+    const auto narrow = write(d, normal());
+    expectAt(narrow.text("200"), 3861.111 - 135, 5445.833 + 720, 9);
+    expectAt(narrow.text("2,000"), 3961.111 - 225, 5445.833 + 1050, 9);
 }
 
 // Behind the centre and outside the middle third the reaction is the triangle from the heel tip over Xn:

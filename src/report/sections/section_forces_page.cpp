@@ -375,7 +375,6 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
     heightNumber(s, d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0,
                  xb + 850.0, xb + 100.0, false);
     heightNumber(s, d.T_Slab, xb + 850.0 - 200, slab, xb + 850.0, xb + 100.0, false);
-    s.text(mm(B), kLabelSize, moved({{f.X(B / 2) - 150.0, yv + 800.0}}, {kLeft, kRight}));
     // A part's width where the figure puts it, else centred between its ticks; a number too wide for its
     // part stands outside the base at its ends, or below the row.
     auto part = [&](double length, double from, double shift, double outside) {
@@ -383,11 +382,9 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
         const double w = textWidth(text, kLabelSize), mid = f.X(from + length / 2);
         const double centred = mid - w / 2;
         const double beyond = outside < 0 ? 2850 - kBeside - w : outside > 0 ? xb + kBeside : centred;
+        const Point below{centred, yv + 720.0};
         s.text(text, kLabelSize,
-               moved({{mid + shift, yv + 500.0},
-                      {centred, yv + 500.0},
-                      {beyond, yv + 500.0},
-                      {centred, yv + 720.0}},
+               moved({{mid + shift, yv + 500.0}, {centred, yv + 500.0}, {beyond, yv + 500.0}, below}, {below},
                      {kLeft, kRight}));
     };
     if (toe != 0) part(toe, 0, -150, -1);
@@ -396,6 +393,12 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
     part(d.B_Span, front, -150, 0);
     part(d.T_WallBack, front + d.B_Span, -150, 0);
     if (d.B_Heel != 0) part(d.B_Heel, front + d.B_Span + d.T_WallBack, -150, 1);
+    // B between the two rows, else, where a part's width below its row stands there, centred under its own
+    // line.
+    const std::string whole = mm(B);
+    const Point between{f.X(B / 2) - 150.0, yv + 800.0};
+    const Point under{f.X(B / 2) - textWidth(whole, kLabelSize) / 2, yv + 1050.0};
+    s.text(whole, kLabelSize, moved({between, under}, {under}, {kLeft, kRight}));
 }
 
 void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
