@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "platform/runtime.h"
+#include "report/page_format.h"
 
 namespace report {
 namespace {
@@ -23,36 +27,21 @@ bool halfWidth(std::string_view seq) {
     return cp >= 0xFF61 && cp <= 0xFF9F;
 }
 
-bool overlaps(const Box& a, const Box& b, double gapX, double gapY) {
-    return a.left < b.right + gapX && b.left < a.right + gapX && a.top < b.bottom + gapY &&
-           b.top < a.bottom + gapY;
+bool empty(const Box& b) {
+    return b.right <= b.left;
 }
 
-// Whether the segment passes within the box widened by the gaps.
-bool crosses(double x1, double y1, double x2, double y2, const Box& b, double gapX, double gapY) {
-    const double left = b.left - gapX, right = b.right + gapX, top = b.top - gapY, bottom = b.bottom + gapY;
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {x1 - left, right - x1, y1 - top, bottom - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    return true;
+bool inside(const Box& b, const Box& frame) {
+    return b.left >= frame.left && b.right <= frame.right && b.top >= frame.top && b.bottom <= frame.bottom;
 }
 
-// Room between a text and what lies beside it, and above or below it (a line of type leaves some
-// below its glyphs already).
-constexpr double kGapY = 25;
+Box grown(const Box& b, double across, double upDown) {
+    return {b.left - across, b.top - upDown, b.right + across, b.bottom + upDown};
+}
+
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
 
 } // namespace
 
@@ -67,11 +56,31 @@ double textWidth(std::string_view text, double size) {
 }
 
 Box textBox(double x, double y, std::string_view text, double size) {
-    // Leading blanks print nothing.
-    const std::size_t start = text.find_first_not_of(' ');
-    const double lead = start == std::string_view::npos ? 0 : double(start) * size * 10.0;
     const double em = size * 20.0;
-    return {x + lead, y + 0.04 * em, x + textWidth(text, size), y + 0.96 * em};
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return {x, y + 0.04 * em, x, y + 0.96 * em};
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const double left = x + textWidth(text.substr(0, start), size);
+    return {left, y + 0.04 * em, left + textWidth(text.substr(start, end - start), size), y + 0.96 * em};
+}
+
+bool crosses(double x1, double y1, double x2, double y2, const Box& b) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {x1 - b.left, b.right - x1, y1 - b.top, b.bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] <= 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 < t1;
 }
 
 void Clearance::addLine(double x1, double y1, double x2, double y2) {
@@ -79,17 +88,17 @@ void Clearance::addLine(double x1, double y1, double x2, double y2) {
 }
 
 void Clearance::addText(double x, double y, std::string_view text, double size) {
-    texts_.push_back(textBox(x, y, text, size));
+    if (const Box b = textBox(x, y, text, size); !empty(b)) texts_.push_back(b);
 }
 
 bool Clearance::clear(double x, double y, std::string_view text, double size, double gap) const {
     const Box b = textBox(x, y, text, size);
-    const double gapY = std::min(gap, kGapY);
+    if (empty(b)) return true;
+    if (frame_ && !inside(b, *frame_)) return false;
+    const Box kept = grown(b, gap, kGapUpDown);
     for (const Segment& l : lines_)
-        if (crosses(l.x1, l.y1, l.x2, l.y2, b, gap, gapY)) return false;
-    for (const Box& t : texts_)
-        if (overlaps(b, t, gap, gapY)) return false;
-    return true;
+        if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
+    return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(kept, t); });
 }
 
 bool Clearance::clear(Point at, const std::vector<Piece>& group, double size, double gap) const {
@@ -102,6 +111,22 @@ Point Clearance::first(const std::vector<Point>& positions, const std::vector<Pi
     for (const Point& p : positions)
         if (clear(p, group, size, gap)) return p;
     return positions.empty() ? Point{} : positions.front();
+}
+
+Box Clearance::extent() const {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Box e{inf, inf, -inf, -inf};
+    auto add = [&](const Box& b) {
+        e.left = std::min(e.left, b.left);
+        e.top = std::min(e.top, b.top);
+        e.right = std::max(e.right, b.right);
+        e.bottom = std::max(e.bottom, b.bottom);
+    };
+    for (const Segment& l : lines_)
+        add({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
+    for (const Box& t : texts_)
+        add(t);
+    return e.left <= e.right ? e : Box{};
 }
 
 std::vector<Point> around(double x, double y, double step, double reach, double lift) {
@@ -131,6 +156,30 @@ Point KeptDrawing::place(const std::vector<Point>& positions, const std::vector<
 
 Point KeptDrawing::place(const std::vector<Point>& positions, std::string_view text, double gap) {
     return place(positions, {Piece{0, 0, std::string(text)}}, gap);
+}
+
+void Sketch::line(double x1, double y1, double x2, double y2) {
+    items_.emplace_back(Segment{x1, y1, x2, y2});
+    room_.addLine(x1, y1, x2, y2);
+}
+
+void Sketch::text(const std::string& text, double size, const std::vector<Point>& positions) {
+    const Point p = room_.first(positions, {Piece{0, 0, text}}, size, gap_);
+    const Label label{platform::toSingle(p.x), platform::toSingle(p.y), text, size};
+    items_.emplace_back(label);
+    room_.addText(label.x, label.y, text, size);
+}
+
+void Sketch::draw(platform::Surface& s) const {
+    for (const auto& item : items_) {
+        if (const auto* l = std::get_if<Segment>(&item)) {
+            s.line(l->x1, l->y1, l->x2, l->y2);
+        } else {
+            const auto& t = std::get<Label>(item);
+            if (s.fontSize() != t.size) s.setFontSize(t.size);
+            placeText(s, t.x, t.y, {t.text});
+        }
+    }
 }
 
 } // namespace report

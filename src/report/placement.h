@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/surface.h"
@@ -12,16 +14,24 @@ namespace report {
 // character (ASCII, half-width katakana) takes half an em, any other a whole em of `size` × 20 twips.
 double textWidth(std::string_view text, double size);
 
+// A rectangle on the page, in twips.
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// The part of its line that a text printed at (x, y) fills: its width, and the line's height less the
-// sliver above the glyphs.
+// Where the glyphs of a text printed at (x, y) stand: from its first character that is not a blank to
+// its last, over its line's height less a sliver above and below. Blanks alone give an empty box.
 Box textBox(double x, double y, std::string_view text, double size);
+
+// Whether a segment passes through the inside of a box (touching its edge does not count).
+bool crosses(double x1, double y1, double x2, double y2, const Box& b);
 
 struct Point {
     double x = 0, y = 0;
+};
+
+struct Segment {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
 // One text of a group placed together, at an offset from the group's position.
@@ -31,14 +41,21 @@ struct Piece {
 };
 
 // What a drawing already holds, or will hold: its lines and texts, so that a text can be set where it
-// crosses none of them, a little apart from each.
+// crosses none of them, a little apart from each, and inside the frame the drawing may use.
 class Clearance {
 public:
-    // The room kept between a text's glyphs and any other line or text.
+    // The room kept beside a text's glyphs from any other line or text.
     static constexpr double kGap = 40;
-
     // A mark inside a small part of a drawing may come closer.
     static constexpr double kNarrowGap = 25;
+    // The least: glyphs any closer to a line run into it. Names and numbers set among a figure's close
+    // lines keep no more.
+    static constexpr double kLeastGap = 20;
+    // The room above and below a text, whatever is kept beside it: a line of type leaves some there already.
+    static constexpr double kGapUpDown = 25;
+
+    Clearance() = default;
+    explicit Clearance(const Box& frame) : frame_(frame) {}
 
     void addLine(double x1, double y1, double x2, double y2);
     void addText(double x, double y, std::string_view text, double size);
@@ -50,12 +67,13 @@ public:
     Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
                 double gap = kGap) const;
 
+    // The rectangle that holds every line and text kept; empty before anything is.
+    Box extent() const;
+
 private:
-    struct Segment {
-        double x1, y1, x2, y2;
-    };
     std::vector<Segment> lines_;
     std::vector<Box> texts_;
+    std::optional<Box> frame_;
 };
 
 // Positions around (x, y): (x, y) itself first, then shifted by multiples of `step` up to `reach`
@@ -71,16 +89,42 @@ public:
         s_.line(x1, y1, x2, y2);
         room.addLine(x1, y1, x2, y2);
     }
-    // Prints the group at the first clear position of `positions` and keeps it.
+    // Prints the group at the first position of `positions` where it is clear, and keeps it.
     Point place(const std::vector<Point>& positions, const std::vector<Piece>& group,
                 double gap = Clearance::kGap);
     Point place(const std::vector<Point>& positions, std::string_view text, double gap = Clearance::kGap);
 
-    platform::Surface& surface() { return s_; }
     Clearance room;
 
 private:
     platform::Surface& s_;
+};
+
+// A drawing planned before it is drawn, so that its extent is known first: its lines, and its texts each
+// put where it is clear (keeping `gap` beside it) inside the frame the drawing may use.
+class Sketch {
+public:
+    Sketch(const Box& frame, double gap) : room_(frame), gap_(gap) {}
+
+    void line(double x1, double y1, double x2, double y2);
+
+    // The text at the first of the positions where it is clear, else at the first position.
+    void text(const std::string& text, double size, const std::vector<Point>& positions);
+
+    Box extent() const { return room_.extent(); }
+
+    // Draws the plan in its order, changing the font size where a text's differs.
+    void draw(platform::Surface& s) const;
+
+private:
+    struct Label {
+        double x, y;
+        std::string text;
+        double size;
+    };
+    Clearance room_;
+    double gap_;
+    std::vector<std::variant<Segment, Label>> items_;
 };
 
 } // namespace report

@@ -12,6 +12,7 @@
 
 #include "gui/page_painter.h"
 #include "gui/qt_convert.h"
+#include "report/placement.h"
 
 namespace gui_test {
 namespace {
@@ -32,27 +33,6 @@ std::string lineName(const platform::LineOp& l) {
 
 std::string textName(const platform::TextOp& t) {
     return "「" + t.text + "」 at (" + number(t.x) + "," + number(t.y) + ")";
-}
-
-// Liang-Barsky: the part of the line inside the open rectangle is longer than a point.
-bool clips(QPointF a, QPointF b, const QRectF& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    return t1 >= t0;
 }
 
 // The ink of a text drawn from the origin of its baseline, glyph by glyph: their outlines where the text
@@ -89,7 +69,8 @@ const Frame kFrames[] = {
 
 // Whether a straight line passes through the inside of a rectangle.
 bool crosses(const QLineF& line, const QRectF& box) {
-    return !box.isEmpty() && clips(line.p1(), line.p2(), box);
+    return !box.isEmpty() && report::crosses(line.x1(), line.y1(), line.x2(), line.y2(),
+                                             {box.left(), box.top(), box.right(), box.bottom()});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/qt_services.h"
+#include "page_layout.h"
 #include "pdf_pages.h"
 #include "report/section_forces_walls.h"
 #include "stability/stability_fixture.h"
@@ -36,14 +37,18 @@ TEST(SectionForcesPdf, TheSectionForcePagePrintsIntoAPdf) {
     EXPECT_EQ(gui_test::printToPdf(pri.pages(), "REPORT_PDF"), 2);
 }
 
-// The section-force page of every wall of the layout table, one sheet each; SECTION_FORCES_PDF names a
-// file to keep for looking at.
-TEST(SectionForcesPdf, TheWallsOfTheLayoutTablePrintIntoAPdf) {
+// The section-force page of every wall of the layout table, one sheet each, measured as the printer sets
+// it: no text crosses a line or another text or leaves the sheet. SECTION_FORCES_PDF names a file to keep
+// for looking at.
+TEST(SectionForcesPdf, TheWallsOfTheLayoutTablePrintIntoAPdfWithTheirTextsClear) {
     gui::QtServices qt;
+    gui_test::SheetLayout layout;
     std::vector<platform::Page> pages;
     for (const auto& w : section_forces_test::walls()) {
         pages.push_back(section_forces_test::record(w));
         ASSERT_FALSE(pages.back().empty()) << w.name;
+        for (const auto& f : layout.check(pages.back(), 5))
+            ADD_FAILURE() << f.message(w.name);
     }
     EXPECT_EQ(gui_test::printToPdf(pages, "SECTION_FORCES_PDF"), static_cast<int>(pages.size()));
 }

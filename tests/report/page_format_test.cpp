@@ -104,6 +104,17 @@ TEST(PageFormat, ATextMovesOffALineToTheNearestClearPlace) {
     room.addText(at.x, at.y, "1,500", 9);
     EXPECT_FALSE(room.clear(1700, 3100, "300", 9)); // on the placed text
     EXPECT_TRUE(room.clear(1700, 3300, "300", 9));  // a line lower
+
+    // A text that keeps only the least room beside a line still keeps 25 above and below one. "W1" at
+    // 11 points: its glyphs' box runs from x to x + 220 and from y + 8.8 to y + 211.2.
+    report::Clearance figure;
+    figure.addLine(1000, 2000, 3000, 2000);
+    figure.addLine(4000, 1000, 4000, 3000);
+    const double least = report::Clearance::kLeastGap;
+    EXPECT_FALSE(figure.clear(2000, 2000 - 211.2 - 24, "W1", 11, least));
+    EXPECT_TRUE(figure.clear(2000, 2000 - 211.2 - 26, "W1", 11, least));
+    EXPECT_FALSE(figure.clear(4000 - 220 - 19, 1500, "W1", 11, least));
+    EXPECT_TRUE(figure.clear(4000 - 220 - 21, 1500, "W1", 11, least));
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "report/placement.h"
 #include "report/section_forces_walls.h"
-#include "report/sketch.h"
 
 namespace {
 
@@ -19,12 +19,11 @@ constexpr double kPrintableWidth = 11338;
 constexpr double kPrintableHeight = 16271;
 constexpr double kPageNumberTop = 15500;
 
-using Box = report::Area;
+using Box = report::Box;
 
-// The generous extent the figure is laid out with: a full-width character as wide as the font size, a
-// half-width one half that, the font size high.
+// Where a text's glyphs stand, as the figure is laid out with.
 Box extent(const TextOp& t) {
-    return report::textArea(t.x, t.y, t.text, t.fontSize);
+    return report::textBox(t.x, t.y, t.text, t.fontSize);
 }
 
 bool empty(const Box& b) {
@@ -59,7 +58,7 @@ std::string show(const LineOp& l) {
 // Everything on the page stays on the printable area above the page number; the figure (what is drawn
 // between the heading and the text that follows it) stays between the two and within the width; no
 // text of the figure or of the text flow is crossed by a line or overlaps another. The coefficient's
-// formula drawings after the angle lines stack their rows 200 twips apart, closer than the generous text
+// formula drawings after the angle lines stack their rows 200 twips apart, closer than their texts'
 // height, with the fraction bars between them: they are held to the printable area only.
 std::vector<std::string> layoutFaults(const platform::Page& page) {
     enum Part { Top, Figure, Flow, Formula };
@@ -100,11 +99,8 @@ std::vector<std::string> layoutFaults(const platform::Page& page) {
             if (texts[j].second != Formula && !empty(extent(texts[j].first)) &&
                 overlap(b, extent(texts[j].first)))
                 faults.push_back(show(t) + " overlaps " + show(texts[j].first));
-        // A line may pass under the baseline, through the room the font keeps for descenders.
-        Box inked = b;
-        inked.bottom -= t.fontSize * 20 / 8;
         for (const auto& [l, lineWhere] : lines)
-            if (lineWhere != Formula && crosses(l, inked))
+            if (lineWhere != Formula && crosses(l, b))
                 faults.push_back(show(t) + " is crossed by " + show(l));
     }
     for (const auto& [l, where] : lines) {

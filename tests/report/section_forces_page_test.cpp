@@ -141,6 +141,17 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
     const auto w = write(wall(), normal());
     const std::vector<std::string> expected{
         "            5－３ 断面の検討（常時）",
+        "450",
+        "2,730",
+        "270",
+        "2,280",
+        "450",
+        "450",
+        "360",
+        "1,800",
+        "360",
+        "630",
+        "3,600",
         "W1",
         "W2",
         "W3",
@@ -153,17 +164,6 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
         "V5",
         "VR",
         "VP",
-        "450",
-        "2,730",
-        "270",
-        "2,280",
-        "450",
-        "3,600",
-        "450",
-        "360",
-        "1,800",
-        "360",
-        "630",
         "            中立軸までの距離",
         "            Xn=(B/2)･[1＋{B/(6e)}]=(3.600/2)×[1＋{3.600/(6×0.300)}]=5.400m",
         "            VP=150.000kN/m2  V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  V4=77.500kN/m2",
@@ -181,16 +181,23 @@ TEST(SectionForcesPage, TheNormalPageOfAWallWithToeAndHeel) {
 
     // Five empty lines of the preview's 11.25 points (225 twips) before the heading.
     expectAt(w.text(expected[0]), 0, 5 * 225, 11.25);
-    // W1 over the span centre X(1.71) = 4750, less 100; slab top Y(3 − 0.45) = 4533.33 less 25.025·3 + 200.
-    expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200, 11.25);
-    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33 would be crossed by the extension line at the
-    // slab top Y(2.55) = 4533.33: it moves up in steps of 10 until its box above the descent (225 − 28.1)
-    // keeps 5 clear of it, 4363.31 − 40 + 196.9 = 4520.2 ≤ 4528.33.
-    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 40, 11.25);
-    // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33.
-    expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30, 11.25);
+    // W1 over the span centre X(1.71) = 4750, less 100; slab top Y(3 − 0.45) = 4533.33 less 25.025·3 + 200
+    // puts it at 4258.26, its glyphs' box (to 0.96·225 = 216 below) within 25 of the block's top at
+    // 4458.26: it rises in steps of 10 to 4458.26 − 241 or higher, 50.
+    expectAt(w.text("W1"), 4650, 4533.333 - 75.075 - 200 - 50, 11.25);
+    // W5 at 2550 over the toe tip's top Y(3 − 0.36) = 4633.33 would come within 25 of the extension line at
+    // the slab top Y(2.55) = 4533.33 (2100 to 2750): it rises to 4533.33 − 241 or higher, 80; clearing the
+    // line's end sideways would take 220.
+    expectAt(w.text("W5"), 2550, 4633.333 - 70.02 - 200 - 80, 11.25);
+    // V1 200 left of X(0.45) = 3350, 30 below Yb + 137.5·3 with Yb = Y(3) = 5033.33, would have the
+    // reaction's closing line within 25 of its box's top (y + 9) at 20 left of it: 5483.33 − 280·300/4000 =
+    // 5462.33 > 5475.83 + 9 − 25. One step lower clears it.
+    expectAt(w.text("V1"), 3150, 5033.333 + 412.5 + 30 + 10, 11.25);
     expectAt(w.text("VR"), 6850, 5033.333 + 150 + 30, 11.25);
-    expectAt(w.text("VP"), 2650, 5033.333 + 450 + 30, 11.25);
+    // VP at 2650, 30 below Yb + 150·3, would reach 216 + 25 down to 5754.3, past the top of the toe tip's
+    // tick at Yv + 300 = 5745.83 (Yv = Yb + V1·3), less than 20 beside it at 2850: it moves left until
+    // 2850 − 20 − 225 = 2605 or less, 50.
+    expectAt(w.text("VP"), 2650 - 50, 5033.333 + 450 + 30, 11.25);
     // B under the figure: Yv = Yb + V1·3 = 5445.83, B at X(1.8) − 150 and Yv + 800; H1 right of X(3.6) =
     // 6850.
     expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
@@ -400,6 +407,30 @@ TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentri
     const auto w = write(d, normal());
     // Yv = Yb + V5·3 = 5033.33 + 412.5.
     expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
+}
+
+// A part narrower than its width's number with 20 twips either side has the number centred below the row;
+// B, where that number stands in its way, goes under its own line.
+TEST(SectionForcesPage, AWidthTooWideForItsPartStandsBelowTheRow) {
+    auto d = wall();
+    d.T_WallFront = 0.252f; // 280 twips between the ticks at X(0.45) = 3350 and X(0.702) = 3630
+    d.T_WallFrontTop = 0.162f;
+    d.B_Span = 1.908f;
+    const auto w = write(d, normal());
+    // "252" is 270 wide: at X(0.576) − 100 = 3390 it crosses the tick at 3630, centred at 3355 it stands 5
+    // from each. Below the row it stays centred, at Yv + 720 with Yv = Yb + V1·3 = 5445.83.
+    expectAt(w.text("252"), 3490 - 135, 5445.833 + 720, 9);
+    // B keeps its place between the rows, clear of it.
+    expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
+
+    // A span of 0.2 (222 twips) has "200" below the row, centred at X(0.91) − 135 = 3726.1, where B of 2.0
+    // would stand, from X(1.0) − 150 = 3811.1: B goes under its own line, centred, at Yv + 1050.
+    d = wall();
+    d.B_Span = 0.2f;
+    d.B = 2.0f;
+    const auto narrow = write(d, normal());
+    expectAt(narrow.text("200"), 3861.111 - 135, 5445.833 + 720, 9);
+    expectAt(narrow.text("2,000"), 3961.111 - 225, 5445.833 + 1050, 9);
 }
 
 // Behind the centre and outside the middle third the reaction is the triangle from the heel tip over Xn:

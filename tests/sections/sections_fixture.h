@@ -7,11 +7,16 @@
 
 namespace sections_test {
 
-// The typical wall with a shear key of 0.3 × 1.0 × 0.3 (every member present).
-inline void typicalWallWithKey(app::Program& p) {
-    stability_test::typicalWall(p);
+// A shear key of 0.3 × 1.0 × 0.3 under the wall on the screens.
+inline void key(app::Program& p) {
     p.Form4().opt6.setValue(true);
     stability_test::type({{&p.Form19().txt1, "0.3"}, {&p.Form19().txt2, "1.0"}, {&p.Form19().txt3, "0.3"}});
+}
+
+// The typical wall with the shear key (every member present).
+inline void typicalWallWithKey(app::Program& p) {
+    stability_test::typicalWall(p);
+    key(p);
 }
 
 // The section screen after the stability run: each member's bar (a row of the bar list) and design spacing

@@ -10,7 +10,7 @@
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "report/page_format.h"
-#include "report/sketch.h"
+#include "report/placement.h"
 
 namespace report {
 
@@ -168,13 +168,13 @@ void loadBlocks(Sketch& s, const Frame& f) {
 }
 
 // The reaction points from the toe tip: name, abscissa and value.
-struct Point {
+struct ReactionPoint {
     const char* name;
     double x;
     float v;
 };
 
-std::vector<Point> innerPoints(const model::DesignData& d) {
+std::vector<ReactionPoint> innerPoints(const model::DesignData& d) {
     const double toe = d.B_Toe, front = toe + d.T_WallFront;
     return {{"V1", toe, d.V1},
             {"V2", front, d.V2},
@@ -268,15 +268,48 @@ void dimensionLines(Sketch& s, const Frame& f) {
 constexpr double kFlowTop = 6900;
 
 // Where a name or number may go when its own place is taken: up, down, left or right.
-constexpr Sketch::Move kUp{0, -1}, kDown{0, 1}, kLeft{-1, 0}, kRight{1, 0};
+constexpr Point kUp{0, -1}, kDown{0, 1}, kLeft{-1, 0}, kRight{1, 0};
 // A number moved beside a dimension line keeps this far from it.
 constexpr double kBeside = 40;
+// A moved text goes in steps of 10 twips, up to 1200.
+constexpr double kStep = 10;
+constexpr int kSteps = 120;
+
+// The places given, then those of `from` moved a step further each round in each of the directions.
+std::vector<Point> moved(std::initializer_list<Point> places, std::initializer_list<Point> from,
+                         std::initializer_list<Point> moves) {
+    std::vector<Point> at(places);
+    for (int k = 1; k <= kSteps; ++k)
+        for (const Point& p : from)
+            for (const Point& m : moves)
+                at.push_back({p.x + m.x * k * kStep, p.y + m.y * k * kStep});
+    return at;
+}
+
+// The places given, then the first of them moved.
+std::vector<Point> moved(std::initializer_list<Point> places, std::initializer_list<Point> moves) {
+    return moved(places, {*places.begin()}, moves);
+}
+
+// A load name's place, else the nearest place beside or above it: a load name stands above its block.
+std::vector<Point> aboveOrBeside(Point place) {
+    static const std::vector<Point> offsets = [] {
+        std::vector<Point> all = around(0, 0, kStep, kSteps * kStep, kSteps * kStep);
+        std::erase_if(all, [](const Point& p) { return p.y > 0; });
+        return all;
+    }();
+    std::vector<Point> at;
+    at.reserve(offsets.size());
+    for (const Point& o : offsets)
+        at.push_back({place.x + o.x, place.y + o.y});
+    return at;
+}
 
 void loadNames(Sketch& s, const Frame& f, double size) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, heel = d.B_Heel, H = f.height();
     auto name = [&](const char* text, double x, float y, float w) {
-        s.text(text, size, {{toSingle(x), toSingle(y - w * f.pressure - 200)}}, {kUp, kLeft, kRight});
+        s.text(text, size, aboveOrBeside({toSingle(x), toSingle(y - w * f.pressure - 200)}));
     };
     if (d.B_Span != 0)
         name("W1", f.X(double(d.T_WallFront) + toe + double(d.B_Span) / 2) - 100.0, f.Y(H - d.T_Slab), d.W1);
@@ -300,7 +333,7 @@ void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     const auto& d = f.d;
     const float yb = f.yb();
     auto name = [&](const char* text, double x, float v) {
-        s.text(text, size, {{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight});
+        s.text(text, size, moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight}));
     };
     const auto points = innerPoints(d);
     if (shape == Shape::Uniform) {
@@ -317,15 +350,16 @@ void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
 }
 
 // A vertical dimension's number where the figure puts it, else beside its line (on the side given first,
-// then on the other), else halfway between the line and the next one inwards, else moved up or down.
+// then on the other), else halfway between the line and the next one inwards, else beside the line or
+// where the figure puts it, moved up or down.
 void heightNumber(Sketch& s, double length, double x, double y, double lineX, double innerX,
                   bool rightFirst) {
     const std::string text = mm(length);
-    const double w = textArea(0, 0, text, kLabelSize).right;
-    const Sketch::Place left{lineX - kBeside - w, y}, right{lineX + kBeside, y};
+    const double w = textWidth(text, kLabelSize);
+    const Point given{x, y}, left{lineX - kBeside - w, y}, right{lineX + kBeside, y};
+    const Point near = rightFirst ? right : left, far = rightFirst ? left : right;
     s.text(text, kLabelSize,
-           {{x, y}, rightFirst ? right : left, rightFirst ? left : right, {(lineX + innerX - w) / 2, y}},
-           {kUp, kDown});
+           moved({given, near, far, {(lineX + innerX - w) / 2, y}}, {near, far, given}, {kUp, kDown}));
 }
 
 void dimensionNumbers(Sketch& s, const Frame& f) {
@@ -341,18 +375,17 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
     heightNumber(s, d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0,
                  xb + 850.0, xb + 100.0, false);
     heightNumber(s, d.T_Slab, xb + 850.0 - 200, slab, xb + 850.0, xb + 100.0, false);
-    s.text(mm(B), kLabelSize, {{f.X(B / 2) - 150.0, yv + 800.0}}, {kLeft, kRight});
     // A part's width where the figure puts it, else centred between its ticks; a number too wide for its
     // part stands outside the base at its ends, or below the row.
     auto part = [&](double length, double from, double shift, double outside) {
         const std::string text = mm(length);
-        const double w = textArea(0, 0, text, kLabelSize).right, mid = f.X(from + length / 2);
+        const double w = textWidth(text, kLabelSize), mid = f.X(from + length / 2);
         const double centred = mid - w / 2;
         const double beyond = outside < 0 ? 2850 - kBeside - w : outside > 0 ? xb + kBeside : centred;
-        s.text(
-            text, kLabelSize,
-            {{mid + shift, yv + 500.0}, {centred, yv + 500.0}, {beyond, yv + 500.0}, {centred, yv + 720.0}},
-            {kLeft, kRight});
+        const Point below{centred, yv + 720.0};
+        s.text(text, kLabelSize,
+               moved({{mid + shift, yv + 500.0}, {centred, yv + 500.0}, {beyond, yv + 500.0}, below}, {below},
+                     {kLeft, kRight}));
     };
     if (toe != 0) part(toe, 0, -150, -1);
     const double front = toe + d.T_WallFront;
@@ -360,6 +393,12 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
     part(d.B_Span, front, -150, 0);
     part(d.T_WallBack, front + d.B_Span, -150, 0);
     if (d.B_Heel != 0) part(d.B_Heel, front + d.B_Span + d.T_WallBack, -150, 1);
+    // B between the two rows, else, where a part's width below its row stands there, centred under its own
+    // line.
+    const std::string whole = mm(B);
+    const Point between{f.X(B / 2) - 150.0, yv + 800.0};
+    const Point under{f.X(B / 2) - textWidth(whole, kLabelSize) / 2, yv + 1050.0};
+    s.text(whole, kLabelSize, moved({between, under}, {under}, {kLeft, kRight}));
 }
 
 void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
@@ -663,16 +702,17 @@ float sectionPressureScale(float sigmaMax) {
 
 namespace {
 
-Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double nameSize, const Area& room) {
-    Sketch s(room);
+Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double nameSize, const Box& room) {
+    Sketch s(room, Clearance::kLeastGap);
     outline(s, f);
     ground(s, f, c.shape);
     loadBlocks(s, f);
     reactionDiagram(s, f, shape);
     dimensionLines(s, f);
+    // The numbers first: each belongs beside its own line, where a name can stand aside for it.
+    dimensionNumbers(s, f);
     loadNames(s, f, nameSize);
     reactionNames(s, f, shape, nameSize);
-    dimensionNumbers(s, f);
     return s;
 }
 
@@ -695,7 +735,7 @@ double pressureReach(const model::DesignData& d) {
 // enough, the pressure scale, but no further than to leave the longest block or ordinate 400 twips long;
 // then both together. A figure that would rise above the room moves down first.
 Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, Shape shape, double nameSize,
-                    const Area& room) {
+                    const Box& room) {
     const Frame given{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
     auto at = [&](double length, double pressure) {
         Frame f{d, given.scale / length, given.pressure * pressure};
@@ -740,7 +780,7 @@ void writeSectionForces(Surface& s, const model::DesignData& d, const SectionFor
     heading(s, d, c);
     // The figure keeps to the A4 printable width, which the preview's canvas also takes without a printer,
     // and ends 100 twips above the text flow.
-    const Area room{0, s.currentY(), platform::PrinterGeometry{}.printableWidth, kFlowTop - 100};
+    const Box room{0, s.currentY(), platform::PrinterGeometry{}.printableWidth, kFlowTop - 100};
     const Shape shape = reactionShape(d);
     fittedFigure(d, c, shape, nameSize, room).draw(s);
     contactLines(s, d, shape);
