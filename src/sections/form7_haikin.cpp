@@ -16,14 +16,8 @@ platform::Status Form7::HAIKIN(platform::Surface& Pri_Obj) {
     if (auto stored = storeSpacings(1, refused); !stored) return stored;
     if (typedKa) d.KA_Sect = *ka;
 
-    const MemberChoices m = memberChoices();
     report::SectionForcesChoices c;
-    c.loadCase = m.loadCase;
-    c.basis = m.basis;
-    c.method = m.method;
-    c.shape = m.shape;
-    c.frontSoilCounted = m.frontSoilCounted;
-    c.frontSoilOmitted = m.frontSoilOmitted;
+    static_cast<model::ScreenChoices&>(c) = memberChoices();
     // An emptied coefficient box voided the coefficient with the rest of the section design: the value
     // kept belongs to other inputs.
     c.ka = txt_ka.text().empty() ? model::KaInput::None

@@ -7,14 +7,8 @@
 namespace report {
 
 // The options of the screens that the section-force page reads; Form7 gathers them.
-struct SectionForcesChoices {
-    model::LoadCase loadCase = model::LoadCase::None;         // Form3.opt3 / opt4
-    model::DesignBasis basis = model::DesignBasis::None;      // Form3.opt_T / opt_D
-    model::SeismicMethod method = model::SeismicMethod::None; // Form25.opt_K1 / opt_K2 / opt_D1
-    model::GroundShape shape = model::GroundShape::None;      // Form23.opt1 / opt2
-    bool frontSoilCounted = false;                            // Form4.opt3
-    bool frontSoilOmitted = false;                            // Form4.opt4
-    model::KaInput ka = model::KaInput::None;                 // Form7.opt1 typed / opt2 computed
+struct SectionForcesChoices : model::ScreenChoices {
+    model::KaInput ka = model::KaInput::None; // Form7.opt1 typed / opt2 computed
 };
 
 // The length scale of the section-force figure (m per 1000 twips) and its pressure scale (twips per
