@@ -66,7 +66,9 @@ void MDIForm1::clearResultMarkers() {
     prog_.d.SectCheck_Done = 0;
 }
 
-// The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog.
+// The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog. The
+// project's design values go with its screens, so that no later preview, print or save carries them
+// into the next project; the last run's sliding factor stays, as the File menu's print items follow it.
 void MDIForm1::unloadProject(bool withForm21) {
     prog_.Form3.unload();
     prog_.Form23.unload();
@@ -76,6 +78,10 @@ void MDIForm1::unloadProject(bool withForm21) {
     prog_.Form19.unload();
     if (withForm21) prog_.Form21.unload();
     prog_.Form25.unload();
+    model::DesignData fresh;
+    fresh.F_Slide = prog_.d.F_Slide;
+    fresh.ScreenNo = prog_.d.ScreenNo;
+    prog_.d = std::move(fresh);
 }
 
 void MDIForm1::FileNew() {

@@ -3,9 +3,12 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/program.h"
+#include "report/output/form15.h"
+#include "report/output/preview_page.h"
 #include "support/recording_services.h"
 
 using platform::Answer;
@@ -120,6 +123,64 @@ TEST_F(Shell, NewStartsAFreshProjectOnTheDesignConditionsScreen) {
     EXPECT_TRUE(main().Men_FPrn.enabled());
     EXPECT_FALSE(main().Men_FSav.enabled());
     EXPECT_FALSE(main().Men_FOvw.enabled());
+}
+
+// The texts of a preview page, joined.
+std::string pageText(app::Program& prog, int page) {
+    std::string all;
+    for (const auto& op : report::previewPage(prog, page).Picture2.surface().page())
+        if (const auto* t = std::get_if<platform::TextOp>(&op)) all += t->text + "\n";
+    return all;
+}
+
+// After New and after Close the File menu still offers the preview and printing (the sliding factor of
+// the last run stays), but what they show is the new project's, never the one that was closed.
+TEST_F(Shell, NewAndCloseLeaveNothingOfTheOldProjectToPreviewOrPrint) {
+    const std::string typical = std::string(TARVELO_SOURCE_DIR) + "/tests/app/fixtures/typical.tvl";
+    for (bool close : {false, true}) {
+        services.openPaths.push_back(typical);
+        main().Men_FOpn.click();
+        ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
+        const float slide = prog.d.F_Slide;
+        ASSERT_NE(slide, 0);
+        main().Men_FImg.click();
+        ASSERT_NE(pageText(prog, 1).find("第１工区"), std::string::npos);
+        report::previewPage(prog, 1).hide();
+
+        if (close) {
+            services.answers.push_back(Answer::Ok);
+            main().Men_FCls.click();
+        } else {
+            main().Men_FNew.click();
+        }
+        EXPECT_EQ(prog.d.F_Slide, slide);
+        main().Men_F.click();
+        EXPECT_TRUE(main().Men_FImg.enabled());
+        EXPECT_TRUE(main().Men_FPrn.enabled());
+        const std::size_t shown = services.messages.size();
+        if (!close) {
+            main().Men_FImg.click();
+            EXPECT_EQ(pageText(prog, 1).find("第１工区"), std::string::npos) << pageText(prog, 1);
+            report::previewPage(prog, 1).Men_Nex.click();
+            EXPECT_EQ(pageText(prog, 2).find("2,500"), std::string::npos) << pageText(prog, 2);
+            report::previewPage(prog, 2).hide();
+        }
+        // Printing the whole report.
+        services.onModal = [](platform::Form& f) {
+            if (f.name() != "Form15") return;
+            auto& f15 = static_cast<report::Form15&>(f);
+            f15.opt5.click();
+            f15.cmd1.click();
+        };
+        main().Men_FPrn.click();
+        services.onModal = nullptr;
+        // The new project has no wall yet: the stability chapter cannot be computed, and nothing prints.
+        ASSERT_GT(services.messages.size(), shown);
+        EXPECT_EQ(services.lastMessage().text,
+                  "後たて壁背面の傾きθを計算できません（H1－底版の厚さ＋H2 が 0 です）。");
+        EXPECT_TRUE(services.printed.empty());
+        services.messages.resize(shown);
+    }
 }
 
 TEST_F(Shell, NewSelectsTheSiteTextAfterScreensWereCreated) {
