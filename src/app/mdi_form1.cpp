@@ -66,9 +66,7 @@ void MDIForm1::clearResultMarkers() {
     prog_.d.SectCheck_Done = 0;
 }
 
-// The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog. The
-// project's design values go with its screens, so that no later preview, print or save carries them
-// into the next project; the last run's sliding factor stays, as the File menu's print items follow it.
+// The screens and dialogs that hold a project; Close keeps the seismic stability-method dialog.
 void MDIForm1::unloadProject(bool withForm21) {
     prog_.Form3.unload();
     prog_.Form23.unload();
@@ -78,6 +76,10 @@ void MDIForm1::unloadProject(bool withForm21) {
     prog_.Form19.unload();
     if (withForm21) prog_.Form21.unload();
     prog_.Form25.unload();
+    dropDesignValues();
+}
+
+void MDIForm1::dropDesignValues() {
     model::DesignData fresh;
     fresh.F_Slide = prog_.d.F_Slide;
     fresh.ScreenNo = prog_.d.ScreenNo;

@@ -92,6 +92,10 @@ private:
     bool recalculateMembers();
     // The page-number footer of the sheet being printed, when numbering is chosen.
     void PrintPageNo();
+    // The project's design values go with its screens, so that no later preview, print, save or opened
+    // project carries them on; the last run's sliding factor stays, as the File menu's print items
+    // follow it.
+    void dropDesignValues();
     void unloadProject(bool withForm21);
     void closeProject();
 

@@ -87,7 +87,7 @@ void MDIForm1::FileOpen() {
     prog_.Form3.unload();
     prog_.Form4.unload();
     prog_.Form7.unload();
-    d.H0_Key = 0;
+    dropDesignValues();
     storeLines(prog_, image, 1, 96);
     d.Y_QBack = platform::valSingle(prog_.Form21().txt1.text());
     (void)prog_.Form3().HENSUU();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -589,6 +590,7 @@ std::vector<std::string> previewTexts(app::Program& prog, int n) {
 // cos²26.348° / (cos²3.652° · cos23.652° · (1 + √(sin50° · sin30° / (cos23.652° · cos3.652°)))²)
 // = 0.80305 / (0.99594 · 0.91600 · 1.64730²) = 0.3244 (θ taken as 0 would give 0.297).
 TEST_F(ProjectFile, TheSectionCoefficientOfAnOpenedFileIsItsOwn) {
+    std::optional<model::DesignData> first;
     for (const char* when : {"opened first", "opened again", "opened after another project"}) {
         SCOPED_TRACE(when);
         if (std::string(when) == "opened after another project") {
@@ -600,6 +602,11 @@ TEST_F(ProjectFile, TheSectionCoefficientOfAnOpenedFileIsItsOwn) {
         services.openPaths.push_back(typicalPath());
         main().FileOpen();
         ASSERT_TRUE(services.messages.empty()) << services.lastMessage().text;
+        // Nothing of what was open before stays in the opened project's design values.
+        if (!first)
+            first = prog.d;
+        else
+            EXPECT_TRUE(prog.d == *first);
         auto& f7 = prog.Form7();
         EXPECT_EQ(f7.txt_ka.text(), "0.324");
         EXPECT_TRUE(f7.opt2.value());
