@@ -16,6 +16,7 @@
 #include "report/output/form15.h"
 #include "report/output/page_chain.h"
 #include "report/output/preview_page.h"
+#include "sections/sections_fixture.h"
 #include "stability/stability_fixture.h"
 #include "support/recording_services.h"
 
@@ -30,36 +31,16 @@ QApplication& application() {
     return app;
 }
 
-// Until the page writers exist, each writer's place is taken by a page of the size the report's
-// pages have: a heading, forty lines of text and twenty rules.
-void standInWriters(app::Program& prog) {
-    report::setStepObserver([&prog](const std::string& name) {
-        platform::Surface* s = prog.Pri_Obj;
-        if (!s || name.find("HENSUU") != std::string::npos || name == "Form4.DANMEM_1") return;
-        for (int i = 0; i < 5; ++i)
-            s->print();
-        s->setCurrentX(600);
-        s->print({"§ ", name});
-        for (int i = 0; i < 40; ++i) {
-            s->setCurrentX(900);
-            s->print({"　Ｗ＝γc・Ａ＝", platform::PrintItem(24.5f), "×", platform::PrintItem(0.675f), "＝",
-                      platform::format(16.5375, "0.000"), " kN/m"});
-        }
-        for (int i = 0; i < 20; ++i)
-            s->line(600, 9000 + i * 300, 10600, 9000 + i * 300);
-    });
-}
-
-// The stored results of a computed wall with heel and toe, on the screens.
+// A checked wall with heel, toe and shear key on the screens: D16 at 200 mm in every member.
 struct Report {
     Report() {
         application();
-        stability_test::typicalWall(prog);
+        sections_test::typicalWallWithKey(prog);
         (void)stability_test::run(prog);
-        prog.Form7().txt2.setText("200");
-        standInWriters(prog);
+        sections_test::checkMembers(
+            prog, [](std::size_t) { return 4; }, [](std::size_t) { return "200"; });
+        prog.Form7().cmd5.click();
     }
-    ~Report() { report::setStepObserver(nullptr); }
     testing_support::RecordingServices services;
     app::Program prog;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "platform/runtime.h"
 #include "report/page_format.h"
@@ -55,13 +56,36 @@ double textWidth(std::string_view text, double size) {
     return ems * size * 20.0;
 }
 
-Box textBox(double x, double y, std::string_view text, double size) {
-    const double em = size * 20.0;
+namespace {
+
+// What a text's box needs of the text itself, measured once for all the places it is tried at.
+struct TextExtent {
+    bool blank = true;
+    double lead = 0, width = 0, em = 0;
+};
+
+TextExtent extentOf(std::string_view text, double size) {
+    TextExtent e;
+    e.em = size * 20.0;
     const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) return {x, y + 0.04 * em, x, y + 0.96 * em};
+    if (start == std::string_view::npos) return e;
     const std::size_t end = text.find_last_not_of(' ') + 1;
-    const double left = x + textWidth(text.substr(0, start), size);
-    return {left, y + 0.04 * em, left + textWidth(text.substr(start, end - start), size), y + 0.96 * em};
+    e.blank = false;
+    e.lead = textWidth(text.substr(0, start), size);
+    e.width = textWidth(text.substr(start, end - start), size);
+    return e;
+}
+
+Box boxAt(const TextExtent& e, double x, double y) {
+    if (e.blank) return {x, y + 0.04 * e.em, x, y + 0.96 * e.em};
+    const double left = x + e.lead;
+    return {left, y + 0.04 * e.em, left + e.width, y + 0.96 * e.em};
+}
+
+} // namespace
+
+Box textBox(double x, double y, std::string_view text, double size) {
+    return boxAt(extentOf(text, size), x, y);
 }
 
 bool crosses(double x1, double y1, double x2, double y2, const Box& b) {
@@ -92,7 +116,10 @@ void Clearance::addText(double x, double y, std::string_view text, double size) 
 }
 
 bool Clearance::clear(double x, double y, std::string_view text, double size, double gap) const {
-    const Box b = textBox(x, y, text, size);
+    return clearBox(textBox(x, y, text, size), gap);
+}
+
+bool Clearance::clearBox(const Box& b, double gap) const {
     if (empty(b)) return true;
     if (frame_ && !inside(b, *frame_)) return false;
     const Box kept = grown(b, gap, kGapUpDown);
@@ -108,8 +135,16 @@ bool Clearance::clear(Point at, const std::vector<Piece>& group, double size, do
 
 Point Clearance::first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
                        double gap) const {
-    for (const Point& p : positions)
-        if (clear(p, group, size, gap)) return p;
+    std::vector<TextExtent> extents;
+    extents.reserve(group.size());
+    for (const Piece& piece : group)
+        extents.push_back(extentOf(piece.text, size));
+    for (const Point& p : positions) {
+        bool clear = true;
+        for (std::size_t i = 0; clear && i < group.size(); ++i)
+            clear = clearBox(boxAt(extents[i], p.x + group[i].dx, p.y + group[i].dy), gap);
+        if (clear) return p;
+    }
     return positions.empty() ? Point{} : positions.front();
 }
 
@@ -136,9 +171,14 @@ std::vector<Point> around(double x, double y, double step, double reach, double 
     for (int j = -up; j <= up; ++j)
         for (int i = -across; i <= across; ++i)
             out.push_back({x + i * step, y + j * step});
-    std::stable_sort(out.begin(), out.end(), [&](const Point& a, const Point& b) {
-        return std::hypot(a.x - x, a.y - y) < std::hypot(b.x - x, b.y - y);
-    });
+    std::vector<std::pair<double, Point>> keyed;
+    keyed.reserve(out.size());
+    for (const Point& p : out)
+        keyed.emplace_back(std::hypot(p.x - x, p.y - y), p);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = keyed[i].second;
     return out;
 }
 

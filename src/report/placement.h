@@ -71,6 +71,8 @@ public:
     Box extent() const;
 
 private:
+    bool clearBox(const Box& b, double gap) const;
+
     std::vector<Segment> lines_;
     std::vector<Box> texts_;
     std::optional<Box> frame_;
