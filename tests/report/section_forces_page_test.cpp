@@ -8,6 +8,7 @@
 
 #include "platform/runtime.h"
 #include "report/sections/section_forces_page.h"
+#include "sections/sections_fixture.h"
 #include "stability/stability_fixture.h"
 
 namespace {
@@ -721,10 +722,8 @@ TEST(SectionForcesPage, TheSeismicFormulaIsDrawnInNinePoints) {
 TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
     testing_support::RecordingServices services;
     app::Program prog;
-    stability_test::typicalWall(prog);
-    ASSERT_TRUE(stability_test::run(prog));
+    ASSERT_NO_FATAL_FAILURE(sections_test::typicalWallLoads(prog));
     auto& f7 = prog.Form7();
-    ASSERT_TRUE(f7.TEKKIN());
     f7.txt2.setText("150");
     f7.txt5.setText("");
     f7.txt10.setText("2x");

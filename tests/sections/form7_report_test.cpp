@@ -110,10 +110,8 @@ namespace {
 TEST(Form7Report, TheSectionCoefficientIsPrintedOnlyWhileItsBoxShowsIt) {
     testing_support::RecordingServices services;
     app::Program prog;
-    stability_test::typicalWall(prog);
-    ASSERT_TRUE(stability_test::run(prog));
+    ASSERT_NO_FATAL_FAILURE(sections_test::typicalWallLoads(prog));
     auto& f7 = prog.Form7();
-    ASSERT_TRUE(f7.TEKKIN());
     f7.cmd5.click(); // "計算する"
     ASSERT_FALSE(f7.txt_ka.text().empty());
     const std::string ka = "=" + f7.txt_ka.text();

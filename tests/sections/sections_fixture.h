@@ -19,6 +19,13 @@ inline void typicalWallWithKey(app::Program& p) {
     key(p);
 }
 
+// The typical wall's stability run and slab loads, as "断面計算 >" leaves them for the section screen.
+inline void typicalWallLoads(app::Program& p) {
+    stability_test::typicalWall(p);
+    ASSERT_TRUE(stability_test::run(p));
+    ASSERT_TRUE(p.Form7().TEKKIN());
+}
+
 // The section screen after the stability run: each member's bar (a row of the bar list) and design spacing
 // chosen, then each member's stress check, A … H.
 inline void checkMembers(app::Program& p, const std::function<int(std::size_t)>& bar,
