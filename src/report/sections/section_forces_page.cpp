@@ -763,6 +763,8 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
         }
         return low > 0 ? low : high;
     };
+    // Most figures fit at the scales given; planned once, that figure is the page's.
+    if (Sketch s = at(1, 1); fits(s)) return s;
     const double length = largest(0, [&](double k) { return wide(at(k, 1)); });
     if (Sketch s = at(length, 1); fits(s)) return s;
     const double reach = pressureReach(d) * given.pressure;
