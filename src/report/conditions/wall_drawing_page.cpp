@@ -218,7 +218,6 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         dim(value, at);
     };
     auto across = [&](double value, double x, double y) { dim(value, around(x, y, kStep, 600)); };
-    // A width under the base; where its row is too crowded, below the row's line.
     // The width of a part under the base, between the ticks at x0 and x1: inside them; past the row's
     // end for the first and the last part; else under the row's line, and the whole width then under
     // its own line.
@@ -308,10 +307,13 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             return b.left >= part.left && b.right <= part.right && b.top >= part.top &&
                    b.bottom <= part.bottom;
         });
-        const bool room = std::any_of(at.begin(), inside, [&](const Point& p) {
+        const auto roomy = std::find_if(at.begin(), inside, [&](const Point& p) {
             return page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
         });
-        page.place(at, n, room ? Clearance::kNarrowGap : Clearance::kGap);
+        if (roomy != inside)
+            page.place({*roomy}, n, Clearance::kNarrowGap);
+        else
+            page.place(at, n, Clearance::kGap);
     };
     const double xHeel = X(B - bHeel);
     if (d.A_FrontWall != 0)
