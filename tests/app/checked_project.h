@@ -16,7 +16,6 @@
 #include <variant>
 #include <vector>
 
-#include "/tmp/dumpdiff.h"
 #include "app/program.h"
 #include "app/project_file.h"
 #include "platform/runtime.h"
@@ -304,21 +303,10 @@ inline Reopened reopen(app::Program& p, testing_support::RecordingServices& s) {
         s.openPaths.push_back(path.string());
         fresh.MDIForm1().FileOpen();
         out.results = shownResults(fresh);
-        if (std::getenv("DUMPDIFF")) {
-            std::printf("d diff:\n");
-            dumpDiff(p.d, fresh.d);
-            std::printf("txt4 %s opt3 %d opt4 %d | fresh txt4 %s opt3 %d opt4 %d\n",
-                        p.Form3().txt4.text().c_str(), p.Form3().opt3.value(), p.Form3().opt4.value(),
-                        fresh.Form3().txt4.text().c_str(), fresh.Form3().opt3.value(),
-                        fresh.Form3().opt4.value());
-        }
         expectNoResultsWithoutABar(fresh, "the project opened afresh");
         out.checked = fresh.d.SectCheck_Done == 1;
         if (out.checked) out.report = reportTexts(fresh, coefficientComputed(p));
     }
-    if (std::getenv("REOPEN_MSGS"))
-        for (std::size_t i = mark; i < s.messages.size(); ++i)
-            std::printf("reopen msg: %s\n", s.messages[i].text.c_str());
     s.messages.resize(mark);
     s.onModal = modal;
     std::filesystem::remove(path);
