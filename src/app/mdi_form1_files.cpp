@@ -159,6 +159,9 @@ void MDIForm1::FileOpen() {
         form4.opt3.setValue(false);
         form4.opt4.setValue(false);
         if (!oneSided) d.q_Back = platform::valSingle(form4.txt21.text());
+    } else if (oneSided) {
+        // The choice read from the file counts in the loads: it shows, as typing the toe shows it.
+        form4.Frame2.setVisible(true);
     }
 }
 

@@ -229,6 +229,51 @@ TEST_F(ProjectFile, OpenRestoresEveryLine) {
     EXPECT_TRUE(prog.Form4().lbl56.visible());
 }
 
+// The front-soil choice counts in the loads only while its frame shows: an opened project shows it on
+// the dimensions screen as typing the project shows it, with the file's choice selected.
+TEST_F(ProjectFile, OpenShowsTheFrontSoilChoiceWhereItCounts) {
+    struct Case {
+        const char* name;
+        const char* toe; // つま先版の長さ
+        bool symmetric;  // 地盤の形状（2）
+        bool counted;    // "計算に含む" chosen, else "計算に含まない"
+        bool shown;      // the frame on the dimensions screen after Open
+    } cases[] = {
+        {"one-sided with a toe, counted", "0.6", false, true, true},
+        {"one-sided with a toe, not counted", "0.6", false, false, true},
+        {"one-sided without a toe", "0", false, true, false},
+        {"symmetric with a toe", "0.6", true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        app::Program typed;
+        typed.MDIForm1().show();
+        typed.MDIForm1().FileNew();
+        stability_test::typicalWall(typed);
+        auto& f4 = typed.Form4();
+        stability_test::type({{&f4.txt12, c.toe}});
+        if (c.symmetric) typed.Form23().opt2.setValue(true);
+        (c.counted ? f4.opt3 : f4.opt4).setValue(true);
+        const fs::path p = dir / "front-soil.tvl";
+        services.savePaths.push_back(p.string());
+        typed.MDIForm1().Men_FSav_Click();
+        ASSERT_TRUE(fs::exists(p));
+
+        app::Program fresh;
+        fresh.MDIForm1().show();
+        services.openPaths.push_back(p.string());
+        fresh.MDIForm1().FileOpen();
+        fresh.Form3().cmd3.click();  // "地盤の形状 >"
+        fresh.Form23().cmd1.click(); // "寸法の入力 >"
+        auto& g4 = fresh.Form4();
+        ASSERT_TRUE(g4.visible());
+        EXPECT_EQ(g4.Frame2.visible(), c.shown);
+        EXPECT_EQ(g4.opt3.value(), c.shown && c.counted);
+        EXPECT_EQ(g4.opt4.value(), c.shown && !c.counted);
+        fs::remove(p);
+    }
+}
+
 TEST_F(ProjectFile, ReadsTheAcceptedSpellings) {
     fillProject();
     const fs::path p = saveAs("spell.tvl");
