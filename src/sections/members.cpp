@@ -632,9 +632,9 @@ platform::Result<StressCheck> checkStresses(model::DesignData& d, Member m, cons
     if (c.failed()) return platform::Fault{c.status().fault()};
 
     applyBarSizeRule(d, *v.BarArea, ch);
-    r.overC = r.sigmaC > d.Sigma_ca;
-    r.overS = r.sigmaS > d.Sigma_sa;
-    r.overTau = shear && r.tauC > d.Tau_ca;
+    r.overC = exceeds(r.sigmaC, d.Sigma_ca);
+    r.overS = exceeds(r.sigmaS, d.Sigma_sa);
+    r.overTau = shear && exceeds(r.tauC, d.Tau_ca);
     r.textC = platform::format(r.sigmaC, "0.000");
     r.textS = platform::format(r.sigmaS, "0.000");
     r.textTau = shear ? platform::format(r.tauC, "0.000") : std::string("――");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -94,8 +95,14 @@ struct StressCheck {
     bool ng() const { return overC || overS || overTau; }
 };
 
+// Whether a working stress exceeds its allowable. A stress is judged by its size: a negative moment or
+// shear gives a negative stress, which fails as a positive one of the same size does (equality passes).
+inline bool exceeds(float stress, float allowable) {
+    return std::fabs(stress) > allowable;
+}
+
 // Stores the spacing, p, k, j and the stresses (rounded as shown), applies the bar-size rule for the
-// member's bar and judges each stress, unrounded, against its allowable (equality passes). A spacing that
+// member's bar and judges the size of each stress, unrounded, against its allowable (equality passes). A spacing that
 // reads as zero or less, no bar or no effective depth is refused without computing anything else.
 platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
                                             const std::string& spacingText);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "app/program.h"
 #include "app/project_file.h"
 #include "platform/line_file.h"
+#include "platform/runtime.h"
 #include "stability/stability_fixture.h"
 #include "support/file_faults.h"
 #include "support/recording_services.h"
@@ -687,6 +689,74 @@ TEST_F(ProjectFile, OpenShowsTheRowWithoutTheKeyOnlyWhereTheVerdictsWouldShowIt)
         if (!road) {
             EXPECT_NE(f4.lbl70.caption(), "< 1.0 ∴NG"); // written by the verdicts
         }
+    }
+}
+
+// A shear key beyond the compressed zone of the base: the contact pressure there, and so the key's passive
+// pressure, moment and shear, are negative, and each stress is judged by its size. Typed, checked and
+// saved (the old verdict "O.K" in the file), the project opens with the key's row "NG" and the report's
+// key check says so.
+TEST_F(ProjectFile, AKeyBeyondTheCompressedZoneOpensWithItsStressesJudgedByTheirSize) {
+    stability_test::typicalWall(prog);
+    auto& f4 = prog.Form4();
+    // KA 0.94 on a 4 m wall without a toe: the resultant near the front end, contact over 0.6 m of 2.8 m.
+    stability_test::type({{&f4.txt3, "3"},
+                          {&f4.txt5, "4"},
+                          {&f4.txt11, "0.94"},
+                          {&f4.txt14, "1.5"},
+                          {&f4.txt12, "0"},
+                          {&f4.txt18, "0"}});
+    f4.opt6.setValue(true);
+    stability_test::type(
+        {{&prog.Form19().txt1, "0.3"}, {&prog.Form19().txt2, "2.2"}, {&prog.Form19().txt3, "0.3"}});
+    ASSERT_TRUE(prog.Form3().HENSUU());
+    f4.show();
+    f4.cmd3.click(); // "安定性の検討"
+    ASSERT_NE(prog.d.Sigma_max, 0) << services.lastMessage().text;
+    ASSERT_GT(prog.d.B1_Key, std::fabs(prog.d.Xn)); // the key beyond the contact
+    ASSERT_LT(prog.d.P_Key, 0);
+    f4.cmd1.click(); // "断面計算 >"
+    auto& f7 = prog.Form7();
+    for (std::size_t k = 0; k < 8; ++k) {
+        if (!f7.barLists()[k]->visible()) continue;
+        f7.barLists()[k]->choose(4);
+        // 200 mm or the largest spacing the member allows; the key's negative force requires none.
+        const float most = platform::valSingle(f7.spacingLabels()[k]->caption());
+        const int spacing = most > 0 ? static_cast<int>(std::min(200.0f, std::floor(most / 10) * 10)) : 200;
+        f7.spacingBoxes()[k]->setText(std::to_string(spacing));
+    }
+    f7.cmd1.click(); // "応力度計算"
+    ASSERT_EQ(prog.d.SectCheck_Done, 1) << services.lastMessage().text;
+    ASSERT_LT(prog.d.SigmaS_r10, 0);
+    EXPECT_EQ(f7.lbl40.caption(), "NG");
+    const fs::path p = saveAs("key-beyond.tvl");
+
+    app::Program fresh;
+    fresh.MDIForm1().show();
+    services.openPaths.push_back(p.string());
+    fresh.MDIForm1().FileOpen();
+    auto& g7 = fresh.Form7();
+    EXPECT_EQ(g7.lbl40.caption(), "NG");
+    EXPECT_EQ(g7.lbl40.foreColor(), (platform::Color{255, 0, 255}));
+    const auto& d = fresh.d;
+    // Each stress of the key against its allowable, by size: the report's comparison follows.
+    const std::pair<bool, std::string> comparisons[] = {
+        {std::fabs(d.SigmaC_r10) > d.Sigma_ca, "σca="},
+        {std::fabs(d.SigmaS_r10) > d.Sigma_sa, "σsa="},
+        {std::fabs(d.TauC_r10) > d.Tau_ca, "τca="},
+    };
+    ASSERT_TRUE(std::any_of(std::begin(comparisons), std::end(comparisons), [](auto& c) { return c.first; }));
+    const auto texts = previewTexts(fresh, 9);
+    const auto from = std::find_if(texts.begin(), texts.end(), [](const std::string& t) {
+        return t.find("８）突起部") != std::string::npos;
+    });
+    ASSERT_NE(from, texts.end());
+    std::string keyPage;
+    for (auto t = from; t != texts.end(); ++t)
+        keyPage += *t + "\n";
+    for (const auto& [exceeded, allowable] : comparisons) {
+        EXPECT_EQ(keyPage.find((exceeded ? ">" : "<") + allowable) != std::string::npos, true) << allowable;
+        EXPECT_EQ(keyPage.find((exceeded ? "<" : ">") + allowable), std::string::npos) << allowable;
     }
 }
 

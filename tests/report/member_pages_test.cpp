@@ -223,6 +223,69 @@ TEST(MemberCheckBlock, TheVerdictIsJudgedOnTheUnroundedStress) {
     EXPECT_TRUE(equal.has("                                 <σsa=74N/mm2  ∴ O.K"));
 }
 
+// A negative moment and shear (a shear key beyond the compressed zone) give negative stresses:
+// σc = −1.813, σs = −73.759, τc = −0.110 for the section above. Each is judged by its size against an
+// allowable below, equal to and above that size; the printed stress keeps its sign.
+TEST(MemberCheckBlock, ANegativeStressIsJudgedByItsSize) {
+    model::DesignData negative = section(Member::B);
+    negative.M_r2 = -2e6f;
+    negative.S_r2 = -30000;
+    model::DesignData screen = negative;
+    const auto unrounded = sections::checkStresses(screen, Member::B, roadNormal().member, "200");
+    ASSERT_TRUE(unrounded);
+    ASSERT_TRUE(sections::checkStresses(negative, Member::B, roadNormal().member, "200"));
+    ASSERT_LT(unrounded->sigmaC, 0);
+    ASSERT_LT(unrounded->sigmaS, 0);
+    ASSERT_LT(unrounded->tauC, 0);
+
+    enum Stress { C, S, Tau };
+    struct Case {
+        const char* name;
+        Stress stress;
+        float allowable;
+        bool exceeded;
+        std::string comparison; // the comparison as printed (τc's stands on the stress's line)
+    };
+    const float c = std::fabs(unrounded->sigmaC), st = std::fabs(unrounded->sigmaS),
+                t = std::fabs(unrounded->tauC);
+    const std::vector<Case> cases{
+        {"σc below", C, 1.0f, true, "                                     >σca=1.0N/mm2"},
+        {"σc equal", C, c, false, "                                     <σca=1.8N/mm2  ∴ O.K"},
+        {"σc above", C, 8.0f, false, "                                     <σca=8.0N/mm2  ∴ O.K"},
+        {"σs below", S, 70.0f, true, "                                 >σsa=70N/mm2"},
+        {"σs equal", S, st, false, "                                 <σsa=74N/mm2  ∴ O.K"},
+        {"σs above", S, 180.0f, false, "                                 <σsa=180N/mm2  ∴ O.K"},
+        {"τc below", Tau, 0.05f, true,
+         "                   τc=S/(b･j･d)=-30000/(1000×0.910×300.00)=-0.110N/mm2 >τca=0.05N/mm2"},
+        {"τc equal", Tau, t, false,
+         "                   τc=S/(b･j･d)=-30000/(1000×0.910×300.00)=-0.110N/mm2 <τca=0.11N/mm2  ∴ O.K"},
+        {"τc above", Tau, 0.39f, false,
+         "                   τc=S/(b･j･d)=-30000/(1000×0.910×300.00)=-0.110N/mm2 <τca=0.39N/mm2  ∴ O.K"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        model::DesignData d = negative;
+        d.Sigma_ca = k.stress == C ? k.allowable : 100.0f;
+        d.Sigma_sa = k.stress == S ? k.allowable : 1000.0f;
+        d.Tau_ca = k.stress == Tau ? k.allowable : 10.0f;
+        model::DesignData w = d;
+        const auto check = sections::checkStresses(w, Member::B, roadNormal().member, "200");
+        ASSERT_TRUE(check);
+        EXPECT_EQ(check->ng(), k.exceeded); // the screen's verdict and colours
+        EXPECT_EQ((k.stress == C ? check->overC : k.stress == S ? check->overS : check->overTau), k.exceeded);
+
+        Written page;
+        block(page, d, Member::B);
+        EXPECT_TRUE(page.has(k.comparison));
+        EXPECT_EQ(page.beeps, k.exceeded ? 1 : 0);
+        EXPECT_EQ(page.coloured().empty(), !k.exceeded);
+        EXPECT_TRUE(page.has("                   σc=2M/(k･j･b･d^2)=2×-20000000/(0.269×0.910×1000×300.00^2)="
+                             "-1.813N/mm2"));
+        EXPECT_TRUE(
+            page.has("                   σs=M/(As･j･d)=-20000000/(993.000×0.910×300.00)=-73.759N/mm2"));
+    }
+}
+
 // Building basis in the normal case: σsa 195 from "D25,D29" (5.745 cm2) up, else the long-term value; the
 // page works it out for its own bar and leaves the design data alone.
 TEST(MemberCheckBlock, AllowedSteelStressFollowsTheBarSize) {

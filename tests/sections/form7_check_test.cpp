@@ -108,6 +108,60 @@ TEST_F(SectionScreen, StressCheckCommandShowsTheHandCalculatedStressesColoursAnd
     EXPECT_FALSE(toolbar(app::MDIForm1::kButtonOverwrite)); // never saved: no file to save over
 }
 
+// Member B's forces of the test above reversed: σc = −2.38053, σs = −87.1180, τc = −0.138413. Each is
+// judged by its size, against an allowable below, equal to (as a single) and above it.
+TEST_F(SectionScreen, ANegativeStressIsJudgedByItsSize) {
+    fillRows();
+    auto& d = prog.d;
+    for (float* m : {&d.M_r1, &d.M_r5, &d.M_r6, &d.M_r7, &d.M_r8, &d.M_r9})
+        *m = 100;
+    for (float* s : {&d.S_r1, &d.S_r6, &d.S_r7, &d.S_r8, &d.S_r9})
+        *s = 100;
+    d.Deff_r2 = 40;
+    d.M_r2 = -5e6f;
+    d.S_r2 = -5e4f;
+    d.PitchReq_r2 = 300;
+    f7().lbl_rb.setCaption("300");
+    f7().txt2.setText("125");
+    const struct Case {
+        const char* name;
+        float sigmaCa, sigmaSa, tauCa;
+        bool ng;
+        platform::Color c, s, t;
+    } cases[] = {
+        {"all within", 8, 180, 0.3f, false, platform::kBlack, platform::kBlack, platform::kBlack},
+        {"σc over by its size", 2.3805f, 180, 0.3f, true, kMagenta, platform::kBlack, platform::kBlack},
+        {"σs over by its size", 8, 87.0f, 0.3f, true, platform::kBlack, kMagenta, platform::kBlack},
+        {"τc over by its size", 8, 180, 0.138f, true, platform::kBlack, platform::kBlack, kMagenta},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        d.Sigma_ca = k.sigmaCa;
+        d.Sigma_sa = d.Sigma_sa_Long = k.sigmaSa;
+        d.Tau_ca = k.tauCa;
+        services.beeps = 0;
+        f7().cmd1.click();
+        EXPECT_EQ(f7().lbl5.caption(), "-2.381");
+        EXPECT_EQ(f7().lbl6.caption(), "-87.118");
+        EXPECT_EQ(f7().lbl7.caption(), "-0.138");
+        EXPECT_EQ(f7().lbl8.caption(), k.ng ? "NG" : "O.K");
+        EXPECT_EQ(f7().lbl8.foreColor(), k.ng ? kMagenta : platform::kBlack);
+        EXPECT_EQ(f7().lbl5.foreColor(), k.c);
+        EXPECT_EQ(f7().lbl6.foreColor(), k.s);
+        EXPECT_EQ(f7().lbl7.foreColor(), k.t);
+        EXPECT_EQ(services.beeps, k.ng ? 1 : 0);
+    }
+    // Equal in size passes: the allowable set to the size of the unrounded stress.
+    model::DesignData w = d;
+    const auto r = sections::checkStresses(w, model::Member::B, sections::MemberChoices{}, "125");
+    ASSERT_TRUE(r);
+    d.Sigma_ca = std::fabs(r->sigmaC);
+    d.Sigma_sa = d.Sigma_sa_Long = std::fabs(r->sigmaS);
+    d.Tau_ca = std::fabs(r->tauC);
+    f7().cmd1.click();
+    EXPECT_EQ(f7().lbl8.caption(), "O.K");
+}
+
 // The checks run A, B, C, D, E, F, G: the bar-size rule of the last one (G) sets σsa; a member that is
 // gone (here the heel) is not checked.
 TEST_F(SectionScreen, StressChecksRunInMemberOrderAndOnlyForExistingMembers) {
