@@ -220,8 +220,21 @@ const std::vector<Wall>& walls() {
              type({{&p.Form4().txt21, "3"}});
              p.Form4().chk1.setValue(1);
          },
-         0, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPAX_r2 == 0; }},
-        // e = 1.465: the contact from the toe ends at Xn = 4.680, in the span, before the heel's root at 5.1.
+         0, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPA < 0; }},
+        // The same under the surcharges' inertia (the deduction goes with a typed coefficient): page 6 at
+        // its longest, the floor on a line of its own.
+        {"deduction with q below 5, surcharge inertia, D1",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt21, "3"}});
+             p.Form4().chk1.setValue(1);
+             seismic(p, Method::D1);
+             p.Form21().chk1.setValue(1);
+             type({{&p.Form21().txt1, "3.5"}});
+         },
+         1, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPA < 0; }},
+        // e = 1.465: the contact from the toe ends at Xn = 3 × (B/2 − e) = 4.680, in the span, before the
+        // heel's root at 5.1.
         {"contact ending before the heel's root",
          [](app::Program& p) {
              stability_test::typicalWall(p);
@@ -231,7 +244,9 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt5, "6"}});
          },
          0, false,
-         [](const model::DesignData& d) { return d.e > 0 && contactEnd(d) < double(d.B) - d.B_Heel; }},
+         [](const model::DesignData& d) {
+             return d.e > 0 && 3.0 * (d.B / 2.0 - d.e) < double(d.B) - d.B_Heel;
+         }},
     };
     return all;
 }
@@ -332,8 +347,10 @@ std::map<std::string, LoadRow> loadTable(const platform::Page& page) {
 
 // The load table adds up: in each of the columns V, H, V·x and H·y its rows sum to the printed total (ΣV,
 // ΣH, Mr and Mo), within the rounding of the printed four decimals and of the single-precision totals.
-// With the front soil not counted the front surcharge still weighs 0.6 m × 3 kN/m2 = 1.8 kN/m in ΣV and
-// 1.8 × 0.3 = 0.54 kN·m/m in ΣV·x; with the surcharges' inertia ticked it adds 0.2 × 1.8 = 0.36 kN/m to ΣH.
+// With the front soil not counted the front surcharge still weighs (0.6 + 0.033) m × 3 kN/m2 = 1.900 kN/m
+// in ΣV and 1.900 × 0.317 = 0.602 kN·m/m in ΣV·x; with the surcharges' inertia ticked it adds
+// 0.2 × 1.900 = 0.380 kN/m to ΣH. A wall without a toe whose front wall leans out carries a front
+// surcharge too (0.033 m × 3 kN/m2 = 0.100 kN/m).
 TEST(ReportLayout, TheLoadTableRowsAddUpToTheirTotals) {
     const std::array<const char*, 6> parts{"自 重(W)",     "土圧(PA)",     "土圧(△PA)",
                                            "背面上載荷重", "中央上載荷重", "前面上載荷重"};

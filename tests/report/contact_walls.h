@@ -62,8 +62,8 @@ inline const std::vector<ContactWall>& contactWalls() {
          {{12, "0.5"}, {16, "1"}, {11, "-0.45"}, {5, "6"}},
          false,
          true},
-        // The back surcharge of 3 kN/m2 less 5: member A keeps △PAX < 0, member B floors its
-        // 0.297 × (3 − 5) × 4.15 × cos 20° < 0 at 0.
+        // The back surcharge of 3 kN/m2 less 5: member A keeps △PAX = 0.297 × (3 − 5) × 0.833 × 0.9160 =
+        // −0.453 kN/m, member B floors its 0.297 × (3 − 5) × 2.050 × 0.9160 = −1.115 kN/m at 0.
         {"deduction with q below 5", {{21, "3"}}, false, false, false, true},
     };
     return walls;
