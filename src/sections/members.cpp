@@ -94,7 +94,17 @@ void cantilever(const LinearLoad& p, double& m, double& s) {
     s = p.integral([](double) { return 1.0; });
 }
 
+// The cosine of the wall's earth pressure at its fixed end.
+double wallBCosine(const model::DesignData& d) {
+    return std::cos((d.Theta_Rear + static_cast<double>(d.Delta)) * platform::kPi / 180);
+}
+
 } // namespace
+
+double wallBSurchargeThrust(const model::DesignData& d, const MemberChoices& ch) {
+    const double q = ch.deductSurcharge ? static_cast<double>(d.q_Back) - 5 : d.q_Back;
+    return q * d.KA * d.H_BackSoil * wallBCosine(d);
+}
 
 platform::Status groundReactions(model::DesignData& d, const MemberChoices& ch) {
     Calc c("地盤反力");
@@ -225,10 +235,8 @@ platform::Status wallB(model::DesignData& d, const MemberChoices& ch) {
     Calc c("たて壁Ｂの断面力");
     const double hBack = d.H_BackSoil, tSlab = d.T_Slab;
     const double ka = d.KA, gs = d.GammaS, gc = d.GammaC, kh = d.Kh, qBack = d.q_Back;
-    const double cs = std::cos((d.Theta_Rear + static_cast<double>(d.Delta)) * platform::kPi / 180);
-    const double pax = c.put(d.PAX_r2, 0.5 * ka * gs * hBack * hBack * cs);
-    const double q = ch.deductSurcharge ? qBack - 5 : qBack;
-    double dpax = c.put(d.DPAX_r2, q * ka * hBack * cs);
+    const double pax = c.put(d.PAX_r2, 0.5 * ka * gs * hBack * hBack * wallBCosine(d));
+    double dpax = c.put(d.DPAX_r2, wallBSurchargeThrust(d, ch));
     if (ch.deductSurcharge && dpax <= 0) dpax = c.put(d.DPAX_r2, 0);
     const bool seismic = ch.loadCase == LoadCase::Seismic;
     double w = 0, y = 0, y2 = 0;
@@ -288,6 +296,11 @@ HeelReaction heelReaction(const model::DesignData& d) {
     const float xn = platform::toSingle(std::fabs(d.Xn));
     if (d.e == 0 || (d.e > 0 ? xn > d.B : xn >= d.B_Heel)) return HeelReaction::Trapezoid;
     return d.e > 0 ? HeelReaction::Triangle : HeelReaction::None;
+}
+
+double heelTriangleLength(const model::DesignData& d) {
+    const double L = d.B_Heel;
+    return within(std::fabs(d.Xn) - (static_cast<double>(d.B) - L), L);
 }
 
 namespace {
@@ -409,7 +422,7 @@ void loadPart(double L, double wRoot, double wTip, double& m, double& s) {
 
 platform::Status heel(model::DesignData& d) {
     Calc c("かかと版の断面力");
-    const double L = d.B_Heel, B = d.B, xn = std::fabs(d.Xn), v5 = d.V5, vr = d.VR;
+    const double L = d.B_Heel, v5 = d.V5, vr = d.VR;
     double m1, s1, m2, s2;
     loadPart(L, d.W2, d.W3, m1, s1);
     const HeelReaction reaction = heelReaction(d);
@@ -417,7 +430,7 @@ platform::Status heel(model::DesignData& d) {
         m2 = L * L * (2 * vr + v5) / 6;
         s2 = (vr + v5) * L / 2;
     } else if (reaction == HeelReaction::Triangle) {
-        const double a = within(xn - (B - L), L);
+        const double a = heelTriangleLength(d);
         m2 = a * a * v5 / 6;
         s2 = a * v5 / 2;
     } else {

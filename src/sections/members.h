@@ -39,6 +39,9 @@ SlabReaction slabReaction(const model::DesignData& d);
 // side (triangle), or contact from the heel tip ending on it (none of these forms).
 enum class HeelReaction { Trapezoid, Triangle, None };
 HeelReaction heelReaction(const model::DesignData& d);
+// The loaded length of the heel under the triangle (m): from its root to the end of the contact, 0 when
+// the contact ends before the root.
+double heelTriangleLength(const model::DesignData& d);
 
 // The reaction under a member that the forms above do not describe: the contact ends on the span, on the
 // toe, or on the heel from its tip, or before the member. It is a triangle, `peak` at one end of the
@@ -51,6 +54,10 @@ struct PartialContact {
 };
 // None where the span, heel or toe takes one of the forms above (member H: always none).
 std::optional<PartialContact> partialContact(const model::DesignData& d, model::Member m);
+
+// △PAX of the wall at its fixed end (kN/m) as its formula gives it: with the 5 kN/m2 deduction it may come
+// out at 0 or below, and member B then takes 0.
+double wallBSurchargeThrust(const model::DesignData& d, const MemberChoices& ch);
 
 // Design moment and shear of one member from the ground reactions last computed (and Y3_Surch for the
 // walls).

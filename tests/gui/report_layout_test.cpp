@@ -1,11 +1,15 @@
 #include <QDir>
 #include <QPrinter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <map>
+#include <optional>
+#include <variant>
 
 #include "gui/qt_services.h"
 #include "page_layout.h"
@@ -194,14 +198,108 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt22, "0"}});
          },
          0, false, [](const model::DesignData& d) { return contactEnd(d) > 0 && contactEnd(d) < d.B_Toe; }},
+        // Load rows that the totals count, member B's floored △PAX, and a heel the contact does not reach.
+        {"front soil not counted under a front surcharge",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             p.Form4().opt4.setValue(true);
+         },
+         0, false, [](const model::DesignData& d) { return d.A_FrontSoil == 0 && d.W_QFront != 0; }},
+        {"surcharge inertia, K2, front soil not counted",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             p.Form4().opt4.setValue(true);
+             seismic(p, Method::K2);
+             p.Form21().chk1.setValue(1);
+             type({{&p.Form21().txt1, "3.5"}});
+         },
+         1, true, [](const model::DesignData& d) { return d.A_FrontSoil == 0 && d.W_QFront != 0; }},
+        {"deduction with q below 5",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt21, "3"}});
+             p.Form4().chk1.setValue(1);
+         },
+         0, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPA < 0; }},
+        // The same under the surcharges' inertia (the deduction goes with a typed coefficient): page 6 at
+        // its longest, the floor on a line of its own.
+        {"deduction with q below 5, surcharge inertia, D1",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt21, "3"}});
+             p.Form4().chk1.setValue(1);
+             seismic(p, Method::D1);
+             p.Form21().chk1.setValue(1);
+             type({{&p.Form21().txt1, "3.5"}});
+         },
+         1, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPA < 0; }},
+        // e = 1.465: the contact from the toe ends at Xn = 3 × (B/2 − e) = 4.680, in the span, before the
+        // heel's root at 5.1.
+        {"contact ending before the heel's root",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt12, "2.5"},
+                   {&p.Form4().txt16, "0.5"},
+                   {&p.Form4().txt11, "0.8"},
+                   {&p.Form4().txt5, "6"}});
+         },
+         0, false,
+         [](const model::DesignData& d) {
+             return d.e > 0 && 3.0 * (d.B / 2.0 - d.e) < double(d.B) - d.B_Heel;
+         }},
     };
     return all;
 }
 
-// Every wall of the table built as a user builds it (the conditions and dimensions typed, the coefficient
-// and the stability run from the dimensions screen, the section screen's coefficient, D16 bars and the
-// stress check), then every page printed through the print-options dialog with page numbers from 1 and
-// measured as the printer sets it. REPORT_LAYOUT_DIR names a folder to keep the PDFs in for looking at.
+// The wall built as a user builds it (the conditions and dimensions typed, the coefficient and the
+// stability run from the dimensions screen, the section screen's coefficient, D16 bars and the stress
+// check), then every page printed through the print-options dialog with page numbers from 1, one sheet a
+// page. With `keep` each document also goes into a PDF there.
+void printWall(const Wall& wall, const char* keep, LayoutServices& services) {
+    if (keep) services.pdfPath = QDir(keep).filePath(QString(wall.name) + ".pdf").toStdString();
+    app::Program prog;
+    prog.MDIForm1().show();
+    wall.dimensions(prog);
+    ASSERT_TRUE(prog.Form3().HENSUU());
+    auto& f4 = prog.Form4();
+    if (wall.computeKa) f4.cmd7.click();
+    f4.cmd3.click();
+    ASSERT_NE(prog.d.Sigma_max, 0) << services.lastMessage().text;
+    ASSERT_TRUE(wall.holds(prog.d));
+    f4.cmd1.click();
+    auto& f7 = prog.Form7();
+    f7.cmd5.click();
+    f7.chk_1.setValue(wall.inertia);
+    if (wall.inertia) f7.txt_1.setText("3.5");
+    // D16 for every member, at 200 mm or the largest spacing the member allows.
+    const auto lists = f7.barLists();
+    const auto boxes = f7.spacingBoxes();
+    const auto allowed = f7.spacingLabels();
+    for (std::size_t k = 0; k < 8; ++k) {
+        if (!lists[k]->visible()) continue;
+        lists[k]->choose(4);
+        const float most = platform::valSingle(allowed[k]->caption());
+        boxes[k]->setText(std::to_string(static_cast<int>(std::min(200.0f, std::floor(most / 10) * 10))));
+    }
+    f7.cmd1.click();
+    ASSERT_EQ(prog.d.SectCheck_Done, 1) << services.lastMessage().text;
+
+    const std::size_t messages = services.messages.size();
+    auto& f15 = prog.Form15();
+    f15.opt5.click();
+    f15.chk_P.click();
+    f15.txt_P.setText("1");
+    f15.cmd1.click();
+    for (std::size_t i = messages; i < services.messages.size(); ++i)
+        ADD_FAILURE() << services.messages[i].text;
+    ASSERT_EQ(services.printed.size(), 1u);
+    // One sheet a page, the page number "－ n －" at the foot of each.
+    ASSERT_EQ(services.printed.back().size(),
+              report::page9Members(report::optionalMembers(prog.d)).empty() ? 8u : 9u);
+}
+
+// Every wall of the table printed and measured as the printer sets it. REPORT_LAYOUT_DIR names a folder
+// to keep the PDFs in for looking at.
 TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
     gui::QtServices qt;
     gui_test::SheetLayout layout;
@@ -211,46 +309,9 @@ TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
     for (const Wall& wall : walls()) {
         SCOPED_TRACE(wall.name);
         LayoutServices services;
-        if (keep) services.pdfPath = QDir(keep).filePath(QString(wall.name) + ".pdf").toStdString();
-        app::Program prog;
-        prog.MDIForm1().show();
-        wall.dimensions(prog);
-        ASSERT_TRUE(prog.Form3().HENSUU());
-        auto& f4 = prog.Form4();
-        if (wall.computeKa) f4.cmd7.click();
-        f4.cmd3.click();
-        ASSERT_NE(prog.d.Sigma_max, 0) << services.lastMessage().text;
-        ASSERT_TRUE(wall.holds(prog.d));
-        f4.cmd1.click();
-        auto& f7 = prog.Form7();
-        f7.cmd5.click();
-        f7.chk_1.setValue(wall.inertia);
-        if (wall.inertia) f7.txt_1.setText("3.5");
-        // D16 for every member, at 200 mm or the largest spacing the member allows.
-        const auto lists = f7.barLists();
-        const auto boxes = f7.spacingBoxes();
-        const auto allowed = f7.spacingLabels();
-        for (std::size_t k = 0; k < 8; ++k) {
-            if (!lists[k]->visible()) continue;
-            lists[k]->choose(4);
-            const float most = platform::valSingle(allowed[k]->caption());
-            boxes[k]->setText(std::to_string(static_cast<int>(std::min(200.0f, std::floor(most / 10) * 10))));
-        }
-        f7.cmd1.click();
-        ASSERT_EQ(prog.d.SectCheck_Done, 1) << services.lastMessage().text;
-
-        const std::size_t messages = services.messages.size();
-        auto& f15 = prog.Form15();
-        f15.opt5.click();
-        f15.chk_P.click();
-        f15.txt_P.setText("1");
-        f15.cmd1.click();
-        for (std::size_t i = messages; i < services.messages.size(); ++i)
-            ADD_FAILURE() << services.messages[i].text;
-        ASSERT_EQ(services.printed.size(), 1u);
-        // One sheet a page, the page number "－ n －" at the foot of each.
+        printWall(wall, keep, services);
+        if (HasFatalFailure()) return;
         const auto& sheets = services.printed.back();
-        ASSERT_EQ(sheets.size(), report::page9Members(report::optionalMembers(prog.d)).empty() ? 8u : 9u);
         for (std::size_t i = 0; i < sheets.size(); ++i)
             for (const auto& f : layout.check(sheets[i], static_cast<int>(i) + 1)) {
                 ++count;
@@ -260,4 +321,57 @@ TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
     EXPECT_EQ(count, 0) << faults;
 }
 
+// The load table of page 3 as printed: each row's numbers in the columns V, H, V·x and H·y (a dash or an
+// empty cell is no number), by the row's label.
+struct LoadRow {
+    std::array<std::optional<double>, 4> cells;
+};
+std::map<std::string, LoadRow> loadTable(const platform::Page& page) {
+    constexpr std::array<std::pair<double, double>, 4> columns{
+        {{3100, 4400}, {4400, 5700}, {8300, 9600}, {9600, 10900}}};
+    std::map<double, std::string> labels;
+    for (const auto& op : page)
+        if (const auto* t = std::get_if<platform::TextOp>(&op); t && t->x < 3100) labels[t->y] = t->text;
+    std::map<std::string, LoadRow> rows;
+    for (const auto& op : page) {
+        const auto* t = std::get_if<platform::TextOp>(&op);
+        if (!t || !labels.count(t->y)) continue;
+        char* end = nullptr;
+        const double v = std::strtod(t->text.c_str(), &end);
+        if (t->text.empty() || *end != '\0') continue;
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            if (t->x >= columns[c].first && t->x < columns[c].second) rows[labels[t->y]].cells[c] = v;
+    }
+    return rows;
+}
+
+// The load table adds up: in each of the columns V, H, V·x and H·y its rows sum to the printed total (ΣV,
+// ΣH, Mr and Mo), within the rounding of the printed four decimals and of the single-precision totals.
+// With the front soil not counted the front surcharge still weighs (0.6 + 0.033) m × 3 kN/m2 = 1.900 kN/m
+// in ΣV and 1.900 × 0.317 = 0.602 kN·m/m in ΣV·x; with the surcharges' inertia ticked it adds
+// 0.2 × 1.900 = 0.380 kN/m to ΣH. A wall without a toe whose front wall leans out carries a front
+// surcharge too (0.033 m × 3 kN/m2 = 0.100 kN/m).
+TEST(ReportLayout, TheLoadTableRowsAddUpToTheirTotals) {
+    const std::array<const char*, 6> parts{"自 重(W)",     "土圧(PA)",     "土圧(△PA)",
+                                           "背面上載荷重", "中央上載荷重", "前面上載荷重"};
+    const std::array<const char*, 4> names{"ΣV", "ΣH", "ΣV·x", "ΣH·y"};
+    for (const Wall& wall : walls()) {
+        SCOPED_TRACE(wall.name);
+        LayoutServices services;
+        printWall(wall, nullptr, services);
+        if (HasFatalFailure()) return;
+        auto table = loadTable(services.printed.back().at(2));
+        ASSERT_TRUE(table.count("合 計 Σ"));
+        const LoadRow total = table["合 計 Σ"];
+        ASSERT_TRUE(total.cells[0]);
+        for (std::size_t c = 0; c < names.size(); ++c) {
+            if (!total.cells[c]) continue;
+            double sum = 0;
+            for (const char* part : parts)
+                sum += table[part].cells[c].value_or(0);
+            const double slack = 0.00005 * (parts.size() + 1) + 1e-6 * std::fabs(*total.cells[c]);
+            EXPECT_NEAR(sum, *total.cells[c], slack) << names[c];
+        }
+    }
+}
 } // namespace

@@ -16,7 +16,8 @@ struct ContactWall {
     std::vector<std::pair<int, const char*>> boxes;
     bool twoSided = false; // two-sided symmetric earth pressure
     bool key = false;
-    bool seismic = false; // D1 with Kh 0.2 and the surcharge inertia counted
+    bool seismic = false;   // D1 with Kh 0.2 and the surcharge inertia counted
+    bool deduction = false; // "上載荷重から５kN/m2を差し引いて算定する。" ticked
 };
 
 inline const std::vector<ContactWall>& contactWalls() {
@@ -61,6 +62,9 @@ inline const std::vector<ContactWall>& contactWalls() {
          {{12, "0.5"}, {16, "1"}, {11, "-0.45"}, {5, "6"}},
          false,
          true},
+        // The back surcharge of 3 kN/m2 less 5: member A keeps △PAX = 0.297 × (3 − 5) × 0.833 × 0.9160 =
+        // −0.453 kN/m, member B floors its 0.297 × (3 − 5) × 2.050 × 0.9160 = −1.115 kN/m at 0.
+        {"deduction with q below 5", {{21, "3"}}, false, false, false, true},
     };
     return walls;
 }
@@ -74,6 +78,7 @@ inline platform::Status designWall(app::Program& p, const ContactWall& w) {
     if (w.twoSided) p.Form23().opt2.setValue(true);
     for (const auto& [box, text] : w.boxes)
         p.Form4().box(box).setText(text);
+    if (w.deduction) p.Form4().chk1.setValue(1);
     if (w.seismic) {
         p.Form3().txt13.setText("300"); // σsa, short term
         stability_test::seismic(p, stability_test::Method::D1, "0.2");

@@ -98,8 +98,10 @@ private:
     }
     std::optional<Interval> unary() {
         if (take("－") || take("-")) {
+            const int powers = powers_;
             auto v = unary();
-            if (!v) return std::nullopt;
+            // "×-0.822^2" prints a length below zero: no calculation squares one.
+            if (!v || powers_ != powers) return std::nullopt;
             return Interval{-v->hi, -v->lo};
         }
         return power();
@@ -107,6 +109,7 @@ private:
     std::optional<Interval> power() {
         auto v = primary();
         if (!v || !take("^")) return v;
+        ++powers_;
         const std::size_t start = pos_;
         while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.'))
             ++pos_;
@@ -172,6 +175,7 @@ private:
     std::string s_;
     std::size_t pos_ = 0;
     std::vector<char> closers_;
+    int powers_ = 0;
 };
 
 // The characters of printed arithmetic; a part of a line made of anything else is a formula in letters.
@@ -339,6 +343,19 @@ TEST(MemberFormulas, TheCheckerReadsThePrintedArithmetic) {
          "                   σc=2M/(k･j･b･d^2)=2×20000000/(0.269×0.910×1000×300.00^2)=1.813N/mm2"});
     ASSERT_EQ(f.size(), 2u);
     EXPECT_TRUE(f[0].gives() && f[1].gives());
+    // A negative length squared reads as no length at all, even where the load before it is 0.
+    f = formulas({"                 M2=V5･B^2/6=0.000×-0.822^2/6=0.000kNm/m",
+                  "                 M2=V5･B^2/6=0.000×0.000^2/6=0.000kNm/m"});
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_FALSE(f[0].gives());
+    EXPECT_TRUE(f[1].gives());
+    // A value the calculation floors at 0: 0.30 × (3.0 − 5.0) × 3.950 × 0.9791 = −2.320, not 0.
+    f = formulas({"                △PAX=KA･q･H･cos(0.00ﾟ＋20.000ﾟ)=0.30×(3.0-5.0)×3.950×0.9791=0.000kN/m",
+                  "                △PAX=KA･q･H･cos(0.00ﾟ＋20.000ﾟ)=0.30×(3.0-5.0)×3.950×0.9791=-2.320≦0  ∴ "
+                  "△PAX=0.000kN/m"});
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_FALSE(f[0].gives());
+    EXPECT_TRUE(f[1].gives());
 }
 
 // Pages 6 to 9, printed through the print options (range 5 … 9), for a wall of every reaction form: every

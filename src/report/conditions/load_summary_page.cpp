@@ -186,9 +186,11 @@ void writeLoadSummary(Surface& s, const model::DesignData& d, const EarthPressur
         t.cell(kVx, 11900, Cell::Value, double(d.W_QCenter) * d.X_QCenter);
         t.cell(kHy, 11900, surchargeInertia, kh * d.W_QCenter * yc);
     }
-    if (printedFrontSoilArea(d, c.shape) != 0 && d.q_Front != 0) {
+    // The totals count the front surcharge whenever it weighs anything, with or without the front soil;
+    // the overturning moment has no term for its inertia, so its y and H·y stay dashes.
+    if (d.W_QFront != 0) {
         t.cell(kV, 12300, Cell::Value, d.W_QFront);
-        t.cell(kH, 12300, Cell::Dash);
+        t.cell(kH, 12300, surchargeInertia, kh * d.W_QFront);
         t.cell(kX, 12300, Cell::Value, d.X_QFront);
         t.cell(kY, 12300, Cell::Dash);
         t.cell(kVx, 12300, Cell::Value, double(d.X_QFront) * d.W_QFront);

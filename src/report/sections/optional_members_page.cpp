@@ -68,9 +68,7 @@ void writeMemberF(platform::Surface& s, const model::DesignData& d, const Member
         s.print({"                 S2=(V5＋VR)･B/2=(", n3(d.V5), "＋", n3(d.VR), ")×", n3(d.B_Heel),
                  "/2=", n3(d.S2_r8), "KN/m"});
     } else if (r == HeelReaction::Triangle) {
-        // The loaded length of the heel, from the root to the point of zero pressure.
-        const std::string L =
-            n3(toSingle(static_cast<double>(d.Xn) - d.B_Toe - d.T_WallFront - d.B_Span - d.T_WallBack));
+        const std::string L = n3(toSingle(sections::heelTriangleLength(d)));
         s.print({"                 M2=V5･B^2/6=", n3(d.V5), "×", L, "^2/6=", n3(d.M2_r8), "kNm/m"});
         s.print({"                 S2=V5･B/2=", n3(d.V5), "×", L, "/2=", n3(d.S2_r8), "kN/m"});
     }

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/runtime.h"
 #include "report/page_format.h"
@@ -12,6 +13,7 @@ using model::LoadCase;
 using model::Member;
 using model::SeismicMethod;
 using platform::format;
+using platform::PrintItem;
 using platform::toSingle;
 
 using member_pages::n3;
@@ -28,6 +30,8 @@ struct WallSection {
     float y1, y2;            // levers of the wall's and the backfill's inertia
     std::optional<float> y3; // lever of the surcharge's inertia; none for a zero wall height
     float PAX, DPAX, M, S, W;
+    // △PAX as its formula gives it where the calculation took 0 for it instead
+    std::optional<float> flooredDPAX = std::nullopt;
 };
 
 void writeWall(platform::Surface& s, const model::DesignData& d, const MemberPageChoices& c, const Beep& beep,
@@ -44,9 +48,18 @@ void writeWall(platform::Surface& s, const model::DesignData& d, const MemberPag
     if (c.surchargeDeduction == 0)
         s.print({"                △PAX=KA･q･H･cos(", delta, "ﾟ", "＋", theta, "ﾟ)=", ka, "×",
                  format(d.q_Back, "0.0"), "×", h, "×", cs, "=", n3(w.DPAX), "kN/m"});
-    else if (c.surchargeDeduction == 1)
-        s.print({"                △PAX=KA･q･H･cos(", delta, "ﾟ", "＋", theta, "ﾟ)=", ka, "×(",
-                 format(d.q_Back, "0.0"), "-5.0)×", h, "×", cs, "=", n3(w.DPAX), "kN/m"});
+    else if (c.surchargeDeduction == 1) {
+        std::vector<PrintItem> formula({"                △PAX=KA･q･H･cos(", delta, "ﾟ", "＋", theta,
+                                        "ﾟ)=", ka, "×(", format(d.q_Back, "0.0"), "-5.0)×", h, "×", cs});
+        if (w.flooredDPAX) {
+            // The floor does not fit beside the formula on the page: it continues on the next line.
+            s.print(formula);
+            s.print({"                     =", n3(*w.flooredDPAX), "≦0  ∴ △PAX=", n3(w.DPAX), "kN/m"});
+        } else {
+            formula.insert(formula.end(), {"=", n3(w.DPAX), "kN/m"});
+            s.print(formula);
+        }
+    }
 
     const bool seismic = c.member.loadCase == LoadCase::Seismic;
     const bool inertia =
@@ -97,11 +110,13 @@ void writeMemberA(platform::Surface& s, const model::DesignData& d, const Member
 
 void writeMemberB(platform::Surface& s, const model::DesignData& d, const MemberPageChoices& c,
                   const Beep& beep) {
+    const float formula = toSingle(sections::wallBSurchargeThrust(d, c.member));
+    const bool floored = c.member.deductSurcharge && formula < 0 && d.DPAX_r2 == 0;
     writeWall(s, d, c, beep,
               {Member::B, 2, "              ２）たて壁（固定部）", d.H_BackSoil,
                toSingle(static_cast<double>(d.GammaS) * d.A_BackSoil), d.Y_r2, d.Y2_r2,
                toSingle(static_cast<double>(d.Y3_Surch) - d.T_Slab), d.PAX_r2, d.DPAX_r2, d.M_r2, d.S_r2,
-               d.W_r2});
+               d.W_r2, floored ? std::optional<float>(formula) : std::nullopt});
 }
 
 } // namespace report
