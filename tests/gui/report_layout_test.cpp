@@ -211,8 +211,7 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt22, "0"}});
          },
          0, false, [](const model::DesignData& d) { return contactEnd(d) > 0 && contactEnd(d) < d.B_Toe; }},
-        // Each seismic method with θ printed "-0.00"; a reaction above 1000 kN/m2 on a toe of 0.8 m whose
-        // contact ends 0.27 m from the toe's tip.
+        // Each seismic method with θ printed "-0.00"; σmax above 1000 with the contact ending in the toe.
         {"K1, θ -0.00", [](app::Program& p) { signedTheta(p), seismic(p, Method::K1); }, 0, true,
          thetaSigned},
         {"K2, θ -0.00", [](app::Program& p) { signedTheta(p), road(p), seismic(p, Method::K2); }, 0, true,
