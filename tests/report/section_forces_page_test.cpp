@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "report/placement.h"
 #include "report/sections/section_forces_page.h"
+#include "sections/members.h"
 #include "sections/sections_fixture.h"
 #include "stability/stability_fixture.h"
 
@@ -358,6 +360,8 @@ TEST(SectionForcesPage, ReactionShapes) {
          5,
          {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m",
           "            V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  VP=150.000kN/m2"}},
+        // Xn = 0.6 passes the toe's root (0.45) but not the front wall's inner face (0.81): the toe's two
+        // values, as its member page takes them.
         {"triangle short of the front wall",
          [](model::DesignData& d) {
              d.e = 1.6f;
@@ -365,7 +369,8 @@ TEST(SectionForcesPage, ReactionShapes) {
          },
          {"V1", "VP"},
          3,
-         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m"}},
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m",
+          "            V1=137.500kN/m2  VP=150.000kN/m2"}},
         // Xn = 1.8 from the heel tip: V5 at 0.63 and V4 at 0.99 lie inside, V3 at 1.89 beyond;
         // V = 150·(1.8 − u)/1.8 gives 97.5 and 67.5. The ordinate of VR, the closing line and two more.
         {"heel side outside the middle third",
@@ -772,6 +777,89 @@ TEST(SectionForcesPage, HaikinShowsTheHeelSideReactionsTheMembersUse) {
     EXPECT_FALSE(w.has("V2"));
     EXPECT_TRUE(w.has("VR"));
     EXPECT_EQ(d.V2, 0);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// The toe's triangle of a reaction far above the others keeps above the dimension rows: the reaction's
+// own scale shrinks while the loads keep the pressure scale.
+TEST(SectionForcesPage, AReactionFarAboveTheOthersStaysAboveTheDimensionRows) {
+    auto d = wall();
+    // Xn = 3·(3.6/2 − 1.75) = 0.15 ends inside the toe (0.45): only VP is in contact.
+    d.e = 1.75f;
+    d.Xn = 0.15f;
+    d.Sigma_max = d.VP = 2000;
+    d.V1 = d.V2 = d.V3 = d.V4 = d.V5 = d.VR = 0;
+    const auto w = write(d, normal());
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 43u + 2);
+    // Pressure scale 2000·10/(500·19) = 2.10526 twips per kN/m2: W1 stands 25.025·2.10526 = 52.68 above
+    // the slab top Y(2.55) = 4533.33.
+    EXPECT_NEAR(lines[17].y1, 4533.333 - 52.684, 0.01);
+    // At that scale VP would reach 4210.5 below Yb = 5033.33. Yv = Yb + V1·s = Yb and the ticks start at
+    // Yv + 300: the ordinate ends 40 above them, 260 below Yb, and the closing line meets Yb at X(0.15) =
+    // 2850 + 0.15·1111.1.
+    const LineOp vp = lines[26], closing = lines[27];
+    EXPECT_NEAR(vp.x1, 2850, 0.01);
+    EXPECT_NEAR(vp.y1, 5033.333, 0.01);
+    EXPECT_NEAR(vp.y2, 5033.333 + 260, 0.01);
+    EXPECT_NEAR(closing.x2, 2850 + 166.667, 0.01);
+    EXPECT_NEAR(closing.y2, 5033.333, 0.01);
+    const LineOp frontTick = lines[28 + 11];
+    EXPECT_NEAR(frontTick.x1, 2850, 0.01);
+    EXPECT_NEAR(frontTick.y1, 5033.333 + 300, 0.01);
+    EXPECT_TRUE(w.has("            VP=2000.000kN/m2"));
+}
+
+// Through the section screen, a reaction above 1000 kN/m2 whose contact ends before the toe's root: the
+// page lists the reaction the toe's member page takes, VP, and no value of a point beyond the contact, and
+// nothing the reaction diagram draws reaches the dimension rows.
+TEST(SectionForcesPage, HaikinShowsTheToeReactionTheMemberUsesAboveTheDimensionRows) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    auto& f4 = prog.Form4();
+    stability_test::type(
+        {{&f4.txt3, "3"}, {&f4.txt5, "4"}, {&f4.txt11, "1.44"}, {&f4.txt14, "1.5"}, {&f4.txt12, "0.8"}});
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    Written w;
+    ASSERT_TRUE(f7.HAIKIN(w.surface));
+    const auto& d = prog.d;
+    ASSERT_GT(d.Sigma_max, 1000);
+    ASSERT_GT(d.e, 0);
+    ASSERT_LT(d.Xn, d.B_Toe);
+    const auto toe = sections::partialContact(d, model::Member::G);
+    ASSERT_TRUE(toe.has_value());
+    ASSERT_TRUE(toe->fromFar);
+    const auto running = w.running();
+    const auto xn = std::find_if(running.begin(), running.end(),
+                                 [](const std::string& t) { return t.find("Xn=") != t.npos; });
+    ASSERT_NE(xn, running.end());
+    ASSERT_LT(xn + 1, running.end());
+    EXPECT_EQ(xn[1], "            VP=" + platform::format(toe->peak, "0.000") + "kN/m2");
+    EXPECT_EQ(toe->peak, d.VP);
+
+    // Yb is the underside's extension line left of the figure, from 2100 to 2750; the first line from the
+    // front end X(0) = 2850 below it is the row of the part widths, Yv + 700, so the ticks start at Yv + 300.
+    const auto lines = w.lines();
+    double yb = -1, row = 1e9;
+    for (const auto& l : lines)
+        if (l.x1 == 2100 && l.x2 == 2750) yb = l.y1;
+    for (const auto& l : lines)
+        if (l.x1 == 2850 && l.y1 == l.y2 && l.y1 > yb && l.y1 < 6900) row = std::min(row, l.y1);
+    ASSERT_GT(yb, 0);
+    ASSERT_LT(row, 1e9);
+    const double ticks = row - 400;
+    int below = 0;
+    for (const auto& l : lines) {
+        const double top = std::min(l.y1, l.y2), bottom = std::max(l.y1, l.y2);
+        if (bottom <= yb + 0.01 || top >= ticks - 0.01) continue; // above Yb, or the dimension lines
+        ++below;
+        EXPECT_LE(bottom, ticks - report::Clearance::kGap + 0.01)
+            << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2;
+    }
+    EXPECT_EQ(below, 2); // VP's ordinate and the closing line
     EXPECT_TRUE(services.messages.empty());
 }
 

@@ -60,9 +60,10 @@ std::string bar(int n, std::string s = "") {
 // The figure's frame: page twips from metres, as Singles.
 struct Frame {
     const model::DesignData& d;
-    double scale;      // m per 1000 twips
-    double pressure;   // twips per kN/m2
-    double top = 1700; // page y of the rear wall's top
+    double scale;               // m per 1000 twips
+    double pressure;            // twips per kN/m2
+    double top = 1700;          // page y of the rear wall's top
+    double reaction = pressure; // twips per kN/m2 of the reaction diagram
     double height() const { return double(d.H1) + double(d.H2); }
     float X(double x) const { return toSingle(2850 + 1000 * x / scale); }
     float Y(double depth) const { return toSingle(top + 1000 * depth / scale); }
@@ -70,9 +71,9 @@ struct Frame {
     // A level at height h above the base underside.
     float level(double h) const { return Y(height() - h); }
     float slabTop() const { return level(d.T_Slab); }
-    // Twips above (negative) or below a page y by a load or reaction value.
+    // Twips below a page y by a reaction value.
     float off(double y, float value, double twips = 0) const {
-        return toSingle(y + value * pressure + twips);
+        return toSingle(y + value * reaction + twips);
     }
     float up(double y, float value) const { return toSingle(y - value * pressure); }
 };
@@ -220,6 +221,25 @@ void reactionDiagram(Sketch& s, const Frame& f, Shape shape) {
     if (shape == Shape::Uniform) return;
     for (const auto& p : innerPoints(d))
         if (inContact(d, shape, p.x)) ordinate(p.x, p.v);
+}
+
+// The deepest ordinate the reaction diagram draws, kN/m2.
+double deepestReaction(const model::DesignData& d, Shape shape) {
+    double deepest = shape == Shape::HeelTriangle ? d.VR : d.VP;
+    if (shape == Shape::Trapezoid || shape == Shape::Uniform) deepest = std::max(deepest, double(d.VR));
+    if (shape != Shape::Uniform)
+        for (const auto& p : innerPoints(d))
+            if (inContact(d, shape, p.x)) deepest = std::max(deepest, double(p.v));
+    return deepest;
+}
+
+// The reaction diagram's scale: the pressure scale, unless the diagram would then reach the dimension
+// rows, whose ticks start 300 twips below the ordinate they hang from (a reaction far above the others
+// at an end of the base); then as much less as keeps it clear of them.
+double reactionScale(const model::DesignData& d, Shape shape, double pressure) {
+    constexpr double room = 300 - Clearance::kGap;
+    const double below = (deepestReaction(d, shape) - (d.e >= 0 ? d.V1 : d.V5)) * pressure;
+    return below > room ? pressure * room / below : pressure;
 }
 
 float dimensionBase(const Frame& f) {
@@ -455,6 +475,11 @@ void reactionLines(Surface& s, const model::DesignData& d, Shape shape) {
             line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"VP", d.VP}});
         } else if (b4 <= xn && xn < b3) {
             line({{"V1", d.V1}, {"V2", d.V2}, {"VP", d.VP}});
+        } else if (d.B_Toe <= xn && xn < b4) {
+            // Short of the front wall's inner face: the toe's values, which its member page takes.
+            line({{"V1", d.V1}, {"VP", d.VP}});
+        } else if (0 < xn && xn < d.B_Toe) {
+            line({{"VP", d.VP}});
         }
     } else if (shape == Shape::HeelTriangle) {
         // The reactions within Xn of the heel tip, in their order across the base; with a heel its two
@@ -739,6 +764,7 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
     const Frame given{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
     auto at = [&](double length, double pressure) {
         Frame f{d, given.scale / length, given.pressure * pressure};
+        f.reaction = reactionScale(d, shape, f.pressure);
         Sketch s = figure(f, c, shape, nameSize, room);
         if (const double over = room.top - s.extent().top; over > 0) {
             f.top += over;
