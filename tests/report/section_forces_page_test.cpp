@@ -722,6 +722,99 @@ TEST(SectionForcesPage, TheSeismicFormulaIsDrawnInNinePoints) {
     EXPECT_TRUE(w.has("            5－３ 断面の検討（地震時）"));
 }
 
+// The substituted coefficient's denominator keeps clear of its bracket "[1＋√(…)]^2" however long its
+// angles print: the denominator's lead, with the "=" and the bar's left end, moves left by as much as it
+// is longer than its place; texts under the root longer than the root's bar move the bracket and the
+// root left too. The right bracket keeps its place, and θ = 2.86 keeps every place of the drawing.
+TEST(SectionForcesPage, TheSubstitutedDenominatorClearsItsBracket) {
+    struct Case {
+        const char* name;
+        SeismicMethod method; // K2: Coulomb's formula, K1: the seismic one
+        float theta;
+        double leadX, bracketX; // where the lead and "1＋" stand
+    };
+    // Coulomb, 11 points: "cos^2(2.86ﾟ)×cos(2.86ﾟ＋20.00ﾟ)×" is 17 ems, 3740 twips from 1700, short of the
+    // bracket at 5700; each "-" adds half an em. With "-12.34" the root's denominator "cos(-12.34ﾟ＋20.00ﾟ)×
+    // cos(-12.34ﾟ－0.00ﾟ)", 20.5 ems from 6400, ends at 10910, past its bar's end at 10900: the bracket goes
+    // one bar character (220) left, and the lead, 19 ems ending at 5880, 400 past the bracket's new place,
+    // two characters.
+    // The seismic form, 9 points: "cos11.31ﾟ×cos^2(2.86ﾟ)×cos(20.00ﾟ＋2.86ﾟ＋11.31ﾟ)×" is 26.5 ems, 4770
+    // twips from 1230, ending on the bracket at 6000; "-0.00" twice makes it 180 longer. With "-12.34" the
+    // root's denominator, 24.5 ems from 6700, ends at 11110, 110 past its bar at 11000, and the lead, 28.5
+    // ems ending at 6360, runs 470 past the bracket's new place.
+    const std::vector<Case> cases{
+        {"Coulomb, θ 2.86", SeismicMethod::K2, 2.86f, 1700, 5775},
+        {"Coulomb, θ -0.00", SeismicMethod::K2, -1e-8f, 1700, 5775},
+        {"Coulomb, θ -12.34", SeismicMethod::K2, -12.34f, 1700 - 440, 5775 - 220},
+        {"seismic, θ 2.86", SeismicMethod::K1, 2.86f, 1230, 6075},
+        {"seismic, θ -0.00", SeismicMethod::K1, -1e-8f, 1230 - 180, 6075},
+        {"seismic, θ -12.34", SeismicMethod::K1, -12.34f, 1230 - 470, 6075 - 110},
+    };
+    for (const auto& k : cases) {
+        auto d = wall();
+        d.Theta_Rear = k.theta;
+        d.Kh = 0.2f;
+        d.ThetaK = 11.31f;
+        auto c = normal(KaInput::Computed);
+        c.loadCase = LoadCase::Seismic;
+        c.method = k.method;
+        const auto w = write(d, c);
+        const bool coulomb = k.method == SeismicMethod::K2;
+        const std::string t = platform::format(k.theta, "0.00");
+        const std::string leadText = coulomb ? "cos^2(" + t + "ﾟ)×cos(" + t + "ﾟ＋20.00ﾟ)×"
+                                             : "cos11.31ﾟ×cos^2(" + t + "ﾟ)×cos(20.00ﾟ＋" + t + "ﾟ＋11.31ﾟ)×";
+        const TextOp lead = w.text(leadText);
+        const double y = coulomb ? 12100 : 12900, size = coulomb ? 11 : 9;
+        expectAt(lead, k.leadX, y, size);
+        const TextOp* one = nullptr;
+        for (const auto& op : w.page())
+            if (const auto* x = std::get_if<TextOp>(&op); x && x->text == "1＋" && x->y == y) one = x;
+        ASSERT_NE(one, nullptr) << k.name;
+        expectAt(*one, k.bracketX, y, size);
+        // The lead ends before "1＋"; no line crosses it or the root's texts.
+        const auto leadBox = report::textBox(lead.x, lead.y, lead.text, size);
+        const auto oneBox = report::textBox(one->x, one->y, one->text, size);
+        EXPECT_LE(leadBox.right, oneBox.left) << k.name;
+        const std::string over = coulomb ? "sin(30.00ﾟ＋20.00ﾟ)×sin(30.00ﾟ－0.00ﾟ)"
+                                         : "sin(30.00ﾟ－0.00ﾟ－11.31ﾟ)×sin(30.00ﾟ＋20.00ﾟ)";
+        const std::string under = coulomb ? "cos(" + t + "ﾟ＋20.00ﾟ)×cos(" + t + "ﾟ－0.00ﾟ)"
+                                          : "cos(20.00ﾟ＋" + t + "ﾟ＋11.31ﾟ)×cos(" + t + "ﾟ－0.00ﾟ)";
+        for (const auto* x : {&lead, &w.text(over), &w.text(under)}) {
+            const auto box = report::textBox(x->x, x->y, x->text, size);
+            for (const auto& l : w.lines())
+                EXPECT_FALSE(report::crosses(l.x1, l.y1, l.x2, l.y2, box))
+                    << k.name << ": " << x->text << " / " << l.x1 << "," << l.y1 << "-" << l.x2 << ","
+                    << l.y2;
+        }
+        // The right bracket's last stroke where the page sets it, and nothing left of the page.
+        const double right = coulomb ? 10950 : 11030, bottom = coulomb ? 12550 : 13350;
+        EXPECT_TRUE(std::any_of(w.lines().begin(), w.lines().end(), [&](const LineOp& l) {
+            return l.x2 == right && l.y2 == bottom;
+        })) << k.name;
+        for (const auto& l : w.lines())
+            EXPECT_GE(std::min(l.x1, l.x2), 0) << k.name;
+    }
+}
+
+// The seismic coefficients and the composite angle stand a line of 11 points apart.
+TEST(SectionForcesPage, TheSeismicCoefficientLinesStandALineApart) {
+    auto d = wall();
+    d.Kh = 0.2f;
+    d.ThetaK = 11.31f;
+    auto c = normal(KaInput::Computed);
+    c.loadCase = LoadCase::Seismic;
+    c.method = SeismicMethod::D1;
+    for (DesignBasis basis : {DesignBasis::Building, DesignBasis::Road}) {
+        c.basis = basis;
+        const auto w = write(d, c);
+        expectAt(w.text(basis == DesignBasis::Road ? "設計水平震度Kh=CZ･Kho=―×―=0.20    設計鉛直震度Kv=0.00"
+                                                   : "設計水平震度Kh=0.20    設計鉛直震度Kv=0.00"),
+                 1400, 10100, 11);
+        expectAt(w.text("地震合成角θk=Atn{Kh/(1－Kv)}=Atn{0.20/(1－0.00)}=11.31ﾟ"), 1400, 10100 + 220, 11);
+        expectAt(w.text("地震時主働土圧係数"), 1400, 10900, 11);
+    }
+}
+
 // Through the section screen: the spacings typed are stored before the page is drawn, and the page
 // prints the reactions the member calculation stored.
 TEST(SectionForcesPage, HaikinStoresTheSpacingsAndPrintsTheStoredReactions) {
