@@ -788,10 +788,11 @@ TEST(SectionForcesPage, TheSubstitutedDenominatorClearsItsBracket) {
         }
         // The right bracket's last stroke where the page sets it, and nothing left of the page.
         const double right = coulomb ? 10950 : 11030, bottom = coulomb ? 12550 : 13350;
-        EXPECT_TRUE(std::any_of(w.lines().begin(), w.lines().end(), [&](const LineOp& l) {
+        const auto lines = w.lines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const LineOp& l) {
             return l.x2 == right && l.y2 == bottom;
         })) << k.name;
-        for (const auto& l : w.lines())
+        for (const auto& l : lines)
             EXPECT_GE(std::min(l.x1, l.x2), 0) << k.name;
     }
 }
