@@ -53,20 +53,19 @@ bool hasLine(const RecordingSurface& s, double x1, double y1, double x2, double 
 // With the fixed test metrics a line of the 11-point text is 220 twips.
 constexpr double h11 = 220, h9 = 180;
 
+// KA computed by the screen, then the engine.
+bool computedRun(app::Program& p) {
+    p.Form4().opt8.setValue(true);
+    return p.Form3().HENSUU() && p.Form4().HENSUU() && p.Form4().KEISAN() && p.Form4().DANMEM_1();
+}
+
 class ReportPages : public StabilityTest {
 protected:
     RecordingSurface page;
 
     void SetUp() override { page.setFontSize(11); }
 
-    // KA computed by the screen, then the engine.
-    void runComputed() {
-        f4().opt8.setValue(true);
-        ASSERT_TRUE(f3().HENSUU());
-        ASSERT_TRUE(f4().HENSUU());
-        ASSERT_TRUE(f4().KEISAN());
-        ASSERT_TRUE(f4().DANMEM_1());
-    }
+    void runComputed() { ASSERT_TRUE(computedRun(prog)); }
     void runTyped() {
         f4().opt7.setValue(true);
         ASSERT_TRUE(run(prog));
@@ -334,11 +333,7 @@ TEST_F(ReportPages, EarthPressureCoefficientForEachCase) {
             p.Form4().opt7.setValue(true);
             ASSERT_TRUE(run(p));
         } else {
-            p.Form4().opt8.setValue(true);
-            ASSERT_TRUE(p.Form3().HENSUU());
-            ASSERT_TRUE(p.Form4().HENSUU());
-            ASSERT_TRUE(p.Form4().KEISAN());
-            ASSERT_TRUE(p.Form4().DANMEM_1());
+            ASSERT_TRUE(computedRun(p));
         }
         RecordingSurface s;
         s.setFontSize(11);
@@ -401,11 +396,7 @@ TEST_F(ReportPages, TheSubstitutedDenominatorClearsItsBracket) {
         else
             type({{&p.Form4().txt9, "0.45"}, {&p.Form4().txt10, "0"}, {&p.Form4().txt15, "0.45"}});
         if (c.method) seismic(p, Method::K1, "0.2");
-        p.Form4().opt8.setValue(true);
-        ASSERT_TRUE(p.Form3().HENSUU());
-        ASSERT_TRUE(p.Form4().HENSUU());
-        ASSERT_TRUE(p.Form4().KEISAN());
-        ASSERT_TRUE(p.Form4().DANMEM_1());
+        ASSERT_TRUE(computedRun(p));
         RecordingSurface s;
         s.setFontSize(11);
         p.Form4().Doatu(s);

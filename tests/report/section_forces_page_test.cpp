@@ -93,6 +93,23 @@ SectionForcesChoices normal(KaInput ka = KaInput::Typed) {
     return c;
 }
 
+// The seismic case of a method, the coefficient computed.
+SectionForcesChoices seismic(SeismicMethod m, DesignBasis b = DesignBasis::Building) {
+    auto c = normal(KaInput::Computed);
+    c.loadCase = LoadCase::Seismic;
+    c.method = m;
+    c.basis = b;
+    return c;
+}
+
+// The wall under Kh = 0.2: θk = atan 0.2 = 11.31°.
+model::DesignData seismicWall() {
+    auto d = wall();
+    d.Kh = 0.2f;
+    d.ThetaK = 11.31f;
+    return d;
+}
+
 struct Written {
     platform::RecordingSurface surface;
     const platform::Page& page() const { return surface.page(); }
@@ -603,13 +620,6 @@ TEST(SectionForcesPage, TheSectionCoefficient) {
         std::vector<std::string> present, absent;
         std::size_t segments;
     };
-    auto seismic = [](SeismicMethod m, DesignBasis b) {
-        auto c = normal(KaInput::Computed);
-        c.loadCase = LoadCase::Seismic;
-        c.method = m;
-        c.basis = b;
-        return c;
-    };
     auto keep = [](model::DesignData&) {};
     auto seismicAngles = [](model::DesignData& d) {
         d.Kh = 0.2f;
@@ -710,13 +720,7 @@ TEST(SectionForcesPage, TheSectionCoefficient) {
 }
 
 TEST(SectionForcesPage, TheSeismicFormulaIsDrawnInNinePoints) {
-    auto d = wall();
-    d.Kh = 0.2f;
-    d.ThetaK = 11.31f;
-    auto c = normal(KaInput::Computed);
-    c.loadCase = LoadCase::Seismic;
-    c.method = SeismicMethod::K1;
-    const auto w = write(d, c);
+    const auto w = write(seismicWall(), seismic(SeismicMethod::K1));
     expectAt(w.text("ＫAE="), 950, 11320, 9);
     expectAt(w.text("地震時主働土圧係数"), 1400, 10900, 11);
     EXPECT_TRUE(w.has("            5－３ 断面の検討（地震時）"));
@@ -751,14 +755,9 @@ TEST(SectionForcesPage, TheSubstitutedDenominatorClearsItsBracket) {
         {"seismic, θ -12.34", SeismicMethod::K1, -12.34f, 1230 - 470, 6075 - 110},
     };
     for (const auto& k : cases) {
-        auto d = wall();
+        auto d = seismicWall();
         d.Theta_Rear = k.theta;
-        d.Kh = 0.2f;
-        d.ThetaK = 11.31f;
-        auto c = normal(KaInput::Computed);
-        c.loadCase = LoadCase::Seismic;
-        c.method = k.method;
-        const auto w = write(d, c);
+        const auto w = write(d, seismic(k.method));
         const bool coulomb = k.method == SeismicMethod::K2;
         const std::string t = platform::format(k.theta, "0.00");
         const std::string leadText = coulomb ? "cos^2(" + t + "ﾟ)×cos(" + t + "ﾟ＋20.00ﾟ)×"
@@ -799,15 +798,8 @@ TEST(SectionForcesPage, TheSubstitutedDenominatorClearsItsBracket) {
 
 // The seismic coefficients and the composite angle stand a line of 11 points apart.
 TEST(SectionForcesPage, TheSeismicCoefficientLinesStandALineApart) {
-    auto d = wall();
-    d.Kh = 0.2f;
-    d.ThetaK = 11.31f;
-    auto c = normal(KaInput::Computed);
-    c.loadCase = LoadCase::Seismic;
-    c.method = SeismicMethod::D1;
     for (DesignBasis basis : {DesignBasis::Building, DesignBasis::Road}) {
-        c.basis = basis;
-        const auto w = write(d, c);
+        const auto w = write(seismicWall(), seismic(SeismicMethod::D1, basis));
         expectAt(w.text(basis == DesignBasis::Road ? "設計水平震度Kh=CZ･Kho=―×―=0.20    設計鉛直震度Kv=0.00"
                                                    : "設計水平震度Kh=0.20    設計鉛直震度Kv=0.00"),
                  1400, 10100, 11);
