@@ -54,6 +54,12 @@ double contactEnd(const model::DesignData& d) {
     return double(d.B) - 3.0 * (d.B / 2.0 - std::fabs(double(d.e)));
 }
 
+// Where the contact ends from the toe's tip (m): short of the base when the resultant lies before the
+// centre and beyond the middle third.
+double contactFromToe(const model::DesignData& d) {
+    return d.e > 0 ? 3.0 * (d.B / 2.0 - double(d.e)) : double(d.B);
+}
+
 void road(app::Program& p) {
     p.Form3().opt_D.setValue(true);
 }
@@ -63,6 +69,17 @@ void seismic(app::Program& p, Method m) {
     stability_test::seismic(p, m, "0.2");
     p.Form21().opt1.setValue(true); // overturning F ≥ 1.0
     p.Form21().opt5.setValue(true); // sliding F ≥ 1.0
+}
+
+// The typical wall with its rear wall's earth face leaning a hair forward: 0.45 − 0.25 − 0.2 in single
+// precision is −1.5e-8 m, so that θ prints "-0.00" in every substituted formula.
+void signedTheta(app::Program& p) {
+    stability_test::typicalWall(p);
+    type({{&p.Form4().txt9, "0.25"}, {&p.Form4().txt10, "0.2"}, {&p.Form4().txt15, "0.45"}});
+}
+
+bool thetaSigned(const model::DesignData& d) {
+    return platform::format(d.Theta, "0.00") == "-0.00";
 }
 
 const std::vector<Wall>& walls() {
@@ -247,6 +264,24 @@ const std::vector<Wall>& walls() {
          [](const model::DesignData& d) {
              return d.e > 0 && 3.0 * (d.B / 2.0 - d.e) < double(d.B) - d.B_Heel;
          }},
+        // Each seismic method with θ printed "-0.00"; σmax above 1000 with the contact ending in the toe.
+        {"K1, θ -0.00", [](app::Program& p) { signedTheta(p), seismic(p, Method::K1); }, 0, true,
+         thetaSigned},
+        {"K2, θ -0.00", [](app::Program& p) { signedTheta(p), road(p), seismic(p, Method::K2); }, 0, true,
+         thetaSigned},
+        {"D1, θ -0.00", [](app::Program& p) { signedTheta(p), road(p), seismic(p, Method::D1); }, 0, true,
+         thetaSigned},
+        {"σmax above 1000, contact ending inside the toe",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3"},
+                   {&p.Form4().txt5, "4"},
+                   {&p.Form4().txt11, "1.44"},
+                   {&p.Form4().txt14, "1.5"},
+                   {&p.Form4().txt12, "0.8"}});
+         },
+         0, false,
+         [](const model::DesignData& d) { return d.Sigma_max > 1000 && contactFromToe(d) < d.B_Toe; }},
     };
     return all;
 }

@@ -53,20 +53,19 @@ bool hasLine(const RecordingSurface& s, double x1, double y1, double x2, double 
 // With the fixed test metrics a line of the 11-point text is 220 twips.
 constexpr double h11 = 220, h9 = 180;
 
+// KA computed by the screen, then the engine.
+bool computedRun(app::Program& p) {
+    p.Form4().opt8.setValue(true);
+    return p.Form3().HENSUU() && p.Form4().HENSUU() && p.Form4().KEISAN() && p.Form4().DANMEM_1();
+}
+
 class ReportPages : public StabilityTest {
 protected:
     RecordingSurface page;
 
     void SetUp() override { page.setFontSize(11); }
 
-    // KA computed by the screen, then the engine.
-    void runComputed() {
-        f4().opt8.setValue(true);
-        ASSERT_TRUE(f3().HENSUU());
-        ASSERT_TRUE(f4().HENSUU());
-        ASSERT_TRUE(f4().KEISAN());
-        ASSERT_TRUE(f4().DANMEM_1());
-    }
+    void runComputed() { ASSERT_TRUE(computedRun(prog)); }
     void runTyped() {
         f4().opt7.setValue(true);
         ASSERT_TRUE(run(prog));
@@ -334,11 +333,7 @@ TEST_F(ReportPages, EarthPressureCoefficientForEachCase) {
             p.Form4().opt7.setValue(true);
             ASSERT_TRUE(run(p));
         } else {
-            p.Form4().opt8.setValue(true);
-            ASSERT_TRUE(p.Form3().HENSUU());
-            ASSERT_TRUE(p.Form4().HENSUU());
-            ASSERT_TRUE(p.Form4().KEISAN());
-            ASSERT_TRUE(p.Form4().DANMEM_1());
+            ASSERT_TRUE(computedRun(p));
         }
         RecordingSurface s;
         s.setFontSize(11);
@@ -369,6 +364,60 @@ TEST_F(ReportPages, SeismicBlockWithTheRoadBasisPrintsDashesForTheUnaskedFactors
     // After the full form the block ends at y 5700, then two 9-point lines; the resultants start
     // with an empty 11-point line.
     EXPECT_EQ(find(page, " 　　　　　　　 前面及び背面土による土圧").y, 5700 + 2 * h9 + h11);
+}
+
+// The substituted coefficient with θ printed "-0.00" (the rear wall's earth face leaning by 0.45 − 0.25 −
+// 0.2 = −1.5e-8 m in single precision): the seismic denominator,
+// "cos11.31ﾟ×cos^2(-0.00ﾟ)×cos(20.00ﾟ＋-0.00ﾟ＋ 11.31ﾟ)×", 27.5 ems of 9 points = 4950 twips from 1430, would
+// run 180 past the bracket at 6200: it moves left with its "=" by that much, the bracket keeping its place.
+// Coulomb's, 18 ems of 11 points from 1700, ends at 5660, short of its bracket at 5700, and keeps its place,
+// as does every place of a wall whose θ prints "0.00".
+TEST_F(ReportPages, TheSubstitutedDenominatorClearsItsBracket) {
+    struct Case {
+        const char* name;
+        bool signedTheta;
+        int method; // 0 normal, 1 K1
+        const char* lead;
+        double leadX, equalsX, y, oneX;
+    };
+    const Case cases[] = {
+        {"K1, θ 0.00", false, 1, "cos11.31ﾟ×cos^2(0.00ﾟ)×cos(20.00ﾟ＋0.00ﾟ＋11.31ﾟ)×", 1430, 1230, 4100,
+         6275},
+        {"K1, θ -0.00", true, 1, "cos11.31ﾟ×cos^2(-0.00ﾟ)×cos(20.00ﾟ＋-0.00ﾟ＋11.31ﾟ)×", 1430 - 180,
+         1230 - 180, 4100, 6275},
+        {"normal, θ -0.00", true, 0, "cos^2(-0.00ﾟ)×cos(-0.00ﾟ＋20.00ﾟ)×", 1700, 1500, 3500, 5775},
+    };
+    for (const auto& c : cases) {
+        app::Program p;
+        testing_support::RecordingServices rs;
+        typicalWall(p);
+        if (c.signedTheta)
+            type({{&p.Form4().txt9, "0.25"}, {&p.Form4().txt10, "0.2"}, {&p.Form4().txt15, "0.45"}});
+        else
+            type({{&p.Form4().txt9, "0.45"}, {&p.Form4().txt10, "0"}, {&p.Form4().txt15, "0.45"}});
+        if (c.method) seismic(p, Method::K1, "0.2");
+        ASSERT_TRUE(computedRun(p));
+        RecordingSurface s;
+        s.setFontSize(11);
+        p.Form4().Doatu(s);
+        const TextOp lead = find(s, c.lead);
+        EXPECT_EQ(lead.text, c.lead) << c.name;
+        EXPECT_EQ(lead.x, c.leadX) << c.name;
+        EXPECT_EQ(lead.y, c.y) << c.name;
+        bool equals = false, one = false;
+        for (const auto& t : texts(s)) {
+            equals =
+                equals || (t.text.rfind("=", 0) == 0 && t.x == c.equalsX && t.y < c.y && t.y > c.y - 500);
+            one = one || (t.text == "1＋" && t.x == c.oneX && t.y == c.y);
+        }
+        EXPECT_TRUE(equals) << c.name;
+        EXPECT_TRUE(one) << c.name;
+        const auto box = report::textBox(lead.x, lead.y, lead.text, lead.fontSize);
+        EXPECT_LE(box.right, c.oneX) << c.name;
+        for (const auto& l : lines(s))
+            EXPECT_FALSE(report::crosses(l.x1, l.y1, l.x2, l.y2, box))
+                << c.name << ": " << l.x1 << "," << l.y1 << "-" << l.x2 << "," << l.y2;
+    }
 }
 
 TEST_F(ReportPages, ResultantsWithAndWithoutTheSurchargeDeduction) {

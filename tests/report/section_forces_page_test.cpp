@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "report/placement.h"
 #include "report/sections/section_forces_page.h"
+#include "sections/members.h"
 #include "sections/sections_fixture.h"
 #include "stability/stability_fixture.h"
 
@@ -89,6 +91,23 @@ SectionForcesChoices normal(KaInput ka = KaInput::Typed) {
     c.frontSoilCounted = true;
     c.ka = ka;
     return c;
+}
+
+// The seismic case of a method, the coefficient computed.
+SectionForcesChoices seismic(SeismicMethod m, DesignBasis b = DesignBasis::Building) {
+    auto c = normal(KaInput::Computed);
+    c.loadCase = LoadCase::Seismic;
+    c.method = m;
+    c.basis = b;
+    return c;
+}
+
+// The wall under Kh = 0.2: θk = atan 0.2 = 11.31°.
+model::DesignData seismicWall() {
+    auto d = wall();
+    d.Kh = 0.2f;
+    d.ThetaK = 11.31f;
+    return d;
 }
 
 struct Written {
@@ -358,6 +377,8 @@ TEST(SectionForcesPage, ReactionShapes) {
          5,
          {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.200}=1.800m",
           "            V1=137.500kN/m2  V2=127.500kN/m2  V3=102.500kN/m2  VP=150.000kN/m2"}},
+        // Xn = 0.6 passes the toe's root (0.45) but not the front wall's inner face (0.81): the toe's two
+        // values, as its member page takes them.
         {"triangle short of the front wall",
          [](model::DesignData& d) {
              d.e = 1.6f;
@@ -365,7 +386,8 @@ TEST(SectionForcesPage, ReactionShapes) {
          },
          {"V1", "VP"},
          3,
-         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m"}},
+         {heading, "            Xn=3･{(B/2)-e}=3×{(3.600/2)-1.600}=0.600m",
+          "            V1=137.500kN/m2  VP=150.000kN/m2"}},
         // Xn = 1.8 from the heel tip: V5 at 0.63 and V4 at 0.99 lie inside, V3 at 1.89 beyond;
         // V = 150·(1.8 − u)/1.8 gives 97.5 and 67.5. The ordinate of VR, the closing line and two more.
         {"heel side outside the middle third",
@@ -598,13 +620,6 @@ TEST(SectionForcesPage, TheSectionCoefficient) {
         std::vector<std::string> present, absent;
         std::size_t segments;
     };
-    auto seismic = [](SeismicMethod m, DesignBasis b) {
-        auto c = normal(KaInput::Computed);
-        c.loadCase = LoadCase::Seismic;
-        c.method = m;
-        c.basis = b;
-        return c;
-    };
     auto keep = [](model::DesignData&) {};
     auto seismicAngles = [](model::DesignData& d) {
         d.Kh = 0.2f;
@@ -705,16 +720,92 @@ TEST(SectionForcesPage, TheSectionCoefficient) {
 }
 
 TEST(SectionForcesPage, TheSeismicFormulaIsDrawnInNinePoints) {
-    auto d = wall();
-    d.Kh = 0.2f;
-    d.ThetaK = 11.31f;
-    auto c = normal(KaInput::Computed);
-    c.loadCase = LoadCase::Seismic;
-    c.method = SeismicMethod::K1;
-    const auto w = write(d, c);
+    const auto w = write(seismicWall(), seismic(SeismicMethod::K1));
     expectAt(w.text("ＫAE="), 950, 11320, 9);
     expectAt(w.text("地震時主働土圧係数"), 1400, 10900, 11);
     EXPECT_TRUE(w.has("            5－３ 断面の検討（地震時）"));
+}
+
+// The substituted coefficient's denominator keeps clear of its bracket "[1＋√(…)]^2" however long its
+// angles print: the denominator's lead, with the "=" and the bar's left end, moves left by as much as it
+// is longer than its place; texts under the root longer than the root's bar move the bracket and the
+// root left too. The right bracket keeps its place, and θ = 2.86 keeps every place of the drawing.
+TEST(SectionForcesPage, TheSubstitutedDenominatorClearsItsBracket) {
+    struct Case {
+        const char* name;
+        SeismicMethod method; // K2: Coulomb's formula, K1: the seismic one
+        float theta;
+        double leadX, bracketX; // where the lead and "1＋" stand
+    };
+    // Coulomb, 11 points: "cos^2(2.86ﾟ)×cos(2.86ﾟ＋20.00ﾟ)×" is 17 ems, 3740 twips from 1700, short of the
+    // bracket at 5700; each "-" adds half an em. With "-12.34" the root's denominator "cos(-12.34ﾟ＋20.00ﾟ)×
+    // cos(-12.34ﾟ－0.00ﾟ)", 20.5 ems from 6400, ends at 10910, past its bar's end at 10900: the bracket goes
+    // one bar character (220) left, and the lead, 19 ems ending at 5880, 400 past the bracket's new place,
+    // two characters.
+    // The seismic form, 9 points: "cos11.31ﾟ×cos^2(2.86ﾟ)×cos(20.00ﾟ＋2.86ﾟ＋11.31ﾟ)×" is 26.5 ems, 4770
+    // twips from 1230, ending on the bracket at 6000; "-0.00" twice makes it 180 longer. With "-12.34" the
+    // root's denominator, 24.5 ems from 6700, ends at 11110, 110 past its bar at 11000, and the lead, 28.5
+    // ems ending at 6360, runs 470 past the bracket's new place.
+    const std::vector<Case> cases{
+        {"Coulomb, θ 2.86", SeismicMethod::K2, 2.86f, 1700, 5775},
+        {"Coulomb, θ -0.00", SeismicMethod::K2, -1e-8f, 1700, 5775},
+        {"Coulomb, θ -12.34", SeismicMethod::K2, -12.34f, 1700 - 440, 5775 - 220},
+        {"seismic, θ 2.86", SeismicMethod::K1, 2.86f, 1230, 6075},
+        {"seismic, θ -0.00", SeismicMethod::K1, -1e-8f, 1230 - 180, 6075},
+        {"seismic, θ -12.34", SeismicMethod::K1, -12.34f, 1230 - 470, 6075 - 110},
+    };
+    for (const auto& k : cases) {
+        auto d = seismicWall();
+        d.Theta_Rear = k.theta;
+        const auto w = write(d, seismic(k.method));
+        const bool coulomb = k.method == SeismicMethod::K2;
+        const std::string t = platform::format(k.theta, "0.00");
+        const std::string leadText = coulomb ? "cos^2(" + t + "ﾟ)×cos(" + t + "ﾟ＋20.00ﾟ)×"
+                                             : "cos11.31ﾟ×cos^2(" + t + "ﾟ)×cos(20.00ﾟ＋" + t + "ﾟ＋11.31ﾟ)×";
+        const TextOp lead = w.text(leadText);
+        const double y = coulomb ? 12100 : 12900, size = coulomb ? 11 : 9;
+        expectAt(lead, k.leadX, y, size);
+        const TextOp* one = nullptr;
+        for (const auto& op : w.page())
+            if (const auto* x = std::get_if<TextOp>(&op); x && x->text == "1＋" && x->y == y) one = x;
+        ASSERT_NE(one, nullptr) << k.name;
+        expectAt(*one, k.bracketX, y, size);
+        // The lead ends before "1＋"; no line crosses it or the root's texts.
+        const auto leadBox = report::textBox(lead.x, lead.y, lead.text, size);
+        const auto oneBox = report::textBox(one->x, one->y, one->text, size);
+        EXPECT_LE(leadBox.right, oneBox.left) << k.name;
+        const std::string over = coulomb ? "sin(30.00ﾟ＋20.00ﾟ)×sin(30.00ﾟ－0.00ﾟ)"
+                                         : "sin(30.00ﾟ－0.00ﾟ－11.31ﾟ)×sin(30.00ﾟ＋20.00ﾟ)";
+        const std::string under = coulomb ? "cos(" + t + "ﾟ＋20.00ﾟ)×cos(" + t + "ﾟ－0.00ﾟ)"
+                                          : "cos(20.00ﾟ＋" + t + "ﾟ＋11.31ﾟ)×cos(" + t + "ﾟ－0.00ﾟ)";
+        for (const auto* x : {&lead, &w.text(over), &w.text(under)}) {
+            const auto box = report::textBox(x->x, x->y, x->text, size);
+            for (const auto& l : w.lines())
+                EXPECT_FALSE(report::crosses(l.x1, l.y1, l.x2, l.y2, box))
+                    << k.name << ": " << x->text << " / " << l.x1 << "," << l.y1 << "-" << l.x2 << ","
+                    << l.y2;
+        }
+        // The right bracket's last stroke where the page sets it, and nothing left of the page.
+        const double right = coulomb ? 10950 : 11030, bottom = coulomb ? 12550 : 13350;
+        const auto lines = w.lines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const LineOp& l) {
+            return l.x2 == right && l.y2 == bottom;
+        })) << k.name;
+        for (const auto& l : lines)
+            EXPECT_GE(std::min(l.x1, l.x2), 0) << k.name;
+    }
+}
+
+// The seismic coefficients and the composite angle stand a line of 11 points apart.
+TEST(SectionForcesPage, TheSeismicCoefficientLinesStandALineApart) {
+    for (DesignBasis basis : {DesignBasis::Building, DesignBasis::Road}) {
+        const auto w = write(seismicWall(), seismic(SeismicMethod::D1, basis));
+        expectAt(w.text(basis == DesignBasis::Road ? "設計水平震度Kh=CZ･Kho=―×―=0.20    設計鉛直震度Kv=0.00"
+                                                   : "設計水平震度Kh=0.20    設計鉛直震度Kv=0.00"),
+                 1400, 10100, 11);
+        expectAt(w.text("地震合成角θk=Atn{Kh/(1－Kv)}=Atn{0.20/(1－0.00)}=11.31ﾟ"), 1400, 10100 + 220, 11);
+        expectAt(w.text("地震時主働土圧係数"), 1400, 10900, 11);
+    }
 }
 
 // Through the section screen: the spacings typed are stored before the page is drawn, and the page
@@ -772,6 +863,89 @@ TEST(SectionForcesPage, HaikinShowsTheHeelSideReactionsTheMembersUse) {
     EXPECT_FALSE(w.has("V2"));
     EXPECT_TRUE(w.has("VR"));
     EXPECT_EQ(d.V2, 0);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// The toe's triangle of a reaction far above the others keeps above the dimension rows: the reaction's
+// own scale shrinks while the loads keep the pressure scale.
+TEST(SectionForcesPage, AReactionFarAboveTheOthersStaysAboveTheDimensionRows) {
+    auto d = wall();
+    // Xn = 3·(3.6/2 − 1.75) = 0.15 ends inside the toe (0.45): only VP is in contact.
+    d.e = 1.75f;
+    d.Xn = 0.15f;
+    d.Sigma_max = d.VP = 2000;
+    d.V1 = d.V2 = d.V3 = d.V4 = d.V5 = d.VR = 0;
+    const auto w = write(d, normal());
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 43u + 2);
+    // Pressure scale 2000·10/(500·19) = 2.10526 twips per kN/m2: W1 stands 25.025·2.10526 = 52.68 above
+    // the slab top Y(2.55) = 4533.33.
+    EXPECT_NEAR(lines[17].y1, 4533.333 - 52.684, 0.01);
+    // At that scale VP would reach 4210.5 below Yb = 5033.33. Yv = Yb + V1·s = Yb and the ticks start at
+    // Yv + 300: the ordinate ends 40 above them, 260 below Yb, and the closing line meets Yb at X(0.15) =
+    // 2850 + 0.15·1111.1.
+    const LineOp vp = lines[26], closing = lines[27];
+    EXPECT_NEAR(vp.x1, 2850, 0.01);
+    EXPECT_NEAR(vp.y1, 5033.333, 0.01);
+    EXPECT_NEAR(vp.y2, 5033.333 + 260, 0.01);
+    EXPECT_NEAR(closing.x2, 2850 + 166.667, 0.01);
+    EXPECT_NEAR(closing.y2, 5033.333, 0.01);
+    const LineOp frontTick = lines[28 + 11];
+    EXPECT_NEAR(frontTick.x1, 2850, 0.01);
+    EXPECT_NEAR(frontTick.y1, 5033.333 + 300, 0.01);
+    EXPECT_TRUE(w.has("            VP=2000.000kN/m2"));
+}
+
+// Through the section screen, a reaction above 1000 kN/m2 whose contact ends before the toe's root: the
+// page lists the reaction the toe's member page takes, VP, and no value of a point beyond the contact, and
+// nothing the reaction diagram draws reaches the dimension rows.
+TEST(SectionForcesPage, HaikinShowsTheToeReactionTheMemberUsesAboveTheDimensionRows) {
+    testing_support::RecordingServices services;
+    app::Program prog;
+    stability_test::typicalWall(prog);
+    auto& f4 = prog.Form4();
+    stability_test::type(
+        {{&f4.txt3, "3"}, {&f4.txt5, "4"}, {&f4.txt11, "1.44"}, {&f4.txt14, "1.5"}, {&f4.txt12, "0.8"}});
+    ASSERT_TRUE(stability_test::run(prog));
+    auto& f7 = prog.Form7();
+    ASSERT_TRUE(f7.TEKKIN());
+    Written w;
+    ASSERT_TRUE(f7.HAIKIN(w.surface));
+    const auto& d = prog.d;
+    ASSERT_GT(d.Sigma_max, 1000);
+    ASSERT_GT(d.e, 0);
+    ASSERT_LT(d.Xn, d.B_Toe);
+    const auto toe = sections::partialContact(d, model::Member::G);
+    ASSERT_TRUE(toe.has_value());
+    ASSERT_TRUE(toe->fromFar);
+    const auto running = w.running();
+    const auto xn = std::find_if(running.begin(), running.end(),
+                                 [](const std::string& t) { return t.find("Xn=") != t.npos; });
+    ASSERT_NE(xn, running.end());
+    ASSERT_LT(xn + 1, running.end());
+    EXPECT_EQ(xn[1], "            VP=" + platform::format(toe->peak, "0.000") + "kN/m2");
+    EXPECT_EQ(toe->peak, d.VP);
+
+    // Yb is the underside's extension line left of the figure, from 2100 to 2750; the first line from the
+    // front end X(0) = 2850 below it is the row of the part widths, Yv + 700, so the ticks start at Yv + 300.
+    const auto lines = w.lines();
+    double yb = -1, row = 1e9;
+    for (const auto& l : lines)
+        if (l.x1 == 2100 && l.x2 == 2750) yb = l.y1;
+    for (const auto& l : lines)
+        if (l.x1 == 2850 && l.y1 == l.y2 && l.y1 > yb && l.y1 < 6900) row = std::min(row, l.y1);
+    ASSERT_GT(yb, 0);
+    ASSERT_LT(row, 1e9);
+    const double ticks = row - 400;
+    int below = 0;
+    for (const auto& l : lines) {
+        const double top = std::min(l.y1, l.y2), bottom = std::max(l.y1, l.y2);
+        if (bottom <= yb + 0.01 || top >= ticks - 0.01) continue; // above Yb, or the dimension lines
+        ++below;
+        EXPECT_LE(bottom, ticks - report::Clearance::kGap + 0.01)
+            << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2;
+    }
+    EXPECT_EQ(below, 2); // VP's ordinate and the closing line
     EXPECT_TRUE(services.messages.empty());
 }
 

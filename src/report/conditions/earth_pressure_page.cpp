@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "platform/runtime.h"
+#include "report/coefficient_formula.h"
 #include "report/conditions/report_pages.h"
 #include "report/page_format.h"
 
@@ -67,24 +68,7 @@ void coulombFraction(Surface& s, const model::DesignData& d) {
               {7200, 2200, 7200, 2700},
               {7200, 2700, 7100, 2800}});
 
-    placeText(s, 5100, 2850, {"cos^2(", p, "ﾟ－", t, "ﾟ)"});
-    placeText(s, 1500, 3050, {"=───────────────────────────────────────────"});
-    placeText(s, 6400, 3300, {"sin(", p, "ﾟ＋", dl, "ﾟ)×sin(", p, "ﾟ－", b, "ﾟ)"});
-    placeText(s, 11150, 3300, {"2"});
-    placeText(s, 1700, 3500, {"cos^2(", t, "ﾟ)×cos(", t, "ﾟ＋", dl, "ﾟ)×"});
-    placeText(s, 5775, 3500, {"1＋"});
-    placeText(s, 6300, 3500, {"─────────────────────"});
-    placeText(s, 6400, 3700, {"cos(", t, "ﾟ＋", dl, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
-    lines(s, {{6075, 3775, 6100, 3700},
-              {6100, 3700, 6150, 3900},
-              {6150, 3900, 6300, 3250},
-              {6300, 3250, 10900, 3250},
-              {5800, 3250, 5700, 3350},
-              {5700, 3350, 5700, 3850},
-              {5700, 3850, 5800, 3950},
-              {10950, 3250, 11050, 3350},
-              {11050, 3350, 11050, 3850},
-              {11050, 3850, 10950, 3950}});
+    coulombSubstituted(s, 0, -8600, {p, t, dl, b, "", ""}, 43, "");
 
     const double cos2PhiTheta = std::pow(std::cos(rad(phi) - rad(th)), 2);
     const double cos2Theta = std::pow(std::cos(rad(th)), 2);
@@ -158,25 +142,7 @@ void seismicBlock(Surface& s, const model::DesignData& d, const EarthPressurePag
               {7870, 3300, 7770, 3400}});
 
     const std::string p = f2(phi), dl = f2(del), b = f2(bet), t = f2(th), k = f2(tk);
-    placeText(s, 4800, 3500, {"(1－", kv, ")×cos^2(", p, "ﾟ－", t, "ﾟ－", k, "ﾟ)"});
-    placeText(s, 1230, 3670, {"="});
-    placeText(s, 6900, 3900, {"sin(", p, "ﾟ－", b, "ﾟ－", k, "ﾟ)×sin(", p, "ﾟ＋", dl, "ﾟ)"});
-    placeText(s, 11400, 3900, {"2"});
-    placeText(s, 1430, 4100, {"cos", k, "ﾟ×cos^2(", t, "ﾟ)×cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×"});
-    placeText(s, 6275, 4100, {"1＋"});
-    placeText(s, 6900, 4300, {"cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
-    lines(s, {{1400, 3750, 11450, 3750},
-              {6850, 4180, 11200, 4180},
-              {6575, 4375, 6600, 4300},
-              {6600, 4300, 6650, 4500},
-              {6650, 4500, 6800, 3850},
-              {6800, 3850, 11200, 3850},
-              {6300, 3850, 6200, 3950},
-              {6200, 3950, 6200, 4450},
-              {6200, 4450, 6300, 4550},
-              {11230, 3850, 11330, 3950},
-              {11330, 3950, 11330, 4450},
-              {11330, 4450, 11230, 4550}});
+    okabeSubstituted(s, 200, -8800, {p, t, dl, b, k, kv});
 
     const std::string oneMinusKv = f2(platform::toSingle(1.0 - double(d.Kv)));
     const double cos2 = std::pow(std::cos(rad(phi) - rad(th) - rad(tk)), 2);

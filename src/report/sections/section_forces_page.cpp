@@ -9,6 +9,7 @@
 
 #include "platform/runtime.h"
 #include "platform/services.h"
+#include "report/coefficient_formula.h"
 #include "report/page_format.h"
 #include "report/placement.h"
 
@@ -60,9 +61,10 @@ std::string bar(int n, std::string s = "") {
 // The figure's frame: page twips from metres, as Singles.
 struct Frame {
     const model::DesignData& d;
-    double scale;      // m per 1000 twips
-    double pressure;   // twips per kN/m2
-    double top = 1700; // page y of the rear wall's top
+    double scale;               // m per 1000 twips
+    double pressure;            // twips per kN/m2
+    double top = 1700;          // page y of the rear wall's top
+    double reaction = pressure; // twips per kN/m2 of the reaction diagram
     double height() const { return double(d.H1) + double(d.H2); }
     float X(double x) const { return toSingle(2850 + 1000 * x / scale); }
     float Y(double depth) const { return toSingle(top + 1000 * depth / scale); }
@@ -70,9 +72,9 @@ struct Frame {
     // A level at height h above the base underside.
     float level(double h) const { return Y(height() - h); }
     float slabTop() const { return level(d.T_Slab); }
-    // Twips above (negative) or below a page y by a load or reaction value.
+    // Twips below a page y by a reaction value.
     float off(double y, float value, double twips = 0) const {
-        return toSingle(y + value * pressure + twips);
+        return toSingle(y + value * reaction + twips);
     }
     float up(double y, float value) const { return toSingle(y - value * pressure); }
 };
@@ -220,6 +222,25 @@ void reactionDiagram(Sketch& s, const Frame& f, Shape shape) {
     if (shape == Shape::Uniform) return;
     for (const auto& p : innerPoints(d))
         if (inContact(d, shape, p.x)) ordinate(p.x, p.v);
+}
+
+// The deepest ordinate the reaction diagram draws, kN/m2.
+double deepestReaction(const model::DesignData& d, Shape shape) {
+    double deepest = shape == Shape::HeelTriangle ? d.VR : d.VP;
+    if (shape == Shape::Trapezoid || shape == Shape::Uniform) deepest = std::max(deepest, double(d.VR));
+    if (shape != Shape::Uniform)
+        for (const auto& p : innerPoints(d))
+            if (inContact(d, shape, p.x)) deepest = std::max(deepest, double(p.v));
+    return deepest;
+}
+
+// The reaction diagram's scale: the pressure scale, unless the diagram would then reach the dimension
+// rows, whose ticks start 300 twips below the ordinate they hang from (a reaction far above the others
+// at an end of the base); then as much less as keeps it clear of them.
+double reactionScale(const model::DesignData& d, Shape shape, double pressure) {
+    constexpr double room = 300 - Clearance::kGap;
+    const double below = (deepestReaction(d, shape) - (d.e >= 0 ? d.V1 : d.V5)) * pressure;
+    return below > room ? pressure * room / below : pressure;
 }
 
 float dimensionBase(const Frame& f) {
@@ -455,6 +476,11 @@ void reactionLines(Surface& s, const model::DesignData& d, Shape shape) {
             line({{"V1", d.V1}, {"V2", d.V2}, {"V3", d.V3}, {"VP", d.VP}});
         } else if (b4 <= xn && xn < b3) {
             line({{"V1", d.V1}, {"V2", d.V2}, {"VP", d.VP}});
+        } else if (d.B_Toe <= xn && xn < b4) {
+            // Short of the front wall's inner face: the toe's values, which its member page takes.
+            line({{"V1", d.V1}, {"VP", d.VP}});
+        } else if (0 < xn && xn < d.B_Toe) {
+            line({{"VP", d.VP}});
         }
     } else if (shape == Shape::HeelTriangle) {
         // The reactions within Xn of the heel tip, in their order across the base; with a heel its two
@@ -564,17 +590,7 @@ void coulomb(const Pen& s, const model::DesignData& d) {
     s.chain({{3875, 10700}, {3775, 10800}, {3775, 11300}, {3875, 11400}});
     s.chain({{7100, 10700}, {7200, 10800}, {7200, 11300}, {7100, 11400}});
 
-    s.text(5100, 11450, {"cos^2(", p, "ﾟ－", t, "ﾟ)"});
-    s.text(1500, 11650, {bar(44, "=")});
-    s.text(6400, 11900, {"sin(", p, "ﾟ＋", dl, "ﾟ)×sin(", p, "ﾟ－", b, "ﾟ)"});
-    s.text(11150, 11900, {"2"});
-    s.text(1700, 12100, {"cos^2(", t, "ﾟ)×cos(", t, "ﾟ＋", dl, "ﾟ)×"});
-    s.text(5775, 12100, {"1＋"});
-    s.text(6300, 12100, {bar(21), " "});
-    s.text(6400, 12300, {"cos(", t, "ﾟ＋", dl, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
-    s.chain({{6075, 12375}, {6100, 12300}, {6150, 12500}, {6300, 11850}, {10900, 11850}});
-    s.chain({{5800, 11850}, {5700, 11950}, {5700, 12450}, {5800, 12550}});
-    s.chain({{10950, 11850}, {11050, 11950}, {11050, 12450}, {10950, 12550}});
+    coulombSubstituted(s.s, 0, s.dy, {p, t, dl, b, "", ""}, 44, " ");
 
     const std::string c2PhiTh = f4(cos2D(phi - th)), c2Th = f4(cos2D(th)), cDelTh = f4(cosD(del + th));
     if (d.Phi_Back >= d.Beta) {
@@ -607,7 +623,8 @@ void okabe(const Pen& s, const model::DesignData& d, const SectionForcesChoices&
     else if (c.basis == DesignBasis::Road)
         s.text(1400, 10100,
                {"設計水平震度Kh=CZ･Kho=", kNoValue, "×", kNoValue, "=", kh, "    設計鉛直震度Kv=", kv});
-    s.text(1400, 10300, {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", kh, "/(1－", kv, ")}=", k, "ﾟ"});
+    s.text(1400, 10100 + platform::lineHeight(s.s.fontName(), kTextSize),
+           {"地震合成角θk=Atn{Kh/(1－Kv)}", "=", "Atn{", kh, "/(1－", kv, ")}=", k, "ﾟ"});
     s.text(1400, 10900, {"地震時主働土圧係数"});
     s.s.setFontSize(kLabelSize);
 
@@ -625,18 +642,7 @@ void okabe(const Pen& s, const model::DesignData& d, const SectionForcesChoices&
     s.chain({{4345, 11500}, {4245, 11600}, {4245, 12100}, {4345, 12200}});
     s.chain({{7570, 11500}, {7670, 11600}, {7670, 12100}, {7570, 12200}});
 
-    s.text(4600, 12300, {"(1－", kv, ")×cos^2(", p, "ﾟ－", t, "ﾟ－", k, "ﾟ)"});
-    s.text(1030, 12470, {"="});
-    s.text(6700, 12700, {"sin(", p, "ﾟ－", b, "ﾟ－", k, "ﾟ)×sin(", p, "ﾟ＋", dl, "ﾟ)"});
-    s.text(11200, 12700, {"2"});
-    s.text(1230, 12900, {"cos", k, "ﾟ×cos^2(", t, "ﾟ)×cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×"});
-    s.text(6075, 12900, {"1＋"});
-    s.text(6700, 13100, {"cos(", dl, "ﾟ＋", t, "ﾟ＋", k, "ﾟ)×cos(", t, "ﾟ－", b, "ﾟ)"});
-    s.line(1200, 12550, 11250, 12550);
-    s.line(6650, 12980, 11000, 12980);
-    s.chain({{6375, 13175}, {6400, 13100}, {6450, 13300}, {6600, 12650}, {11000, 12650}});
-    s.chain({{6100, 12650}, {6000, 12750}, {6000, 13250}, {6100, 13350}});
-    s.chain({{11030, 12650}, {11130, 12750}, {11130, 13250}, {11030, 13350}});
+    okabeSubstituted(s.s, 0, s.dy, {p, t, dl, b, k, kv});
 
     const std::string oneMinusKv = f2(toSingle(1.0 - double(d.Kv)));
     const std::string numer = f4(cos2D(phi - th - tk)), cK = f4(cosD(tk)), c2Th = f4(cos2D(th));
@@ -739,6 +745,7 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
     const Frame given{d, sectionDrawScale(d), sectionPressureScale(d.Sigma_max)};
     auto at = [&](double length, double pressure) {
         Frame f{d, given.scale / length, given.pressure * pressure};
+        f.reaction = reactionScale(d, shape, f.pressure);
         Sketch s = figure(f, c, shape, nameSize, room);
         if (const double over = room.top - s.extent().top; over > 0) {
             f.top += over;
