@@ -58,26 +58,33 @@ protected:
             f7().spacingBoxes()[k]->setText(calculated);
         }
     }
+
+    // Bars in every row; member B at d = 40 cm with the moment and shear given and a calculated spacing of
+    // 300 mm, the other members with forces that pass any allowable.
+    void memberBByHand(float moment, float shear) {
+        fillRows();
+        auto& d = prog.d;
+        for (float* m : {&d.M_r1, &d.M_r5, &d.M_r6, &d.M_r7, &d.M_r8, &d.M_r9})
+            *m = 100;
+        for (float* s : {&d.S_r1, &d.S_r6, &d.S_r7, &d.S_r8, &d.S_r9})
+            *s = 100;
+        d.Deff_r2 = 40;
+        d.M_r2 = moment;
+        d.S_r2 = shear;
+        d.PitchReq_r2 = 300;
+        f7().lbl_rb.setCaption("300");
+    }
 };
 
 // Member B with forces set by hand, the other members with forces that pass any allowable.
 TEST_F(SectionScreen, StressCheckCommandShowsTheHandCalculatedStressesColoursAndOneBeep) {
-    fillRows();
-    auto& d = prog.d;
-    for (float* m : {&d.M_r1, &d.M_r5, &d.M_r6, &d.M_r7, &d.M_r8, &d.M_r9})
-        *m = 100;
-    for (float* s : {&d.S_r1, &d.S_r6, &d.S_r7, &d.S_r8, &d.S_r9})
-        *s = 100;
     // "  D16" (a = 1.986 cm2) at s = 125 mm, d = 40 cm, M = 5 000 000 N·cm, S = 50 000 N:
     // As = 100 · 1000/125 · 1.986 = 1588.8 mm2; p = 1588.8 / (1000 · 400) = 0.003972
     // k = √((15p)² + 30p) − 15p = 0.290720; j = 1 − k/3 = 0.903093
     // σc = 2 · 5e7 / (400² · k · j · 1000) = 2.38053; σs = 5e7 / (1588.8 · j · 400) = 87.1180
     // τc = 50 000 / (j · 1000 · 400) = 0.138413
-    d.Deff_r2 = 40;
-    d.M_r2 = 5e6f;
-    d.S_r2 = 5e4f;
-    d.PitchReq_r2 = 300;
-    f7().lbl_rb.setCaption("300");
+    memberBByHand(5e6f, 5e4f);
+    auto& d = prog.d;
     f7().txt2.setText("125");
     d.Sigma_ca = 2.3805f; // σc above it by 0.00003: shown as "2.381", judged NG
     d.Sigma_sa = d.Sigma_sa_Long = 180;
@@ -111,17 +118,8 @@ TEST_F(SectionScreen, StressCheckCommandShowsTheHandCalculatedStressesColoursAnd
 // Member B's forces of the test above reversed: σc = −2.38053, σs = −87.1180, τc = −0.138413. Each is
 // judged by its size, against an allowable below, equal to (as a single) and above it.
 TEST_F(SectionScreen, ANegativeStressIsJudgedByItsSize) {
-    fillRows();
+    memberBByHand(-5e6f, -5e4f);
     auto& d = prog.d;
-    for (float* m : {&d.M_r1, &d.M_r5, &d.M_r6, &d.M_r7, &d.M_r8, &d.M_r9})
-        *m = 100;
-    for (float* s : {&d.S_r1, &d.S_r6, &d.S_r7, &d.S_r8, &d.S_r9})
-        *s = 100;
-    d.Deff_r2 = 40;
-    d.M_r2 = -5e6f;
-    d.S_r2 = -5e4f;
-    d.PitchReq_r2 = 300;
-    f7().lbl_rb.setCaption("300");
     f7().txt2.setText("125");
     const struct Case {
         const char* name;
