@@ -194,6 +194,76 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt22, "0"}});
          },
          0, false, [](const model::DesignData& d) { return contactEnd(d) > 0 && contactEnd(d) < d.B_Toe; }},
+        // Drawings whose dimension numbers, labels and part numbers have little room.
+        {"narrow span under tall walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "4.5"},
+                   {&p.Form4().txt4, "1.5"},
+                   {&p.Form4().txt5, "5.6"},
+                   {&p.Form4().txt6, "0.4"},
+                   {&p.Form4().txt14, "0.6"},
+                   {&p.Form4().txt12, "1.0"},
+                   {&p.Form4().txt16, "1.5"},
+                   {&p.Form4().txt17, "0.5"},
+                   {&p.Form4().txt18, "0.4"},
+                   {&p.Form4().txt19, "0.4"},
+                   {&p.Form4().txt20, "0.2"}});
+         }},
+        {"span of 1.4 m under walls of 3.5 m",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "2.5"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "3.2"},
+                   {&p.Form4().txt6, "0.3"},
+                   {&p.Form4().txt14, "1.4"},
+                   {&p.Form4().txt17, "0.35"},
+                   {&p.Form4().txt20, "0.5"}});
+         }},
+        // B = 0.3 + 0.35 + 0.6 + 0.35 + 0.3 = 1.9.
+        {"base of 1.9 m with 350 mm walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt13, "0.35"},
+                   {&p.Form4().txt15, "0.35"},
+                   {&p.Form4().txt12, "0.3"},
+                   {&p.Form4().txt16, "0.3"},
+                   {&p.Form4().txt14, "0.6"},
+                   {&p.Form4().txt18, "0.25"},
+                   {&p.Form4().txt19, "0.25"},
+                   {&p.Form4().txt17, "0.3"}});
+         }},
+        // A 5 m wall on a base of 2.45 m: every part is narrower than its number at the drawing's scale.
+        {"narrow base, crowded numbers",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "4.0"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.6"},
+                   {&p.Form4().txt6, "0.4"},
+                   {&p.Form4().txt12, "0.3"},
+                   {&p.Form4().txt16, "0.55"},
+                   {&p.Form4().txt14, "0.8"},
+                   {&p.Form4().txt17, "0.3"},
+                   {&p.Form4().txt18, "0.25"},
+                   {&p.Form4().txt19, "0.25"},
+                   {&p.Form4().txt20, "0.1"}});
+         }},
+        // The back wall's outer batter 0.45 − 0.4 − 0.05 is −1.9E−8 in single precision: zero to the mm.
+        {"batter zero up to rounding",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt7, "0.2"},
+                   {&p.Form4().txt9, "0.4"},
+                   {&p.Form4().txt10, "0.05"},
+                   {&p.Form4().txt15, "0.45"},
+                   {&p.Form4().txt14, "1.15"}});
+         },
+         0, false,
+         [](const model::DesignData& d) {
+             return d.Batter_BackOut != 0 && std::fabs(d.Batter_BackOut) < 5e-7;
+         }},
     };
     return all;
 }
