@@ -9,8 +9,11 @@
 namespace report {
 namespace {
 
-// The steps in which a height's number moves along its span.
-constexpr double kAlong = 25;
+// Positions and lines are rounded to single precision: a number set a gap off a line is taken as clear of
+// it within this much.
+constexpr double kHair = 0.5;
+// The steps in which a height's number moves along its span, and how far it goes.
+constexpr double kAlong = 25, kAlongMost = 1500;
 
 } // namespace
 
@@ -42,8 +45,8 @@ DimensionRow& DimensionRow::segment(double from, double to, std::string text, st
     return *this;
 }
 
-std::vector<DimensionRow::Placed> DimensionRow::place(Clearance& room, double size) const {
-    return axis_ == Axis::Across ? placeAcross(room, size) : placeUpright(room, size);
+std::vector<DimensionRow::Placed> DimensionRow::place(Clearance& room, double size, double gap) const {
+    return axis_ == Axis::Across ? placeAcross(room, size, gap) : placeUpright(room, size, gap);
 }
 
 namespace {
@@ -80,12 +83,17 @@ std::vector<double> spread(const std::vector<double>& wanted, const std::vector<
 
 } // namespace
 
-std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, double size) const {
-    constexpr double gap = Clearance::kGap;
+std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, double size, double gap) const {
+    // A number keeps `gap` inside its segment and from what the drawing holds; one set outside an
+    // extension line stands the room kept beside a text off it.
+    constexpr double off = Clearance::kGap;
     std::vector<std::optional<Point>> at(segments_.size());
     auto keep = [&](std::size_t i, Point p) {
         at[i] = p;
         room.addText(p.x, p.y, segments_[i].text, size);
+    };
+    auto clear = [&](std::size_t i, Point p) {
+        return room.clearBox(textBox(p.x, p.y, segments_[i].text, size), gap - kHair);
     };
     auto width = [&](std::size_t i) { return textWidth(segments_[i].text, size); };
     auto centred = [&](std::size_t i, double y) {
@@ -100,7 +108,7 @@ std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, dou
             wanted.push_back(wantGiven && given ? given->x : centred(i, y).x);
             widths.push_back(width(i));
         }
-        const std::vector<double> lefts = spread(wanted, widths, gap);
+        const std::vector<double> lefts = spread(wanted, widths, off);
         for (std::size_t k = 0; k < which.size(); ++k)
             keep(which[k], {lefts[k], y});
     };
@@ -118,36 +126,32 @@ std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, dou
         for (std::size_t i : numbered) {
             const auto& given = segments_[i].at;
             const Point c = centred(i, level_);
-            if (given && within(i, *given) && room.clear(given->x, given->y, segments_[i].text, size))
+            if (given && within(i, *given) && clear(i, *given))
                 keep(i, *given);
-            else if (within(i, c) && room.clear(c.x, c.y, segments_[i].text, size))
+            else if (within(i, c) && clear(i, c))
                 keep(i, c);
         }
         // A crowded number at either end of the row stands beyond it.
         const std::size_t first = numbered.empty() ? 0 : numbered.front();
         const std::size_t last = numbered.empty() ? 0 : numbered.back();
+        auto before = [&](std::size_t i) { return Point{segments_[i].from - off - width(i), level_}; };
+        auto after = [&](std::size_t i) { return Point{segments_[i].to + off, level_}; };
         for (std::size_t i : numbered) {
             if (at[i] || (i != first && i != last)) continue;
-            const Span& s = segments_[i];
-            const Point out = i == first ? Point{s.from - gap - width(i), level_} : Point{s.to + gap, level_};
-            if (room.clear(out.x, out.y, s.text, size)) keep(i, out);
+            if (const Point p = i == first ? before(i) : after(i); clear(i, p)) keep(i, p);
         }
         // The others beside an extension line, where the neighbour's segment holds them too, else
         // staggered.
+        auto holds = [&](std::size_t j, std::size_t i) {
+            return segments_[j].to - segments_[j].from >= width(i) + off + gap;
+        };
         std::vector<std::size_t> staggered;
         for (std::size_t i : numbered) {
             if (at[i]) continue;
-            const Span& s = segments_[i];
-            std::vector<Point> tries;
-            if (i > 0 && segments_[i - 1].to - segments_[i - 1].from >= width(i) + 2 * gap)
-                tries.push_back({s.from - gap - width(i), level_});
-            if (i + 1 < segments_.size() && segments_[i + 1].to - segments_[i + 1].from >= width(i) + 2 * gap)
-                tries.push_back({s.to + gap, level_});
-            const auto clear = std::find_if(tries.begin(), tries.end(), [&](const Point& p) {
-                return room.clear(p.x, p.y, s.text, size);
-            });
-            if (clear != tries.end())
-                keep(i, *clear);
+            if (i > 0 && holds(i - 1, i) && clear(i, before(i)))
+                keep(i, before(i));
+            else if (i + 1 < segments_.size() && holds(i + 1, i) && clear(i, after(i)))
+                keep(i, after(i));
             else
                 staggered.push_back(i);
         }
@@ -159,7 +163,7 @@ std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, dou
     return out;
 }
 
-std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, double size) const {
+std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, double size, double gap) const {
     const double x = level_;
     const double em = size * 20.0;
     std::vector<Placed> out;
@@ -171,21 +175,31 @@ std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, do
             const double middle = (b.top + b.bottom) / 2;
             return (b.right <= x || b.left >= x) && middle >= s.from && middle <= s.to;
         };
-        auto sideX = [&](int side, double gap) { return side > 0 ? x + gap : x - gap - w; };
-        const double centred = (s.from + s.to) / 2 - em / 2;
+        auto sideX = [&](int side, double off) { return side > 0 ? x + off : x - off - w; };
+        // At the given height where that is within the span, else centred on it.
+        const double centred = s.at && beside({x + 1, s.at->y}) ? s.at->y : (s.from + s.to) / 2 - em / 2;
         std::optional<Point> found;
-        auto tryAt = [&](Point p, double gap, double upDown) {
-            if (!found && beside(p) && room.clearBox(textBox(p.x, p.y, s.text, size), gap, upDown)) found = p;
+        auto tryAt = [&](Point p, double by) {
+            if (!found && beside(p) && room.clearBox(textBox(p.x, p.y, s.text, size), by - kHair)) found = p;
         };
-        if (s.at) tryAt(*s.at, Clearance::kGap, Clearance::kGapUpDown);
-        for (double gap : {Clearance::kGap, Clearance::kNarrowGap}) {
+        if (s.at) tryAt(*s.at, gap);
+        // Off the line by the room kept beside a text, else by the narrower room of a small part.
+        for (double off : {Clearance::kGap, Clearance::kNarrowGap}) {
+            const double by = std::min(gap, off);
             for (int side : {side_, -side_})
-                tryAt({sideX(side, gap), centred}, gap, Clearance::kGapUpDown);
-            for (double k = kAlong; !found && k <= (s.to - s.from) / 2; k += kAlong)
+                tryAt({sideX(side, off), centred}, by);
+            for (double k = kAlong; !found && k <= std::min((s.to - s.from) / 2, kAlongMost); k += kAlong)
                 for (int side : {side_, -side_})
                     for (double dy : {-k, k})
-                        tryAt({sideX(side, gap), centred + dy}, gap, Clearance::kGapUpDown);
+                        tryAt({sideX(side, off), centred + dy}, by);
         }
+        // A span lower than a line of type with its room above and below: the digits' ink lies well
+        // inside their box.
+        for (int side : {side_, -side_})
+            if (!found && beside({sideX(side, Clearance::kNarrowGap), centred}) &&
+                room.clearBox(textBox(sideX(side, Clearance::kNarrowGap), centred, s.text, size),
+                              std::min(gap, Clearance::kNarrowGap) - kHair, 0))
+                found = Point{sideX(side, Clearance::kNarrowGap), centred};
         std::optional<Segment> leader;
         if (!found) {
             const Point middle{x, (s.from + s.to) / 2};
@@ -194,7 +208,7 @@ std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, do
                 leader = led->leader;
             }
         }
-        const Point p = found.value_or(Point{sideX(side_, Clearance::kLeastGap), centred});
+        const Point p = found.value_or(Point{sideX(side_, Clearance::kGap), centred});
         room.addText(p.x, p.y, s.text, size);
         if (leader) room.addLine(leader->x1, leader->y1, leader->x2, leader->y2);
         out.push_back({p, s.text, leader});

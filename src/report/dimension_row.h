@@ -53,15 +53,15 @@ public:
 
     DimensionRow& segment(double from, double to, std::string text, std::optional<Point> at = std::nullopt);
 
-    // The numbers placed clear of what `room` holds (at `size` points), each kept in `room` as it is
-    // placed; a number with no clear place stands where it reads best.
-    std::vector<Placed> place(Clearance& room, double size) const;
+    // The numbers placed clear of what `room` holds (at `size` points, keeping `gap` from it), each kept
+    // in `room` as it is placed; a number with no clear place stands where it reads best.
+    std::vector<Placed> place(Clearance& room, double size, double gap = Clearance::kGap) const;
 
     const std::vector<Span>& segments() const { return segments_; }
 
 private:
-    std::vector<Placed> placeAcross(Clearance& room, double size) const;
-    std::vector<Placed> placeUpright(Clearance& room, double size) const;
+    std::vector<Placed> placeAcross(Clearance& room, double size, double gap) const;
+    std::vector<Placed> placeUpright(Clearance& room, double size, double gap) const;
 
     Axis axis_ = Axis::Across;
     double level_ = 0;

@@ -29,6 +29,9 @@ bool halfWidth(std::string_view seq) {
     return cp >= 0xFF61 && cp <= 0xFF9F;
 }
 
+// How far a leader rises or falls at the least.
+constexpr double kSlant = 100;
+
 bool empty(const Box& b) {
     return b.right <= b.left;
 }
@@ -172,6 +175,8 @@ std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Pi
     const Box drawing = room.extent();
     const double middle = (top + bottom) / 2;
     for (const Point& step : around(0, 0, 25, 0, lift)) {
+        // A level leader would read as an extension line.
+        if (std::fabs(step.y) < kSlant) continue;
         const double y = anchor.y + step.y - middle;
         for (const bool after : {true, false}) {
             const double x = after ? drawing.right + 2 * gap - left : drawing.left - 2 * gap - right;
@@ -253,7 +258,7 @@ void Sketch::text(const std::string& text, double size, const std::vector<Point>
 }
 
 void Sketch::place(const DimensionRow& row, double size) {
-    for (const auto& p : row.place(room_, size)) {
+    for (const auto& p : row.place(room_, size, gap_)) {
         if (p.leader) items_.emplace_back(*p.leader);
         items_.emplace_back(Label{platform::toSingle(p.at.x), platform::toSingle(p.at.y), p.text, size});
     }

@@ -358,8 +358,8 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
     s.place(DimensionRow::upright(2100, -1).segment(top, yb, mm(d.T_Slab), at(1900, slab)), kLabelSize);
     // H1 and H2 are the two parts of the total height: both are written on the right of its line.
     DimensionRow total = DimensionRow::upright(xb + 1350.0, 1);
-    if (d.H2 != 0) total.segment(rear, back, mm(d.H2), at(xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0));
     total.segment(back, yb, mm(d.H1), at(xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0));
+    total.segment(rear, back, mm(d.H2), at(xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0));
     s.place(total, kLabelSize);
     DimensionRow soil = DimensionRow::upright(xb + 850.0, -1);
     soil.segment(back, top, mm(d.H_BackSoil),
