@@ -328,64 +328,119 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     }
 
     // Part numbers: inside their part where there is room, nearest to their places first; else beside the
-    // part, above the base's underside, with a leader to its middle.
-    auto number = [&](const char* n, double x, double y, Box part) {
-        std::vector<Point> at = around(x, y, kStep, 600, 1500);
+    // part with a leader into it, above the base's underside and clear of the other parts, else outside
+    // the drawing with a leader.
+    struct Part {
+        const char* n;
+        double x, y;
+        Box box;
+    };
+    std::vector<Part> numbered;
+    const double xHeel = X(B - bHeel);
+    if (d.A_FrontWall != 0)
+        numbered.push_back({"①",
+                            X(bToe + d.T_WallFront / 2.0) - 100,
+                            Y((topF + tSlab) / 2.0) - 50,
+                            {X(bToe), Y(topF), xWallFront, y0}});
+    if (d.A_BackWall != 0)
+        numbered.push_back({"②",
+                            X(B - bHeel - d.T_WallBack / 2.0) - 100,
+                            Y(height / 2.0) - 50,
+                            {xWallBack, Y(height), xHeel, y0}});
+    if (d.A_Slab != 0)
+        numbered.push_back({"③",
+                            X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50,
+                            Y(tSlab / 2.0) - 50,
+                            {xWallFront, Y(tSlab), xWallBack, y0}});
+    if (d.A_Heel != 0)
+        numbered.push_back(
+            {"④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0}});
+    if (d.A_Toe != 0)
+        numbered.push_back(
+            {"⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0}});
+    if (d.A_CenterSoil != 0) {
+        // The fill narrows to its surface between battered faces.
+        const double left = cf ? std::max(xWallFront, X(*cf)) : xWallFront;
+        const double right = cb ? std::min(xWallBack, X(*cb)) : xWallBack;
+        numbered.push_back({"⑥",
+                            X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100,
+                            Y(tSlab + d.H_CenterSoil / 2.0) - 50,
+                            {left, Y(hc), right, Y(tSlab)}});
+    }
+    if (backSoil != 0)
+        numbered.push_back({"⑦",
+                            X(B - bHeel / 2.0) - 100,
+                            Y(d.H1 - d.H_BackSoil / 2.0) - 50,
+                            {X(xBackOut), yH1, xr, Y(d.T_HeelTip)}});
+    if (frontSoil > 0) {
+        const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
+        numbered.push_back(
+            {"⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)}});
+    }
+    auto overlaps = [](const Box& a, const Box& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (const Part& part : numbered) {
+        const char* n = part.n;
+        const Box& own = part.box;
+        std::vector<Point> at = around(part.x, part.y, kStep, 600, 1500);
         auto inPart = [&](const Point& p) {
             const Box b = textBox(p.x, p.y, n, kLabelSize);
-            return b.left >= part.left && b.right <= part.right && b.top >= part.top &&
-                   b.bottom <= part.bottom;
+            return b.left >= own.left && b.right <= own.right && b.top >= own.top && b.bottom <= own.bottom;
         };
         const auto roomy = std::find_if(at.begin(), at.end(), [&](const Point& p) {
             return inPart(p) && page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
         });
         if (roomy != at.end()) {
             page.place({*roomy}, n, Clearance::kNarrowGap);
-            return;
+            continue;
         }
-        const Point middle{(part.left + part.right) / 2, (part.top + part.bottom) / 2};
-        auto leaderTo = [&](const Point& p) {
+        // The leader ends in the part, at its middle height: in its middle, else in the sixth part of its
+        // width nearest the middle that no text stands on.
+        const double cy = (own.top + own.bottom) / 2, sixth = (own.right - own.left) / 6;
+        const Point ends[] = {{own.left + 3 * sixth, cy},
+                              {own.left + 2 * sixth, cy},
+                              {own.left + 4 * sixth, cy},
+                              {own.left + sixth, cy},
+                              {own.left + 5 * sixth, cy}};
+        auto leaderTo = [&](const Point& p, const Point& end) {
             const Box b = textBox(p.x, p.y, n, kLabelSize);
             constexpr double g = Clearance::kGap;
-            const double sx = std::clamp(middle.x, b.left - g, b.right + g);
-            const double sy = std::clamp(middle.y, b.top - g, b.bottom + g);
-            return Segment{sx, sy, middle.x, middle.y};
+            return Segment{std::clamp(end.x, b.left - g, b.right + g),
+                           std::clamp(end.y, b.top - g, b.bottom + g), end.x, end.y};
         };
-        for (const Point& p : around(middle.x - 90, middle.y - 90, kStep, 700, 700)) {
+        auto free = [&](const Point& p) {
             const Box b = textBox(p.x, p.y, n, kLabelSize);
-            if (inPart(p) || b.bottom > y0 - Clearance::kGapUpDown) continue;
-            const Segment l = leaderTo(p);
-            if (page.room.clear(p.x, p.y, n, kLabelSize) && page.room.clearOfTexts(l)) {
-                page.line(l.x1, l.y1, l.x2, l.y2);
-                page.place({p}, n);
-                return;
+            return b.bottom <= y0 - Clearance::kGapUpDown &&
+                   std::none_of(numbered.begin(), numbered.end(),
+                                [&](const Part& o) { return &o != &part && overlaps(b, o.box); }) &&
+                   page.room.clear(p.x, p.y, n, kLabelSize);
+        };
+        auto led = [&](const Point& p, const Segment& l) {
+            page.line(l.x1, l.y1, l.x2, l.y2);
+            page.place({p}, n);
+        };
+        bool done = false;
+        for (const Point& p : around(ends[0].x - 90, cy - 90, kStep, 700, 700)) {
+            if (inPart(p) || !free(p)) continue;
+            for (const Point& end : ends)
+                if (const Segment l = leaderTo(p, end); !done && page.room.clearOfTexts(l)) {
+                    led(p, l);
+                    done = true;
+                }
+            if (done) break;
+        }
+        for (const Point& end : ends) {
+            if (done) break;
+            if (const auto out = outsideWithLeader(page.room, {Piece{0, 0, n}}, kLabelSize, end, 800)) {
+                led(out->at, out->leader);
+                done = true;
             }
         }
-        page.place(at, n, Clearance::kGap);
-    };
-    const double xHeel = X(B - bHeel);
-    if (d.A_FrontWall != 0)
-        number("①", X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50,
-               {X(bToe), Y(topF), xWallFront, y0});
-    if (d.A_BackWall != 0)
-        number("②", X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50,
-               {xWallBack, Y(height), xHeel, y0});
-    if (d.A_Slab != 0)
-        number("③", X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50,
-               {xWallFront, Y(tSlab), xWallBack, y0});
-    if (d.A_Heel != 0)
-        number("④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0});
-    if (d.A_Toe != 0)
-        number("⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0});
-    if (d.A_CenterSoil != 0)
-        number("⑥", X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
-               {xWallFront, Y(hc), xWallBack, Y(tSlab)});
-    if (backSoil != 0)
-        number("⑦", X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50,
-               {X(xBackOut), yH1, xr, Y(d.T_HeelTip)});
-    if (frontSoil > 0) {
-        const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
-        number("⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)});
+        std::erase_if(at, [&](const Point& p) {
+            return textBox(p.x, p.y, n, kLabelSize).bottom > y0 - Clearance::kGapUpDown;
+        });
+        if (!done) page.place(at.empty() ? std::vector<Point>{{part.x, part.y}} : at, n, Clearance::kGap);
     }
 
     // Dotted part boundaries.
