@@ -116,27 +116,28 @@ TEST(DimensionRow, AcrossTheGivenPlaceIsKeptWhereItIsInsideAndClear) {
 
 // A vertical line at x 1000, its numbers first on the right.
 TEST(DimensionRow, UprightBesideItsLineWithinItsSpan) {
-    {
-        // The given place 800 to 1250 crosses the line: beside it on the right, 40 clear, at the given
-        // height, which lies within the span 0 to 1000.
+    struct Case {
+        const char* name;
+        Point given;
+        Point placed;
+    };
+    const Case cases[] = {
+        // 800 to 1250 crosses the line: beside it on the right, 40 clear, at the given height, which lies
+        // within the span 0 to 1000.
+        {"given place across the line", {800, 450}, {1040, 450}},
+        {"given place beside the line, within the span: kept", {500, 450}, {500, 450}},
+        // 450 + 90 below the span's end: centred on the span, 500 − 90.
+        {"given height beyond the span", {800, 1400}, {1040, 410}},
+    };
+    for (const Case& c : cases) {
         DimensionRow row = DimensionRow::upright(1000, 1);
-        row.segment(0, 1000, "2,500", Point{800, 450});
+        row.segment(0, 1000, "2,500", c.given);
         Clearance room;
         room.addLine(1000, 0, 1000, 1000);
         const auto placed = row.place(room, kSize);
-        ASSERT_EQ(placed.size(), 1u);
-        EXPECT_EQ(placed[0].at.x, 1040);
-        EXPECT_EQ(placed[0].at.y, 450);
-    }
-    {
-        // The given place left of the line and within the span is kept.
-        DimensionRow row = DimensionRow::upright(1000, 1);
-        row.segment(0, 1000, "2,500", Point{500, 450});
-        Clearance room;
-        room.addLine(1000, 0, 1000, 1000);
-        const auto placed = row.place(room, kSize);
-        ASSERT_EQ(placed.size(), 1u);
-        EXPECT_EQ(placed[0].at.x, 500);
+        ASSERT_EQ(placed.size(), 1u) << c.name;
+        EXPECT_EQ(placed[0].at.x, c.placed.x) << c.name;
+        EXPECT_EQ(placed[0].at.y, c.placed.y) << c.name;
     }
     {
         // A span of 100 between two lines (500 to 1500) holds no line of type: the number stands outside
