@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -331,8 +332,14 @@ void loadNames(Sketch& s, const Frame& f, double size) {
 void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     const auto& d = f.d;
     const float yb = f.yb();
+    // A name keeps above the dimension rows' extension lines where it can.
+    const double lowest = dimensionBase(f) + 300.0 - Clearance::kLeastGap;
     auto name = [&](const char* text, double x, float v) {
-        s.text(text, size, moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight}));
+        std::vector<Point> at = moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight});
+        std::vector<Point> above;
+        std::copy_if(at.begin(), at.end(), std::back_inserter(above),
+                     [&](const Point& p) { return textBox(p.x, p.y, text, size).bottom <= lowest; });
+        s.text(text, size, above.empty() ? at : above);
     };
     const auto points = innerPoints(d);
     if (shape == Shape::Uniform) {
