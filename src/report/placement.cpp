@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/runtime.h"
+#include "report/dimension_row.h"
 #include "report/page_format.h"
 
 namespace report {
@@ -27,6 +28,9 @@ bool halfWidth(std::string_view seq) {
         (unsigned(seq[0] & 0x0F) << 12) | (unsigned(seq[1] & 0x3F) << 6) | unsigned(seq[2] & 0x3F);
     return cp >= 0xFF61 && cp <= 0xFF9F;
 }
+
+// How far a leader rises or falls at the least.
+constexpr double kSlant = 100;
 
 bool empty(const Box& b) {
     return b.right <= b.left;
@@ -119,10 +123,10 @@ bool Clearance::clear(double x, double y, std::string_view text, double size, do
     return clearBox(textBox(x, y, text, size), gap);
 }
 
-bool Clearance::clearBox(const Box& b, double gap) const {
+bool Clearance::clearBox(const Box& b, double gap, double upDown) const {
     if (empty(b)) return true;
     if (frame_ && !inside(b, *frame_)) return false;
-    const Box kept = grown(b, gap, kGapUpDown);
+    const Box kept = grown(b, gap, upDown);
     for (const Segment& l : lines_)
         if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
     return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(kept, t); });
@@ -146,6 +150,42 @@ Point Clearance::first(const std::vector<Point>& positions, const std::vector<Pi
         if (clear) return p;
     }
     return positions.empty() ? Point{} : positions.front();
+}
+
+bool Clearance::clearOfTexts(const Segment& l) const {
+    return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) {
+        return crosses(l.x1, l.y1, l.x2, l.y2, grown(t, kLeastGap, kLeastGap));
+    });
+}
+
+std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
+                                     Point anchor, double lift) {
+    constexpr double gap = Clearance::kGap;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    bool any = false;
+    for (const Piece& p : group) {
+        const Box b = textBox(p.dx, p.dy, p.text, size);
+        left = any ? std::min(left, b.left) : b.left;
+        right = any ? std::max(right, b.right) : b.right;
+        top = any ? std::min(top, b.top) : b.top;
+        bottom = any ? std::max(bottom, b.bottom) : b.bottom;
+        any = true;
+    }
+    if (!any) return std::nullopt;
+    const Box drawing = room.extent();
+    const double middle = (top + bottom) / 2;
+    for (const Point& step : around(0, 0, 25, 0, lift)) {
+        // A level leader would read as an extension line.
+        if (std::fabs(step.y) < kSlant) continue;
+        const double y = anchor.y + step.y - middle;
+        for (const bool after : {true, false}) {
+            const double x = after ? drawing.right + 2 * gap - left : drawing.left - 2 * gap - right;
+            const Segment leader{after ? x + left - gap / 2 : x + right + gap / 2, y + middle, anchor.x,
+                                 anchor.y};
+            if (room.clear({x, y}, group, size) && room.clearOfTexts(leader)) return Led{{x, y}, leader};
+        }
+    }
+    return std::nullopt;
 }
 
 Box Clearance::extent() const {
@@ -198,6 +238,13 @@ Point KeptDrawing::place(const std::vector<Point>& positions, std::string_view t
     return place(positions, {Piece{0, 0, std::string(text)}}, gap);
 }
 
+void KeptDrawing::place(const DimensionRow& row) {
+    for (const auto& p : row.place(room, s_.fontSize())) {
+        if (p.leader) s_.line(p.leader->x1, p.leader->y1, p.leader->x2, p.leader->y2);
+        placeText(s_, platform::toSingle(p.at.x), platform::toSingle(p.at.y), {p.text});
+    }
+}
+
 void Sketch::line(double x1, double y1, double x2, double y2) {
     items_.emplace_back(Segment{x1, y1, x2, y2});
     room_.addLine(x1, y1, x2, y2);
@@ -208,6 +255,13 @@ void Sketch::text(const std::string& text, double size, const std::vector<Point>
     const Label label{platform::toSingle(p.x), platform::toSingle(p.y), text, size};
     items_.emplace_back(label);
     room_.addText(label.x, label.y, text, size);
+}
+
+void Sketch::place(const DimensionRow& row, double size) {
+    for (const auto& p : row.place(room_, size, gap_)) {
+        if (p.leader) items_.emplace_back(*p.leader);
+        items_.emplace_back(Label{platform::toSingle(p.at.x), platform::toSingle(p.at.y), p.text, size});
+    }
 }
 
 void Sketch::draw(platform::Surface& s) const {

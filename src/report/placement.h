@@ -62,27 +62,42 @@ public:
 
     bool clear(double x, double y, std::string_view text, double size, double gap = kGap) const;
     bool clear(Point at, const std::vector<Piece>& group, double size, double gap = kGap) const;
+    // Whether a text's box is clear, keeping `gap` beside it and `upDown` above and below.
+    bool clearBox(const Box& b, double gap, double upDown = kGapUpDown) const;
 
     // The first of the positions where the group is clear, else the first position.
     Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
                 double gap = kGap) const;
 
+    // Whether a line keeps clear of every text kept.
+    bool clearOfTexts(const Segment& l) const;
+
     // The rectangle that holds every line and text kept; empty before anything is.
     Box extent() const;
 
 private:
-    bool clearBox(const Box& b, double gap) const;
-
     std::vector<Segment> lines_;
     std::vector<Box> texts_;
     std::optional<Box> frame_;
 };
+
+// A group of texts that has no room at its place, set outside the drawing kept in `room` (beyond its right
+// end, else its left, at the anchor's height or the nearest clear one within `lift`) with a leader from its
+// near side to `anchor`: the group's position and the leader, clear of every text; none where nothing is.
+struct Led {
+    Point at;
+    Segment leader;
+};
+std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
+                                     Point anchor, double lift);
 
 // Positions around (x, y): (x, y) itself first, then shifted by multiples of `step` up to `reach`
 // sideways and up to `lift` up or down, nearest first.
 std::vector<Point> around(double x, double y, double step, double reach, double lift = 0);
 
 // A surface that also keeps what it draws in a Clearance.
+class DimensionRow;
+
 class KeptDrawing {
 public:
     explicit KeptDrawing(platform::Surface& s) : s_(s) {}
@@ -95,6 +110,8 @@ public:
     Point place(const std::vector<Point>& positions, const std::vector<Piece>& group,
                 double gap = Clearance::kGap);
     Point place(const std::vector<Point>& positions, std::string_view text, double gap = Clearance::kGap);
+    // Prints a dimension's numbers where the row places them.
+    void place(const DimensionRow& row);
 
     Clearance room;
 
@@ -112,6 +129,8 @@ public:
 
     // The text at the first of the positions where it is clear, else at the first position.
     void text(const std::string& text, double size, const std::vector<Point>& positions);
+    // A dimension's numbers where the row places them.
+    void place(const DimensionRow& row, double size);
 
     Box extent() const { return room_.extent(); }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/design_data.h"
 #include "platform/surface.h"
 
 namespace gui_test {
@@ -44,6 +45,15 @@ public:
     // that overlap or run together on one line, a line beyond the printable area or out of its figure's
     // frame (pages 2 and 4), a character that another font would set out of line.
     std::vector<LayoutFault> check(const platform::Page& sheet, int page);
+
+    // Every fault of the dimension numbers of the wall drawing (page 2) or the section-force figure
+    // (page 5) of the wall `d`: the rows and lines are read from the sheet (a row's extension lines mark
+    // off its segments, whose lengths at the drawing's scale are the numbers due), and each number must
+    // stand in its own row's band by the segment it measures, the numbers of a row in the order of their
+    // segments and no other number in that band; a height's number beside its own line within its span,
+    // or joined to it by a leader.
+    std::vector<LayoutFault> checkDimensions(const platform::Page& sheet, int page,
+                                             const model::DesignData& d);
 
     QPrinter& printer() { return printer_; }
     double printableWidth() const { return width_; }

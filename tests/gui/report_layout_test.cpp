@@ -282,6 +282,76 @@ const std::vector<Wall>& walls() {
          },
          0, false,
          [](const model::DesignData& d) { return d.Sigma_max > 1000 && contactFromToe(d) < d.B_Toe; }},
+        // Drawings whose dimension numbers, labels and part numbers have little room.
+        {"narrow span under tall walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "4.5"},
+                   {&p.Form4().txt4, "1.5"},
+                   {&p.Form4().txt5, "5.6"},
+                   {&p.Form4().txt6, "0.4"},
+                   {&p.Form4().txt14, "0.6"},
+                   {&p.Form4().txt12, "1.0"},
+                   {&p.Form4().txt16, "1.5"},
+                   {&p.Form4().txt17, "0.5"},
+                   {&p.Form4().txt18, "0.4"},
+                   {&p.Form4().txt19, "0.4"},
+                   {&p.Form4().txt20, "0.2"}});
+         }},
+        {"span of 1.4 m under walls of 3.5 m",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "2.5"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "3.2"},
+                   {&p.Form4().txt6, "0.3"},
+                   {&p.Form4().txt14, "1.4"},
+                   {&p.Form4().txt17, "0.35"},
+                   {&p.Form4().txt20, "0.5"}});
+         }},
+        // B = 0.3 + 0.35 + 0.6 + 0.35 + 0.3 = 1.9.
+        {"base of 1.9 m with 350 mm walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt13, "0.35"},
+                   {&p.Form4().txt15, "0.35"},
+                   {&p.Form4().txt12, "0.3"},
+                   {&p.Form4().txt16, "0.3"},
+                   {&p.Form4().txt14, "0.6"},
+                   {&p.Form4().txt18, "0.25"},
+                   {&p.Form4().txt19, "0.25"},
+                   {&p.Form4().txt17, "0.3"}});
+         }},
+        // A 5 m wall on a base of 2.45 m: every part is narrower than its number at the drawing's scale.
+        {"narrow base, crowded numbers",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "4.0"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.6"},
+                   {&p.Form4().txt6, "0.4"},
+                   {&p.Form4().txt12, "0.3"},
+                   {&p.Form4().txt16, "0.55"},
+                   {&p.Form4().txt14, "0.8"},
+                   {&p.Form4().txt17, "0.3"},
+                   {&p.Form4().txt18, "0.25"},
+                   {&p.Form4().txt19, "0.25"},
+                   {&p.Form4().txt20, "0.1"}});
+         }},
+        // The back wall's outer batter 0.45 − 0.4 − 0.05 is −1.9E−8 in single precision: zero to the mm.
+        {"batter zero up to rounding",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt7, "0.2"},
+                   {&p.Form4().txt9, "0.4"},
+                   {&p.Form4().txt10, "0.05"},
+                   {&p.Form4().txt15, "0.45"},
+                   {&p.Form4().txt14, "1.15"}});
+         },
+         0, false,
+         [](const model::DesignData& d) {
+             return d.Batter_BackOut != 0 && std::fabs(d.Batter_BackOut) < 5e-7;
+         }},
     };
     return all;
 }
@@ -289,8 +359,9 @@ const std::vector<Wall>& walls() {
 // The wall built as a user builds it (the conditions and dimensions typed, the coefficient and the
 // stability run from the dimensions screen, the section screen's coefficient, D16 bars and the stress
 // check), then every page printed through the print-options dialog with page numbers from 1, one sheet a
-// page. With `keep` each document also goes into a PDF there.
-void printWall(const Wall& wall, const char* keep, LayoutServices& services) {
+// page. With `keep` each document also goes into a PDF there; with `design` the design values are kept.
+void printWall(const Wall& wall, const char* keep, LayoutServices& services,
+               model::DesignData* design = nullptr) {
     if (keep) services.pdfPath = QDir(keep).filePath(QString(wall.name) + ".pdf").toStdString();
     app::Program prog;
     prog.MDIForm1().show();
@@ -331,6 +402,7 @@ void printWall(const Wall& wall, const char* keep, LayoutServices& services) {
     // One sheet a page, the page number "－ n －" at the foot of each.
     ASSERT_EQ(services.printed.back().size(),
               report::page9Members(report::optionalMembers(prog.d)).empty() ? 8u : 9u);
+    if (design) *design = prog.d;
 }
 
 // Every wall of the table printed and measured as the printer sets it. REPORT_LAYOUT_DIR names a folder
@@ -344,11 +416,18 @@ TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
     for (const Wall& wall : walls()) {
         SCOPED_TRACE(wall.name);
         LayoutServices services;
-        printWall(wall, keep, services);
+        model::DesignData d;
+        printWall(wall, keep, services, &d);
         if (HasFatalFailure()) return;
         const auto& sheets = services.printed.back();
         for (std::size_t i = 0; i < sheets.size(); ++i)
             for (const auto& f : layout.check(sheets[i], static_cast<int>(i) + 1)) {
+                ++count;
+                faults += f.message(wall.name) + "\n";
+            }
+        // Page 5 draws the wall of the section screen, whose design data the report's pages share.
+        for (int page : {2, 5})
+            for (const auto& f : layout.checkDimensions(sheets[page - 1], page, d)) {
                 ++count;
                 faults += f.message(wall.name) + "\n";
             }

@@ -194,9 +194,9 @@ TEST_F(ReportPages, WallDrawingHeadScaleAndOutlineWithoutToeOrHeel) {
     // Dimensions in mm: the wall tops 300, the base 2,600; H3 and H4 on the left (one-sided).
     EXPECT_TRUE(has(page, "300"));
     EXPECT_TRUE(has(page, "2,600"));
-    // H4 at 1400 would be crossed by its dimension line at 1600: it stands on the line's left, 1400 − 5 ×
-    // 25 = 1275, the 270 twips of "400" ending 55 twips before the line.
-    EXPECT_EQ(find(page, "400").x, 1275);
+    // H4 at 1400 would be crossed by its dimension line at 1600: it stands beside the line on its left, the
+    // 270 twips of "400" ending 40 twips before it, 1600 − 40 − 270.
+    EXPECT_EQ(find(page, "400").x, 1290);
     // No heel and a vertical earth face: no ⑦, nothing changes in the design data.
     EXPECT_FALSE(has(page, "⑦"));
     EXPECT_TRUE(has(page, "①"));

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "platform/services.h"
 #include "report/conditions/report_pages.h"
+#include "report/dimension_row.h"
 #include "report/page_format.h"
 #include "report/placement.h"
 
@@ -24,7 +26,7 @@ std::optional<double> ratio(double numer, double denom) {
 }
 
 std::string mm(double metres) {
-    return format(metres * 1000.0, "##,###");
+    return dimensionText(metres * 1000.0);
 }
 
 // The width a base may take on the page: from its front end at 2850 twips, the dimensions beyond its
@@ -65,6 +67,8 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     auto X = [&](double x) { return double(toSingle(2850.0 + x * 1000.0 / scale)); };
     auto Y = [&](double y) { return double(toSingle(2600.0 + (top - y) * 1000.0 / scale)); };
     KeptDrawing page(s);
+    // The drawing keeps between the chapter head and the lines below it, within the printable width.
+    page.room = Clearance(Box{0, 1800, platform::PrinterGeometry{}.printableWidth, 6650});
     auto wall = [&](double x1, double y1, double x2, double y2) { page.line(X(x1), Y(y1), X(x2), Y(y2)); };
 
     const double B = d.B, bToe = d.B_Toe, bHeel = d.B_Heel, tSlab = d.T_Slab;
@@ -201,84 +205,108 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     for (const auto& l : dotted)
         page.room.addLine(l[0], l[1], l[2], l[3]);
 
-    // Dimension texts in mm. Each stands where the layout puts it unless a line or an earlier text
-    // is there; then at the nearest place beside it that is clear: a height beside its dimension line,
-    // a width along its row or, in the row under the base, below the row's line.
+    // Dimension numbers in mm, each line's by the row it measures.
     s.setFontSize(kLabelSize);
-    auto dim = [&](double value, const std::vector<Point>& at) {
-        const std::string t = mm(value);
-        if (!t.empty()) page.place(at, t);
-    };
-    // A height on the left of the drawing moves out to the left first, one on the right to the right.
-    auto upright = [&](double value, double x, double y, bool onLine = true) {
-        std::vector<Point> at = around(x, y, kStep, 800, 300);
-        const double outward = !onLine ? 0 : x < 2850 ? -1 : x > xr ? 1 : 0;
-        std::stable_partition(at.begin() + 1, at.end(),
-                              [&](const Point& p) { return p.y == y && (p.x - x) * outward > 0; });
-        dim(value, at);
-    };
-    auto across = [&](double value, double x, double y) { dim(value, around(x, y, kStep, 600)); };
-    // The width of a part under the base, between the ticks at x0 and x1: inside them; past the row's
-    // end for the first and the last part; else under the row's line, and the whole width then under
-    // its own line.
-    bool rowBelow = false;
-    auto part = [&](double value, double x, double x0, double x1) {
-        const std::string t = mm(value);
-        if (t.empty()) return;
-        const double w = textWidth(t, kLabelSize);
-        std::vector<Point> at = around(x, y0 + 400, kStep, std::max(0.0, (x1 - x0) / 2.0));
-        if (x0 == X(0)) at.push_back({x0 - 2 * Clearance::kGap - w, y0 + 400});
-        if (x1 == xr) at.push_back({x1 + 2 * Clearance::kGap, y0 + 400});
-        const std::vector<Point> below = around((x0 + x1 - w) / 2.0, y0 + 650, kStep, 800);
-        at.insert(at.end(), below.begin(), below.end());
-        if (page.place(at, t).y != y0 + 400) rowBelow = true;
-    };
-    across(d.T_WallFrontTop, X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900);
-    if (d.Batter_FrontOut != 0) across(d.Batter_FrontOut, X(bToe) - 200, 1900);
-    across(d.B_SpanTop, X(xFrontTopIn + d.B_SpanTop / 2.0) - 200, 1900);
-    across(d.T_WallBackTop, X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900);
-    if (d.Batter_BackOut != 0) across(d.Batter_BackOut, X(B - bHeel), 1900);
+    const double xWallFront = X(bToe + d.T_WallFront), xWallBack = X(B - bHeel - d.T_WallBack);
+    auto at = [](double x, double y) { return std::optional<Point>(Point{x, y}); };
+    DimensionRow tops = DimensionRow::across(1900);
+    tops.open();
+    if (d.Batter_FrontOut != 0)
+        tops.segment(X(bToe), X(xFrontOut), mm(d.Batter_FrontOut), at(X(bToe) - 200, 1900));
+    tops.segment(X(xFrontOut), X(xFrontTopIn), mm(d.T_WallFrontTop),
+                 at(X(xFrontOut + d.T_WallFrontTop / 2.0) - 100, 1900));
+    tops.segment(X(xFrontTopIn), X(backInTop), mm(d.B_SpanTop),
+                 at(X(xFrontTopIn + d.B_SpanTop / 2.0) - 200, 1900));
+    tops.segment(X(backInTop), X(xBackOut), mm(d.T_WallBackTop),
+                 at(X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900));
+    if (d.Batter_BackOut != 0)
+        tops.segment(X(xBackOut), X(B - bHeel), mm(d.Batter_BackOut), at(X(B - bHeel), 1900));
+    page.place(tops);
+
+    // The heights on the left stand left of their line, those on the right of the back wall right of the
+    // outer line and left of the inner one.
+    DimensionRow left = DimensionRow::upright(1600, -1);
     if (oneSided) {
-        upright(d.H3, 1400, Y(d.H4 + d.H3 / 2.0) - 50);
-        upright(d.H4, 1400, Y(d.H4 / 2.0) - 75);
+        left.segment(Y(topF), yH4, mm(d.H3), at(1400, Y(d.H4 + d.H3 / 2.0) - 50));
+        left.segment(yH4, y0, mm(d.H4), at(1400, Y(d.H4 / 2.0) - 75));
+    } else if (twoSided) {
+        if (d.H2 != 0) left.segment(Y(height), yH1, mm(d.H2), at(1400, Y(d.H1 + d.H2 / 2.0) - 50));
+        left.segment(yH1, y0, mm(d.H1), at(1400, Y(d.H1 / 2.0) - 50));
     }
-    if (d.H2 != 0) {
-        upright(d.H2, xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50);
-        if (twoSided) upright(d.H2, 1400, Y(d.H1 + d.H2 / 2.0) - 50);
-    }
-    upright(d.H1, xr + 1050, Y(d.H1 / 2.0) - 50);
-    if (twoSided) upright(d.H1, 1400, Y(d.H1 / 2.0) - 50);
+    page.place(left);
+    DimensionRow outer = DimensionRow::upright(xr + 1250, 1);
+    if (d.H2 != 0) outer.segment(Y(height), yH1, mm(d.H2), at(xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50));
+    outer.segment(yH1, y0, mm(d.H1), at(xr + 1050, Y(d.H1 / 2.0) - 50));
+    page.place(outer);
     const double heelSoil = toSingle(double(d.H_BackSoil) + d.Taper_Heel);
     const double toeSoil = toSingle(double(d.H_BackSoil) + d.Taper_Toe);
-    if (bHeel != 0) upright(heelSoil, xr + 400, Y(d.H1 - heelSoil / 2.0) - 50);
-    if (bToe != 0 && twoSided) upright(toeSoil, 2000, Y(d.H1 - toeSoil / 2.0) - 50);
-    if (bToe == 0 && twoSided)
-        upright(toSingle(double(d.H1) - tSlab), 2000, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
-    if (bHeel == 0) {
-        upright(d.H_BackSoil, xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50);
-        upright(tSlab, xr + 450, Y(tSlab / 2.0) - 75, false);
+    DimensionRow inner = DimensionRow::upright(xr + 750, -1);
+    if (bHeel != 0) {
+        inner.segment(yH1, tipY, mm(heelSoil), at(xr + 400, Y(d.H1 - heelSoil / 2.0) - 50));
+        inner.segment(tipY, y0, mm(d.T_HeelTip), at(xr + 450, Y(d.T_HeelTip / 2.0) - 75));
+    } else {
+        inner.segment(yH1, tipY, mm(d.H_BackSoil), at(xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50));
+        inner.segment(tipY, y0, mm(tSlab), at(xr + 450, Y(tSlab / 2.0) - 75));
     }
-    upright(tSlab, X(xm) - 100, Y(tSlab / 2.0) - 75, false);
-    if (bToe == 0 && twoSided) upright(tSlab, 2150, Y(tSlab / 2.0) - 75, false);
-    upright(d.H_CenterSoil, X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75, false);
-    if (bHeel != 0) upright(d.T_HeelTip, xr + 450, Y(d.T_HeelTip / 2.0) - 75, false);
-    if (bToe != 0) upright(d.T_ToeTip, 2150, Y(d.T_ToeTip / 2.0) - 75, false);
-    const double xWallFront = X(bToe + d.T_WallFront), xWallBack = X(B - bHeel - d.T_WallBack);
-    if (bToe != 0) part(bToe, X(bToe / 2.0) - 150, X(0), X(bToe));
-    part(d.T_WallFront, X(bToe + d.T_WallFront / 2.0) - 100, X(bToe), xWallFront);
-    part(d.B_Span, X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, xWallFront, xWallBack);
-    part(d.T_WallBack, X(B - bHeel - d.T_WallBack / 2.0) - 100, xWallBack, X(B - bHeel));
-    if (bHeel != 0) part(bHeel, X(B - bHeel / 2.0) - 100, X(B - bHeel), xr);
-    const std::string whole = mm(B);
-    if (rowBelow)
-        page.place(around(X(B / 2.0) - textWidth(whole, kLabelSize) / 2.0, y0 + 950, kStep, 600), whole);
-    else
-        across(B, X(B / 2.0) - 200, y0 + 700);
+    page.place(inner);
+    DimensionRow toe = DimensionRow::upright(2100, 1);
+    if (bToe != 0 && twoSided)
+        toe.segment(yH1, Y(d.T_ToeTip), mm(toeSoil), at(2000, Y(d.H1 - toeSoil / 2.0) - 50));
+    if (bToe == 0 && twoSided) {
+        toe.segment(yH1, Y(tSlab), mm(toSingle(double(d.H1) - tSlab)),
+                    at(2000, Y(d.H1 - d.H_BackSoil / 2.0) - 50));
+        toe.segment(Y(tSlab), y0, mm(tSlab), at(2150, Y(tSlab / 2.0) - 75));
+    }
+    if (bToe != 0) toe.segment(Y(d.T_ToeTip), y0, mm(d.T_ToeTip), at(2150, Y(d.T_ToeTip / 2.0) - 75));
+    page.place(toe);
+    // The slab and the fill between the walls, on the span's side of their line.
+    DimensionRow middle = DimensionRow::upright(X(xm), 1);
+    middle.segment(Y(hc), Y(tSlab), mm(d.H_CenterSoil),
+                   at(X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75));
+    middle.segment(Y(tSlab), y0, mm(tSlab), at(X(xm) - 100, Y(tSlab / 2.0) - 75));
+    page.place(middle);
 
-    // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken.
-    auto label = [&](std::string_view word, double xWord, double xValue, double top, float q) {
-        page.place(around(xWord, top - 400, kStep, 800, 400),
-                   {Piece{0, 0, std::string(word)}, Piece{xValue - xWord, 200, format(q, "0.0#") + "kN/m2"}});
+    // The parts' widths under the base, staggered up between the base and their extension lines where
+    // crowded; the whole width in its own row below.
+    DimensionRow parts = DimensionRow::across(y0 + 400, y0 + 10);
+    if (bToe != 0) parts.segment(X(0), X(bToe), mm(bToe), at(X(bToe / 2.0) - 150, y0 + 400));
+    parts.segment(X(bToe), xWallFront, mm(d.T_WallFront), at(X(bToe + d.T_WallFront / 2.0) - 100, y0 + 400));
+    parts.segment(xWallFront, xWallBack, mm(d.B_Span),
+                  at(X(bToe + d.T_WallFront + d.B_Span / 2.0) - 200, y0 + 400));
+    parts.segment(xWallBack, X(B - bHeel), mm(d.T_WallBack),
+                  at(X(B - bHeel - d.T_WallBack / 2.0) - 100, y0 + 400));
+    if (bHeel != 0) parts.segment(X(B - bHeel), xr, mm(bHeel), at(X(B - bHeel / 2.0) - 100, y0 + 400));
+    page.place(parts);
+    page.place(DimensionRow::across(y0 + 700).segment(X(0), xr, mm(B), at(X(B / 2.0) - 200, y0 + 700)));
+
+    // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken; the
+    // central one within the span, else outside the drawing with a leader to its block.
+    auto label = [&](std::string_view word, double xWord, double xValue, double top, float q,
+                     std::optional<std::pair<double, double>> within = std::nullopt) {
+        const std::vector<Piece> group{Piece{0, 0, std::string(word)},
+                                       Piece{xValue - xWord, 200, format(q, "0.0#") + "kN/m2"}};
+        std::vector<Point> at = around(xWord, top - 400, kStep, 800, 400);
+        if (within) {
+            const double wide = std::max(textWidth(group[0].text, kLabelSize),
+                                         group[1].dx + textWidth(group[1].text, kLabelSize));
+            std::erase_if(at,
+                          [&](const Point& p) { return p.x < within->first || p.x + wide > within->second; });
+        }
+        const auto clear = std::find_if(
+            at.begin(), at.end(), [&](const Point& p) { return page.room.clear(p, group, kLabelSize); });
+        if (clear != at.end()) {
+            page.place({*clear}, group);
+            return;
+        }
+        if (within) {
+            const Point anchor{(within->first + within->second) / 2, top};
+            if (const auto led = outsideWithLeader(page.room, group, kLabelSize, anchor, 800)) {
+                page.line(led->leader.x1, led->leader.y1, led->leader.x2, led->leader.y2);
+                page.place({led->at}, group);
+                return;
+            }
+        }
+        page.place(at.empty() ? std::vector<Point>{{xWord, top - 400}} : at, group);
     };
     if (d.q_Back != 0) {
         if (auto r = ratio(double(d.Batter_BackOut) * d.H2, height)) {
@@ -286,9 +314,9 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             label("上載荷重", x, x, backTop, d.q_Back);
         }
     }
-    if (d.q_Center != 0) {
+    if (d.q_Center != 0 && cf && cb) {
         const double x = X(bToe + d.Batter_FrontOut + d.Batter_FrontIn + d.B_Span / 2.0) - 100;
-        label("上載荷重", x, x, Y(hc) - 10.0 * d.q_Center, d.q_Center);
+        label("上載荷重", x, x, Y(hc) - 10.0 * d.q_Center, d.q_Center, std::pair{X(*cf), X(*cb)});
     }
     if (d.q_Front != 0) {
         if (oneSided && !slabAboveFront)
@@ -299,45 +327,120 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH1 - 10.0 * d.q_Front, d.q_Front);
     }
 
-    // Part numbers: inside their part where there is room, nearest to their places first.
-    auto number = [&](const char* n, double x, double y, Box part) {
-        std::vector<Point> at = around(x, y, kStep, 600, 1500);
-        const auto inside = std::stable_partition(at.begin() + 1, at.end(), [&](const Point& p) {
-            const Box b = textBox(p.x, p.y, n, kLabelSize);
-            return b.left >= part.left && b.right <= part.right && b.top >= part.top &&
-                   b.bottom <= part.bottom;
-        });
-        const auto roomy = std::find_if(at.begin(), inside, [&](const Point& p) {
-            return page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
-        });
-        if (roomy != inside)
-            page.place({*roomy}, n, Clearance::kNarrowGap);
-        else
-            page.place(at, n, Clearance::kGap);
+    // Part numbers: inside their part where there is room, nearest to their places first; else beside the
+    // part with a leader into it, above the base's underside and clear of the other parts, else outside
+    // the drawing with a leader.
+    struct Part {
+        const char* n;
+        double x, y;
+        Box box;
     };
+    std::vector<Part> numbered;
     const double xHeel = X(B - bHeel);
     if (d.A_FrontWall != 0)
-        number("①", X(bToe + d.T_WallFront / 2.0) - 100, Y((topF + tSlab) / 2.0) - 50,
-               {X(bToe), Y(topF), xWallFront, y0});
+        numbered.push_back({"①",
+                            X(bToe + d.T_WallFront / 2.0) - 100,
+                            Y((topF + tSlab) / 2.0) - 50,
+                            {X(bToe), Y(topF), xWallFront, y0}});
     if (d.A_BackWall != 0)
-        number("②", X(B - bHeel - d.T_WallBack / 2.0) - 100, Y(height / 2.0) - 50,
-               {xWallBack, Y(height), xHeel, y0});
+        numbered.push_back({"②",
+                            X(B - bHeel - d.T_WallBack / 2.0) - 100,
+                            Y(height / 2.0) - 50,
+                            {xWallBack, Y(height), xHeel, y0}});
     if (d.A_Slab != 0)
-        number("③", X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50, Y(tSlab / 2.0) - 50,
-               {xWallFront, Y(tSlab), xWallBack, y0});
+        numbered.push_back({"③",
+                            X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50,
+                            Y(tSlab / 2.0) - 50,
+                            {xWallFront, Y(tSlab), xWallBack, y0}});
     if (d.A_Heel != 0)
-        number("④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0});
+        numbered.push_back(
+            {"④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0}});
     if (d.A_Toe != 0)
-        number("⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0});
-    if (d.A_CenterSoil != 0)
-        number("⑥", X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100, Y(tSlab + d.H_CenterSoil / 2.0) - 50,
-               {xWallFront, Y(hc), xWallBack, Y(tSlab)});
+        numbered.push_back(
+            {"⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0}});
+    if (d.A_CenterSoil != 0) {
+        // The fill narrows to its surface between battered faces.
+        const double left = cf ? std::max(xWallFront, X(*cf)) : xWallFront;
+        const double right = cb ? std::min(xWallBack, X(*cb)) : xWallBack;
+        numbered.push_back({"⑥",
+                            X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100,
+                            Y(tSlab + d.H_CenterSoil / 2.0) - 50,
+                            {left, Y(hc), right, Y(tSlab)}});
+    }
     if (backSoil != 0)
-        number("⑦", X(B - bHeel / 2.0) - 100, Y(d.H1 - d.H_BackSoil / 2.0) - 50,
-               {X(xBackOut), yH1, xr, Y(d.T_HeelTip)});
+        numbered.push_back({"⑦",
+                            X(B - bHeel / 2.0) - 100,
+                            Y(d.H1 - d.H_BackSoil / 2.0) - 50,
+                            {X(xBackOut), yH1, xr, Y(d.T_HeelTip)}});
     if (frontSoil > 0) {
         const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
-        number("⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)});
+        numbered.push_back(
+            {"⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)}});
+    }
+    auto overlaps = [](const Box& a, const Box& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (const Part& part : numbered) {
+        const char* n = part.n;
+        const Box& own = part.box;
+        std::vector<Point> at = around(part.x, part.y, kStep, 600, 1500);
+        auto inPart = [&](const Point& p) {
+            const Box b = textBox(p.x, p.y, n, kLabelSize);
+            return b.left >= own.left && b.right <= own.right && b.top >= own.top && b.bottom <= own.bottom;
+        };
+        const auto roomy = std::find_if(at.begin(), at.end(), [&](const Point& p) {
+            return inPart(p) && page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
+        });
+        if (roomy != at.end()) {
+            page.place({*roomy}, n, Clearance::kNarrowGap);
+            continue;
+        }
+        // The leader ends in the part, at its middle height: in its middle, else in the sixth part of its
+        // width nearest the middle that no text stands on.
+        const double cy = (own.top + own.bottom) / 2, sixth = (own.right - own.left) / 6;
+        const Point ends[] = {{own.left + 3 * sixth, cy},
+                              {own.left + 2 * sixth, cy},
+                              {own.left + 4 * sixth, cy},
+                              {own.left + sixth, cy},
+                              {own.left + 5 * sixth, cy}};
+        auto leaderTo = [&](const Point& p, const Point& end) {
+            const Box b = textBox(p.x, p.y, n, kLabelSize);
+            constexpr double g = Clearance::kGap;
+            return Segment{std::clamp(end.x, b.left - g, b.right + g),
+                           std::clamp(end.y, b.top - g, b.bottom + g), end.x, end.y};
+        };
+        auto free = [&](const Point& p) {
+            const Box b = textBox(p.x, p.y, n, kLabelSize);
+            return b.bottom <= y0 - Clearance::kGapUpDown &&
+                   std::none_of(numbered.begin(), numbered.end(),
+                                [&](const Part& o) { return &o != &part && overlaps(b, o.box); }) &&
+                   page.room.clear(p.x, p.y, n, kLabelSize);
+        };
+        auto led = [&](const Point& p, const Segment& l) {
+            page.line(l.x1, l.y1, l.x2, l.y2);
+            page.place({p}, n);
+        };
+        bool done = false;
+        for (const Point& p : around(ends[0].x - 90, cy - 90, kStep, 700, 700)) {
+            if (inPart(p) || !free(p)) continue;
+            for (const Point& end : ends)
+                if (const Segment l = leaderTo(p, end); !done && page.room.clearOfTexts(l)) {
+                    led(p, l);
+                    done = true;
+                }
+            if (done) break;
+        }
+        for (const Point& end : ends) {
+            if (done) break;
+            if (const auto out = outsideWithLeader(page.room, {Piece{0, 0, n}}, kLabelSize, end, 800)) {
+                led(out->at, out->leader);
+                done = true;
+            }
+        }
+        std::erase_if(at, [&](const Point& p) {
+            return textBox(p.x, p.y, n, kLabelSize).bottom > y0 - Clearance::kGapUpDown;
+        });
+        if (!done) page.place(at.empty() ? std::vector<Point>{{part.x, part.y}} : at, n, Clearance::kGap);
     }
 
     // Dotted part boundaries.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/runtime.h"
 #include "platform/services.h"
 #include "report/coefficient_formula.h"
+#include "report/dimension_row.h"
 #include "report/page_format.h"
 #include "report/placement.h"
 
@@ -49,7 +51,7 @@ std::string f4(double v) {
     return format(v, "0.0000");
 }
 std::string mm(double metres) {
-    return format(toSingle(metres * 1000), "##,###");
+    return dimensionText(toSingle(metres * 1000));
 }
 // A fraction bar of n box-drawing characters after its lead.
 std::string bar(int n, std::string s = "") {
@@ -290,8 +292,6 @@ constexpr double kFlowTop = 6900;
 
 // Where a name or number may go when its own place is taken: up, down, left or right.
 constexpr Point kUp{0, -1}, kDown{0, 1}, kLeft{-1, 0}, kRight{1, 0};
-// A number moved beside a dimension line keeps this far from it.
-constexpr double kBeside = 40;
 // A moved text goes in steps of 10 twips, up to 1200.
 constexpr double kStep = 10;
 constexpr int kSteps = 120;
@@ -353,8 +353,14 @@ void loadNames(Sketch& s, const Frame& f, double size) {
 void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     const auto& d = f.d;
     const float yb = f.yb();
+    // A name keeps above the dimension rows' extension lines where it can.
+    const double lowest = dimensionBase(f) + 300.0 - Clearance::kLeastGap;
     auto name = [&](const char* text, double x, float v) {
-        s.text(text, size, moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight}));
+        std::vector<Point> at = moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight});
+        std::vector<Point> above;
+        std::copy_if(at.begin(), at.end(), std::back_inserter(above),
+                     [&](const Point& p) { return textBox(p.x, p.y, text, size).bottom <= lowest; });
+        s.text(text, size, above.empty() ? at : above);
     };
     const auto points = innerPoints(d);
     if (shape == Shape::Uniform) {
@@ -370,56 +376,41 @@ void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     if (shape != Shape::HeelTriangle && d.B_Toe != 0) name("VP", 2650, d.VP);
 }
 
-// A vertical dimension's number where the figure puts it, else beside its line (on the side given first,
-// then on the other), else halfway between the line and the next one inwards, else beside the line or
-// where the figure puts it, moved up or down.
-void heightNumber(Sketch& s, double length, double x, double y, double lineX, double innerX,
-                  bool rightFirst) {
-    const std::string text = mm(length);
-    const double w = textWidth(text, kLabelSize);
-    const Point given{x, y}, left{lineX - kBeside - w, y}, right{lineX + kBeside, y};
-    const Point near = rightFirst ? right : left, far = rightFirst ? left : right;
-    s.text(text, kLabelSize,
-           moved({given, near, far, {(lineX + innerX - w) / 2, y}}, {near, far, given}, {kUp, kDown}));
-}
-
 void dimensionNumbers(Sketch& s, const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, toe = d.B_Toe, H = f.height();
     const float xb = f.X(B), yv = dimensionBase(f);
+    auto at = [](double x, double y) { return std::optional<Point>(Point{x, y}); };
     const double slab = f.Y(H - double(d.T_Slab) / 2) - 50.0;
-    heightNumber(s, d.T_Slab, 1900, slab, 2100, 2850, false);
+    const float top = f.slabTop(), yb = f.yb(), back = f.Y(d.H2), rear = f.Y(0);
+    s.place(DimensionRow::upright(2100, -1).segment(top, yb, mm(d.T_Slab), at(1900, slab)), kLabelSize);
     // H1 and H2 are the two parts of the total height: both are written on the right of its line.
-    heightNumber(s, d.H1, xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0, xb + 1350.0, xb + 850.0,
-                 true);
-    heightNumber(s, d.H2, xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0, xb + 1350.0, xb + 850.0, true);
-    heightNumber(s, d.H_BackSoil, xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0,
-                 xb + 850.0, xb + 100.0, false);
-    heightNumber(s, d.T_Slab, xb + 850.0 - 200, slab, xb + 850.0, xb + 100.0, false);
-    // A part's width where the figure puts it, else centred between its ticks; a number too wide for its
-    // part stands outside the base at its ends, or below the row.
-    auto part = [&](double length, double from, double shift, double outside) {
-        const std::string text = mm(length);
-        const double w = textWidth(text, kLabelSize), mid = f.X(from + length / 2);
-        const double centred = mid - w / 2;
-        const double beyond = outside < 0 ? 2850 - kBeside - w : outside > 0 ? xb + kBeside : centred;
-        const Point below{centred, yv + 720.0};
-        s.text(text, kLabelSize,
-               moved({{mid + shift, yv + 500.0}, {centred, yv + 500.0}, {beyond, yv + 500.0}, below}, {below},
-                     {kLeft, kRight}));
-    };
-    if (toe != 0) part(toe, 0, -150, -1);
+    DimensionRow total = DimensionRow::upright(xb + 1350.0, 1);
+    total.segment(back, yb, mm(d.H1), at(xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0));
+    total.segment(rear, back, mm(d.H2), at(xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0));
+    s.place(total, kLabelSize);
+    DimensionRow soil = DimensionRow::upright(xb + 850.0, -1);
+    soil.segment(back, top, mm(d.H_BackSoil),
+                 at(xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0));
+    soil.segment(top, yb, mm(d.T_Slab), at(xb + 850.0 - 200, slab));
+    s.place(soil, kLabelSize);
+    // The parts' widths, staggered up above their extension lines where crowded; B in its own row.
     const double front = toe + d.T_WallFront;
-    part(d.T_WallFront, toe, -100, 0);
-    part(d.B_Span, front, -150, 0);
-    part(d.T_WallBack, front + d.B_Span, -150, 0);
-    if (d.B_Heel != 0) part(d.B_Heel, front + d.B_Span + d.T_WallBack, -150, 1);
-    // B between the two rows, else, where a part's width below its row stands there, centred under its own
-    // line.
-    const std::string whole = mm(B);
-    const Point between{f.X(B / 2) - 150.0, yv + 800.0};
-    const Point under{f.X(B / 2) - textWidth(whole, kLabelSize) / 2, yv + 1050.0};
-    s.text(whole, kLabelSize, moved({between, under}, {under}, {kLeft, kRight}));
+    const float xt = f.X(toe), x2 = f.X(front), x4 = f.X(front + d.B_Span),
+                xh = f.X(front + double(d.B_Span) + d.T_WallBack);
+    const double level = yv + 500.0;
+    DimensionRow parts = DimensionRow::across(level, yv + 80.0);
+    if (toe != 0) parts.segment(2850, xt, mm(toe), at(f.X(toe / 2) - 150.0, level));
+    parts.segment(xt, x2, mm(d.T_WallFront), at(f.X(d.T_WallFront / 2 + toe) - 100.0, level));
+    parts.segment(x2, x4, mm(d.B_Span), at(f.X(front + double(d.B_Span) / 2) - 150.0, level));
+    parts.segment(x4, xh, mm(d.T_WallBack),
+                  at(f.X(front + d.B_Span + double(d.T_WallBack) / 2) - 150.0, level));
+    if (d.B_Heel != 0)
+        parts.segment(xh, xb, mm(d.B_Heel),
+                      at(f.X(front + d.B_Span + d.T_WallBack + double(d.B_Heel) / 2) - 150.0, level));
+    s.place(parts, kLabelSize);
+    s.place(DimensionRow::across(yv + 800.0).segment(2850, xb, mm(B), at(f.X(B / 2) - 150.0, yv + 800.0)),
+            kLabelSize);
 }
 
 void contactLines(Surface& s, const model::DesignData& d, Shape shape) {

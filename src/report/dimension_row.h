@@ -1,0 +1,77 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report/placement.h"
+
+namespace report {
+
+// One dimension line of a drawing with the chain of segments its extension lines mark off, each with its
+// number. The row places its own numbers as a drawing is read: a number stands in its row and by its own
+// segment, never in another row's band.
+//
+// Across (a horizontal row): a number stands at its given place when that lies inside its segment and is
+// clear, else centred in the segment; a segment too narrow for its number has it beyond the row's end
+// when it is the first or the last, else just outside one of its extension lines where the neighbouring
+// segment holds it, else on the row's second level over its segment. Numbers on a level that no
+// extension line crosses (the second level, or a row whose numbers stand on the far side of its line)
+// keep the order of their segments and move apart only as far as they must.
+//
+// Upright (a vertical line): a number stands at its given place when that is beside the line and within
+// the segment's span, else beside the line on the row's side, then on the other, centred on the span,
+// then moved along the span; a span too short for its number has it outside the drawing with a leader to
+// the span's middle on the line.
+class DimensionRow {
+public:
+    enum class Axis { Across, Upright };
+
+    struct Span {
+        double from = 0, to = 0; // x of the extension lines across, y up and down
+        std::string text;        // empty: nothing to print
+        std::optional<Point> at; // the number's place where that is clear
+    };
+
+    struct Placed {
+        Point at;
+        std::string text;
+        std::optional<Segment> leader;
+    };
+
+    // A horizontal row whose numbers stand with their top at `level`; `stagger`, the top of the second
+    // level within the row's band, for numbers too wide for their segments.
+    static DimensionRow across(double level, std::optional<double> stagger = std::nullopt);
+    // A vertical dimension line at `x`, its numbers first on the given side (−1 left, +1 right).
+    static DimensionRow upright(double x, int side);
+
+    // The numbers' level lies across no extension line (they stand on the line's other side).
+    DimensionRow& open() {
+        open_ = true;
+        return *this;
+    }
+
+    DimensionRow& segment(double from, double to, std::string text, std::optional<Point> at = std::nullopt);
+
+    // The numbers placed clear of what `room` holds (at `size` points, keeping `gap` from it), each kept
+    // in `room` as it is placed; a number with no clear place stands where it reads best.
+    std::vector<Placed> place(Clearance& room, double size, double gap = Clearance::kGap) const;
+
+    const std::vector<Span>& segments() const { return segments_; }
+
+private:
+    std::vector<Placed> placeAcross(Clearance& room, double size, double gap) const;
+    std::vector<Placed> placeUpright(Clearance& room, double size, double gap) const;
+
+    Axis axis_ = Axis::Across;
+    double level_ = 0;
+    std::optional<double> stagger_;
+    int side_ = 1;
+    bool open_ = false;
+    std::vector<Span> segments_;
+};
+
+// A length in mm as the drawings print it, "##,###": a length that rounds to 0 mm prints nothing.
+std::string dimensionText(double millimetres);
+
+} // namespace report

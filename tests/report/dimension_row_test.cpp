@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "report/dimension_row.h"
+
+namespace {
+
+using report::Clearance;
+using report::DimensionRow;
+using report::Point;
+
+// Nine-point numbers: a digit or a comma is 90 twips wide, so "300" is 270 and "1,000" 450. A number keeps
+// 40 twips from the extension lines and the numbers beside it.
+constexpr double kSize = 9;
+
+// A row at level 400 whose extension lines cross it, its second level at 10: each segment's ticks are
+// kept as lines from 200 to 600, as a drawing would hold them.
+Clearance ticked(const std::vector<double>& ticks) {
+    Clearance room;
+    for (double x : ticks)
+        room.addLine(x, 200, x, 600);
+    return room;
+}
+
+struct Seg {
+    double from, to;
+    const char* text;
+};
+
+std::vector<DimensionRow::Placed> placeAcross(const std::vector<Seg>& segs, bool open = false) {
+    DimensionRow row = DimensionRow::across(400, 10);
+    if (open) row.open();
+    std::vector<double> ticks;
+    for (const Seg& s : segs) {
+        row.segment(s.from, s.to, s.text);
+        ticks.push_back(s.from);
+        ticks.push_back(s.to);
+    }
+    Clearance room = open ? Clearance() : ticked(ticks);
+    return row.place(room, kSize);
+}
+
+TEST(DimensionRow, AcrossEachNumberByItsOwnSegment) {
+    struct Expect {
+        const char* text;
+        double x, y;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Seg> segs;
+        bool open;
+        std::vector<Expect> placed;
+    };
+    const std::vector<Case> cases{
+        // 450 + 2·40 fits 1000: centred, (1000 − 450)/2 = 275.
+        {"fits centred", {{0, 1000, "1,000"}}, false, {{"1,000", 275, 400}}},
+        // 200 holds no 270: the first segment's number stands beyond the row's front end, 0 − 40 − 270;
+        // the last one's beyond its back end, 2200 + 40.
+        {"too narrow at the ends: outside on the free side",
+         {{0, 200, "200"}, {200, 2000, "1,800"}, {2000, 2200, "200"}},
+         false,
+         {{"200", -310, 400}, {"1,800", 875, 400}, {"200", 2240, 400}}},
+        // The 200 wide part between two wide ones: beside its front tick in the wide neighbour, 2000 − 40 −
+        // 270 = 1690, 465 clear of "2,000" centred at 775 to 1225.
+        {"too narrow between: beside its tick in the neighbour with room",
+         {{0, 2000, "2,000"}, {2000, 2200, "200"}, {2200, 4200, "2,000"}},
+         false,
+         {{"2,000", 775, 400}, {"200", 1690, 400}, {"2,000", 2975, 400}}},
+        // Three parts of 150 between two of 1000 whose numbers leave no room beside them: staggered to
+        // the second level over their segments (centred lefts 940, 1090, 1240), pushed apart in their
+        // order by the least: 310 apart about their mean, 1090 − 310 = 780, 1090, 1400.
+        {"crowded: staggered in order",
+         {{0, 1000, "1,000"},
+          {1000, 1150, "150"},
+          {1150, 1300, "150"},
+          {1300, 1450, "150"},
+          {1450, 2450, "1,000"}},
+         false,
+         {{"1,000", 275, 400}, {"150", 780, 10}, {"150", 1090, 10}, {"150", 1400, 10}, {"1,000", 1725, 400}}},
+        // A row whose numbers stand across no tick (above its line): centred lefts −60, 90, 240 spread
+        // about their mean to −220, 90, 400.
+        {"open row: in order, apart by the least",
+         {{0, 150, "250"}, {150, 300, "250"}, {300, 450, "250"}},
+         true,
+         {{"250", -220, 400}, {"250", 90, 400}, {"250", 400, 400}}},
+        // A length that rounds to 0 mm has no text: nothing is placed, and its neighbours are laid out as
+        // if it were not there.
+        {"zero: nothing", {{0, 1000, "1,000"}, {1000, 1000, ""}}, false, {{"1,000", 275, 400}}},
+    };
+    for (const Case& c : cases) {
+        const auto placed = placeAcross(c.segs, c.open);
+        ASSERT_EQ(placed.size(), c.placed.size()) << c.name;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].text, c.placed[i].text) << c.name;
+            EXPECT_NEAR(placed[i].at.x, c.placed[i].x, 0.01) << c.name << " " << i;
+            EXPECT_NEAR(placed[i].at.y, c.placed[i].y, 0.01) << c.name << " " << i;
+            EXPECT_FALSE(placed[i].leader) << c.name;
+        }
+    }
+}
+
+TEST(DimensionRow, AcrossTheGivenPlaceIsKeptWhereItIsInsideAndClear) {
+    DimensionRow row = DimensionRow::across(400);
+    row.segment(0, 1000, "1,000", Point{100, 400}).segment(1000, 1400, "300", Point{1100, 400});
+    Clearance room = ticked({0, 1000, 1400});
+    const auto placed = row.place(room, kSize);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_EQ(placed[0].at.x, 100); // 100 to 550, inside 40 to 960
+    // "300" at 1100 would end at 1370, within 40 of the tick at 1400: centred, 1200 − 135.
+    EXPECT_EQ(placed[1].at.x, 1065);
+}
+
+// A vertical line at x 1000, its numbers first on the right.
+TEST(DimensionRow, UprightBesideItsLineWithinItsSpan) {
+    struct Case {
+        const char* name;
+        Point given;
+        Point placed;
+    };
+    const Case cases[] = {
+        // 800 to 1250 crosses the line: beside it on the right, 40 clear, at the given height, which lies
+        // within the span 0 to 1000.
+        {"given place across the line", {800, 450}, {1040, 450}},
+        {"given place beside the line, within the span: kept", {500, 450}, {500, 450}},
+        // 450 + 90 below the span's end: centred on the span, 500 − 90.
+        {"given height beyond the span", {800, 1400}, {1040, 410}},
+    };
+    for (const Case& c : cases) {
+        DimensionRow row = DimensionRow::upright(1000, 1);
+        row.segment(0, 1000, "2,500", c.given);
+        Clearance room;
+        room.addLine(1000, 0, 1000, 1000);
+        const auto placed = row.place(room, kSize);
+        ASSERT_EQ(placed.size(), 1u) << c.name;
+        EXPECT_EQ(placed[0].at.x, c.placed.x) << c.name;
+        EXPECT_EQ(placed[0].at.y, c.placed.y) << c.name;
+    }
+    {
+        // A span of 100 between two lines (500 to 1500) holds no line of type: the number stands outside
+        // the drawing, 80 beyond its right end at 1500, with a leader to the span's middle on the line.
+        DimensionRow row = DimensionRow::upright(1000, 1);
+        row.segment(0, 100, "300");
+        Clearance room;
+        room.addLine(1000, -500, 1000, 600);
+        room.addLine(500, 0, 1500, 0);
+        room.addLine(500, 100, 1500, 100);
+        const auto placed = row.place(room, kSize);
+        ASSERT_EQ(placed.size(), 1u);
+        EXPECT_EQ(placed[0].at.x, 1580);
+        ASSERT_TRUE(placed[0].leader);
+        EXPECT_EQ(placed[0].leader->x2, 1000);
+        EXPECT_EQ(placed[0].leader->y2, 50);
+        EXPECT_LT(placed[0].leader->x1, 1580);
+    }
+}
+
+TEST(DimensionRow, ALengthThatRoundsToNothingPrintsNothing) {
+    struct Case {
+        double mm;
+        const char* text;
+    };
+    const Case cases[] = {
+        {350, "350"}, {1900, "1,900"},
+        {0.4, ""},    {-1.86e-5, ""}, // a batter of −1.86E−8 m, as single precision leaves 0.45 − 0.4 − 0.05
+        {0, ""},      {std::numeric_limits<double>::quiet_NaN(), ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(report::dimensionText(c.mm), c.text) << c.mm;
+}
+
+} // namespace
