@@ -45,6 +45,18 @@ DimensionRow& DimensionRow::segment(double from, double to, std::string text, st
     return *this;
 }
 
+bool DimensionRow::staggers(double size, double gap) const {
+    if (axis_ != Axis::Across || open_) return false;
+    std::vector<std::size_t> numbered;
+    for (std::size_t i = 0; i < segments_.size(); ++i)
+        if (!segments_[i].text.empty()) numbered.push_back(i);
+    for (std::size_t k = 1; k + 1 < numbered.size(); ++k) {
+        const Span& s = segments_[numbered[k]];
+        if (textWidth(s.text, size) + 2 * gap > s.to - s.from) return true;
+    }
+    return false;
+}
+
 std::vector<DimensionRow::Placed> DimensionRow::place(Clearance& room, double size, double gap) const {
     return axis_ == Axis::Across ? placeAcross(room, size, gap) : placeUpright(room, size, gap);
 }
@@ -140,21 +152,11 @@ std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, dou
             if (at[i] || (i != first && i != last)) continue;
             if (const Point p = i == first ? before(i) : after(i); clear(i, p)) keep(i, p);
         }
-        // The others beside an extension line, where the neighbour's segment holds them too, else
-        // staggered.
-        auto holds = [&](std::size_t j, std::size_t i) {
-            return segments_[j].to - segments_[j].from >= width(i) + off + gap;
-        };
+        // The others on the second level, over their own segments: a number set beside an extension line
+        // in its neighbour's segment would read as a part of that segment.
         std::vector<std::size_t> staggered;
-        for (std::size_t i : numbered) {
-            if (at[i]) continue;
-            if (i > 0 && holds(i - 1, i) && clear(i, before(i)))
-                keep(i, before(i));
-            else if (i + 1 < segments_.size() && holds(i + 1, i) && clear(i, after(i)))
-                keep(i, after(i));
-            else
-                staggered.push_back(i);
-        }
+        for (std::size_t i : numbered)
+            if (!at[i]) staggered.push_back(i);
         spreadAt(staggered, stagger_.value_or(level_), false);
     }
     std::vector<Placed> out;

@@ -14,10 +14,9 @@ namespace report {
 //
 // Across (a horizontal row): a number stands at its given place when that lies inside its segment and is
 // clear, else centred in the segment; a segment too narrow for its number has it beyond the row's end
-// when it is the first or the last, else just outside one of its extension lines where the neighbouring
-// segment holds it, else on the row's second level over its segment. Numbers on a level that no
-// extension line crosses (the second level, or a row whose numbers stand on the far side of its line)
-// keep the order of their segments and move apart only as far as they must.
+// when it is the first or the last, else on the row's second level over its segment. Numbers on a level
+// that no extension line crosses (the second level, or a row whose numbers stand on the far side of its
+// line) keep the order of their segments and move apart only as far as they must.
 //
 // Upright (a vertical line): a number stands at its given place when that is beside the line and within
 // the segment's span, else beside the line on the row's side, then on the other, centred on the span,
@@ -56,6 +55,10 @@ public:
     // The numbers placed clear of what `room` holds (at `size` points, keeping `gap` from it), each kept
     // in `room` as it is placed; a number with no clear place stands where it reads best.
     std::vector<Placed> place(Clearance& room, double size, double gap = Clearance::kGap) const;
+
+    // Whether a number between the row's first and last stands on the second level: its segment holds it
+    // with `gap` on either side.
+    bool staggers(double size, double gap = Clearance::kGap) const;
 
     const std::vector<Span>& segments() const { return segments_; }
 

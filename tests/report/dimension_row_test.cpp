@@ -64,12 +64,12 @@ TEST(DimensionRow, AcrossEachNumberByItsOwnSegment) {
          {{0, 200, "200"}, {200, 2000, "1,800"}, {2000, 2200, "200"}},
          false,
          {{"200", -310, 400}, {"1,800", 875, 400}, {"200", 2240, 400}}},
-        // The 200 wide part between two wide ones: beside its front tick in the wide neighbour, 2000 − 40 −
-        // 270 = 1690, 465 clear of "2,000" centred at 775 to 1225.
-        {"too narrow between: beside its tick in the neighbour with room",
+        // The 200 wide part between two wide ones: on the second level over its own segment, (2000 + 2200 −
+        // 270)/2 = 1965, not beside a tick in a neighbour, where it would read as part of that segment.
+        {"too narrow between: staggered over its own segment",
          {{0, 2000, "2,000"}, {2000, 2200, "200"}, {2200, 4200, "2,000"}},
          false,
-         {{"2,000", 775, 400}, {"200", 1690, 400}, {"2,000", 2975, 400}}},
+         {{"2,000", 775, 400}, {"200", 1965, 10}, {"2,000", 2975, 400}}},
         // Three parts of 150 between two of 1000 whose numbers leave no room beside them: staggered to
         // the second level over their segments (centred lefts 940, 1090, 1240), pushed apart in their
         // order by the least: 310 apart about their mean, 1090 − 310 = 780, 1090, 1400.
@@ -92,7 +92,16 @@ TEST(DimensionRow, AcrossEachNumberByItsOwnSegment) {
         {"zero: nothing", {{0, 1000, "1,000"}, {1000, 1000, ""}}, false, {{"1,000", 275, 400}}},
     };
     for (const Case& c : cases) {
+        // A drawing asks before it draws whether a row needs its second level.
+        DimensionRow row = DimensionRow::across(400, 10);
+        if (c.open) row.open();
+        bool staggered = false;
+        for (const Seg& s : c.segs)
+            row.segment(s.from, s.to, s.text);
         const auto placed = placeAcross(c.segs, c.open);
+        for (const auto& p : placed)
+            staggered = staggered || p.at.y == 10;
+        EXPECT_EQ(row.staggers(kSize), staggered) << c.name;
         ASSERT_EQ(placed.size(), c.placed.size()) << c.name;
         for (std::size_t i = 0; i < placed.size(); ++i) {
             EXPECT_EQ(placed[i].text, c.placed[i].text) << c.name;

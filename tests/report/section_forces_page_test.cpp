@@ -432,31 +432,31 @@ TEST(SectionForcesPage, TheDimensionRowsFollowTheHeelTipSideForANegativeEccentri
     expectAt(w.text("3,600"), 4700, 5033.333 + 412.5 + 800, 9);
 }
 
-// A part narrower than its width's number with 20 twips either side has the number in its own row beside an
-// extension line where a neighbouring part holds it, else on the row's second level over the part; B stays
-// in its own row.
+// A part narrower than its width's number with 40 twips either side has the number in its own row on the
+// second level over the part, between the reaction names (above 300 twips below their ordinate) and the
+// extension lines, which then hang 300 twips lower; B stays in its own row.
 TEST(SectionForcesPage, AWidthTooWideForItsPartStaysInItsRow) {
     auto d = wall();
     d.T_WallFront = 0.252f; // 280 twips between the ticks at X(0.45) = 3350 and X(0.702) = 3630
     d.T_WallFrontTop = 0.162f;
     d.B_Span = 1.908f;
     const auto w = write(d, normal());
-    // "252" is 270 wide. Before its front tick, 3350 − 40 − 270 = 3040, it would run into the toe's "450"
-    // centred at 3100 − 135 = 2965; after its back tick it stands 40 off it in the span, at Yv + 500 with Yv
-    // = Yb + V1·3 = 5445.83.
-    expectAt(w.text("252"), 3630 + 40, 5445.833 + 500, 9);
-    // B keeps its place between the rows.
-    expectAt(w.text("3,600"), 4700, 5445.833 + 800, 9);
+    // "252" is 270 wide: centred over its part, (3350 + 3630 − 270)/2 = 3355, at the ordinate's level
+    // Yb + V1·3 = 5445.83 plus 320; the rows hang from 5445.83 + 300, B at 800 below that.
+    expectAt(w.text("252"), 3355, 5445.833 + 320, 9);
+    expectAt(w.text("3,600"), 4700, 5445.833 + 300 + 800, 9);
 
-    // A span of 0.2 (222 twips): "200" has no room beside the walls' "360"s, centred in their 400-twip parts
-    // (3415 to 3685 and 4037.2 to 4307.2): it is staggered to the second level, Yv + 80, centred over the
-    // span at X(0.91) − 135 = 3726.1. B of 2.0 keeps its place, X(1.0) − 150 = 3811.1 at Yv + 800.
+    // A span of 0.2 (222 twips): "200" staggered the same way, centred over the span at X(0.91) − 135 =
+    // 3726.1. B of 2.0 keeps its place along its row, X(1.0) − 150 = 3811.1.
     d = wall();
     d.B_Span = 0.2f;
     d.B = 2.0f;
     const auto narrow = write(d, normal());
-    expectAt(narrow.text("200"), 3861.111 - 135, 5445.833 + 80, 9);
-    expectAt(narrow.text("2,000"), 3961.111 - 150, 5445.833 + 800, 9);
+    expectAt(narrow.text("200"), 3861.111 - 135, 5445.833 + 320, 9);
+    expectAt(narrow.text("2,000"), 3961.111 - 150, 5445.833 + 300 + 800, 9);
+
+    // Where every part holds its number the rows hang where they did: 300 below the ordinate.
+    expectAt(write(wall(), normal()).text("3,600"), 4700, 5445.833 + 800, 9);
 }
 
 // Behind the centre and outside the middle third the reaction is the triangle from the heel tip over Xn:

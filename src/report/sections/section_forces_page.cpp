@@ -245,8 +245,38 @@ double reactionScale(const model::DesignData& d, Shape shape, double pressure) {
     return below > room ? pressure * room / below : pressure;
 }
 
-float dimensionBase(const Frame& f) {
+// The level of the ordinate the dimension rows hang from.
+float ordinateBase(const Frame& f) {
     return f.off(f.yb(), f.d.e >= 0 ? f.d.V1 : f.d.V5);
+}
+
+// The parts' widths under the base, with their numbers above the row's line at `level` and a crowded one's
+// on the second level at `stagger`.
+DimensionRow partsRow(const Frame& f, double level, double stagger) {
+    const auto& d = f.d;
+    const double toe = d.B_Toe, front = toe + d.T_WallFront;
+    const float xt = f.X(toe), x2 = f.X(front), x4 = f.X(front + d.B_Span),
+                xh = f.X(front + double(d.B_Span) + d.T_WallBack), xb = f.X(d.B);
+    auto at = [&](double x) { return std::optional<Point>(Point{x, level}); };
+    DimensionRow parts = DimensionRow::across(level, stagger);
+    if (toe != 0) parts.segment(2850, xt, mm(toe), at(f.X(toe / 2) - 150.0));
+    parts.segment(xt, x2, mm(d.T_WallFront), at(f.X(d.T_WallFront / 2 + toe) - 100.0));
+    parts.segment(x2, x4, mm(d.B_Span), at(f.X(front + double(d.B_Span) / 2) - 150.0));
+    parts.segment(x4, xh, mm(d.T_WallBack), at(f.X(front + d.B_Span + double(d.T_WallBack) / 2) - 150.0));
+    if (d.B_Heel != 0)
+        parts.segment(xh, xb, mm(d.B_Heel),
+                      at(f.X(front + d.B_Span + d.T_WallBack + double(d.B_Heel) / 2) - 150.0));
+    return parts;
+}
+
+// Where a crowded part's number stands: under the reaction names, which keep above 300 twips below their
+// ordinate, the rows then hanging lower by as much, so that names and numbers never share a level.
+constexpr double kStaggerBelowNames = 320, kStaggerDrop = 300;
+
+// The level the dimension rows are drawn from: 300 twips above their extension lines' tops.
+float dimensionBase(const Frame& f) {
+    const float base = ordinateBase(f);
+    return partsRow(f, 0, 0).staggers(kLabelSize) ? toSingle(base + kStaggerDrop) : base;
 }
 
 void dimensionLines(Sketch& s, const Frame& f) {
@@ -353,8 +383,9 @@ void loadNames(Sketch& s, const Frame& f, double size) {
 void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     const auto& d = f.d;
     const float yb = f.yb();
-    // A name keeps above the dimension rows' extension lines where it can.
-    const double lowest = dimensionBase(f) + 300.0 - Clearance::kLeastGap;
+    // A name keeps above the dimension rows' extension lines, and above a crowded part's number, where it
+    // can.
+    const double lowest = ordinateBase(f) + 300.0 - Clearance::kLeastGap;
     auto name = [&](const char* text, double x, float v) {
         std::vector<Point> at = moved({{toSingle(x), f.off(yb, v, 30)}}, {kDown, kLeft, kRight});
         std::vector<Point> above;
@@ -378,7 +409,7 @@ void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
 
 void dimensionNumbers(Sketch& s, const Frame& f) {
     const auto& d = f.d;
-    const double B = d.B, toe = d.B_Toe, H = f.height();
+    const double B = d.B, H = f.height();
     const float xb = f.X(B), yv = dimensionBase(f);
     auto at = [](double x, double y) { return std::optional<Point>(Point{x, y}); };
     const double slab = f.Y(H - double(d.T_Slab) / 2) - 50.0;
@@ -394,21 +425,9 @@ void dimensionNumbers(Sketch& s, const Frame& f) {
                  at(xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0));
     soil.segment(top, yb, mm(d.T_Slab), at(xb + 850.0 - 200, slab));
     s.place(soil, kLabelSize);
-    // The parts' widths, staggered up above their extension lines where crowded; B in its own row.
-    const double front = toe + d.T_WallFront;
-    const float xt = f.X(toe), x2 = f.X(front), x4 = f.X(front + d.B_Span),
-                xh = f.X(front + double(d.B_Span) + d.T_WallBack);
-    const double level = yv + 500.0;
-    DimensionRow parts = DimensionRow::across(level, yv + 80.0);
-    if (toe != 0) parts.segment(2850, xt, mm(toe), at(f.X(toe / 2) - 150.0, level));
-    parts.segment(xt, x2, mm(d.T_WallFront), at(f.X(d.T_WallFront / 2 + toe) - 100.0, level));
-    parts.segment(x2, x4, mm(d.B_Span), at(f.X(front + double(d.B_Span) / 2) - 150.0, level));
-    parts.segment(x4, xh, mm(d.T_WallBack),
-                  at(f.X(front + d.B_Span + double(d.T_WallBack) / 2) - 150.0, level));
-    if (d.B_Heel != 0)
-        parts.segment(xh, xb, mm(d.B_Heel),
-                      at(f.X(front + d.B_Span + d.T_WallBack + double(d.B_Heel) / 2) - 150.0, level));
-    s.place(parts, kLabelSize);
+    // The parts' widths, a crowded one's on the second level between the reaction names and the
+    // extension lines; B in its own row.
+    s.place(partsRow(f, yv + 500.0, ordinateBase(f) + kStaggerBelowNames), kLabelSize);
     s.place(DimensionRow::across(yv + 800.0).segment(2850, xb, mm(B), at(f.X(B / 2) - 150.0, yv + 800.0)),
             kLabelSize);
 }
