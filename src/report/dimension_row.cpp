@@ -205,7 +205,9 @@ std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, do
         std::optional<Segment> leader;
         if (!found) {
             const Point middle{x, (s.from + s.to) / 2};
-            if (const auto led = outsideWithLeader(room, {Piece{0, 0, s.text}}, size, middle, 600)) {
+            const std::vector<Piece> number{Piece{0, 0, s.text}};
+            if (auto led = nearWithLeader(room, number, size, middle, 700);
+                led || (led = outsideWithLeader(room, number, size, middle, 600))) {
                 found = led->at;
                 leader = led->leader;
             }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "platform/runtime.h"
@@ -186,6 +187,65 @@ std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Pi
         }
     }
     return std::nullopt;
+}
+
+bool Clearance::clearOfLines(const Segment& l, Point anchor) const {
+    // Where two segments meet: the cross products of each one's ends against the other.
+    auto meet = [](const Segment& a, const Segment& b) -> std::optional<Point> {
+        const double rx = a.x2 - a.x1, ry = a.y2 - a.y1, sx = b.x2 - b.x1, sy = b.y2 - b.y1;
+        const double denom = rx * sy - ry * sx;
+        const double qx = b.x1 - a.x1, qy = b.y1 - a.y1;
+        if (denom == 0) {
+            // Parallel: they meet only where they lie on one line and overlap.
+            if (qx * ry - qy * rx != 0) return std::nullopt;
+            const double len = rx * rx + ry * ry;
+            if (len == 0) return std::nullopt;
+            const double t0 = (qx * rx + qy * ry) / len, t1 = t0 + (sx * rx + sy * ry) / len;
+            if (std::max(t0, t1) < 0 || std::min(t0, t1) > 1) return std::nullopt;
+            const double t = std::clamp(std::min(t0, t1), 0.0, 1.0);
+            return Point{a.x1 + t * rx, a.y1 + t * ry};
+        }
+        const double t = (qx * sy - qy * sx) / denom, u = (qx * ry - qy * rx) / denom;
+        if (t < 0 || t > 1 || u < 0 || u > 1) return std::nullopt;
+        return Point{a.x1 + t * rx, a.y1 + t * ry};
+    };
+    return std::none_of(lines_.begin(), lines_.end(), [&](const Segment& k) {
+        const auto at = meet(l, k);
+        return at && std::hypot(at->x - anchor.x, at->y - anchor.y) > kLeastGap;
+    });
+}
+
+std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
+                                  Point anchor, double reach) {
+    if (group.empty()) return std::nullopt;
+    Box g = textBox(group[0].dx, group[0].dy, group[0].text, size);
+    for (const Piece& p : group) {
+        const Box b = textBox(p.dx, p.dy, p.text, size);
+        g = {std::min(g.left, b.left), std::min(g.top, b.top), std::max(g.right, b.right),
+             std::max(g.bottom, b.bottom)};
+    }
+    if (empty(g)) return std::nullopt;
+    constexpr double off = Clearance::kGap / 2;
+    std::vector<std::pair<double, Led>> found;
+    for (const Point& p :
+         around(anchor.x - (g.left + g.right) / 2, anchor.y - (g.top + g.bottom) / 2, 25, reach, reach)) {
+        const Box b{p.x + g.left, p.y + g.top, p.x + g.right, p.y + g.bottom};
+        // From the side of the group that faces the anchor; a leader that neither rises nor runs far
+        // enough would read as a dimension's own line.
+        const double x = anchor.x < b.left ? b.left - off : anchor.x > b.right ? b.right + off : anchor.x;
+        const double y = anchor.y < b.top ? b.top - off : anchor.y > b.bottom ? b.bottom + off : anchor.y;
+        if (std::fabs(anchor.x - x) < kSlant || std::fabs(anchor.y - y) < kSlant) continue;
+        const Segment leader{x, y, anchor.x, anchor.y};
+        const double length = std::hypot(anchor.x - x, anchor.y - y);
+        if (length > reach) continue;
+        if (!room.clear(p, group, size) || !room.clearOfTexts(leader) || !room.clearOfLines(leader, anchor))
+            continue;
+        found.push_back({length, Led{p, leader}});
+    }
+    if (found.empty()) return std::nullopt;
+    return std::min_element(found.begin(), found.end(),
+                            [](const auto& a, const auto& b) { return a.first < b.first; })
+        ->second;
 }
 
 Box Clearance::extent() const {

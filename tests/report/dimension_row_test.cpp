@@ -165,6 +165,32 @@ TEST(DimensionRow, UprightBesideItsLineWithinItsSpan) {
         EXPECT_EQ(placed[0].leader->y2, 50);
         EXPECT_LT(placed[0].leader->x1, 1580);
     }
+    {
+        // The same span between short ticks (950 to 1050): there is room near it, so the number stands
+        // there with a short slanted leader that meets no line but its own at the span's middle.
+        DimensionRow row = DimensionRow::upright(1000, 1);
+        row.segment(0, 100, "300");
+        Clearance room;
+        room.addLine(1000, -500, 1000, 600);
+        room.addLine(950, 0, 1050, 0);
+        room.addLine(950, 100, 1050, 100);
+        Clearance before = room;
+        const auto placed = row.place(room, kSize);
+        ASSERT_EQ(placed.size(), 1u);
+        ASSERT_TRUE(placed[0].leader);
+        const report::Segment l = *placed[0].leader;
+        EXPECT_EQ(l.x2, 1000);
+        EXPECT_EQ(l.y2, 50);
+        EXPECT_LE(std::hypot(l.x1 - l.x2, l.y1 - l.y2), 700);
+        EXPECT_GE(std::fabs(l.x1 - l.x2), 100); // slanted: neither level nor upright
+        EXPECT_GE(std::fabs(l.y1 - l.y2), 100);
+        for (double tick : {0.0, 100.0}) // where the leader passes a tick's level, it is off the tick
+            if ((l.y1 - tick) * (l.y2 - tick) < 0) {
+                const double x = l.x1 + (tick - l.y1) / (l.y2 - l.y1) * (l.x2 - l.x1);
+                EXPECT_TRUE(x < 950 || x > 1050) << tick;
+            }
+        EXPECT_TRUE(before.clear(placed[0].at.x, placed[0].at.y, "300", kSize));
+    }
 }
 
 TEST(DimensionRow, ALengthThatRoundsToNothingPrintsNothing) {
