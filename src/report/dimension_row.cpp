@@ -206,7 +206,8 @@ std::vector<DimensionRow::Placed> DimensionRow::placeUpright(Clearance& room, do
         if (!found) {
             const Point middle{x, (s.from + s.to) / 2};
             const std::vector<Piece> number{Piece{0, 0, s.text}};
-            if (auto led = nearWithLeader(room, number, size, middle, 700);
+            // Never below the line's own lower end: under it lie the drawing's other rows.
+            if (auto led = nearWithLeader(room, number, size, middle, 700, s.to - Clearance::kGapUpDown);
                 led || (led = outsideWithLeader(room, number, size, middle, 600))) {
                 found = led->at;
                 leader = led->leader;

@@ -189,7 +189,7 @@ std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Pi
     return std::nullopt;
 }
 
-bool Clearance::clearOfLines(const Segment& l, Point anchor) const {
+int Clearance::linesMet(const Segment& l, Point anchor) const {
     // Where two segments meet: the cross products of each one's ends against the other.
     auto meet = [](const Segment& a, const Segment& b) -> std::optional<Point> {
         const double rx = a.x2 - a.x1, ry = a.y2 - a.y1, sx = b.x2 - b.x1, sy = b.y2 - b.y1;
@@ -209,14 +209,14 @@ bool Clearance::clearOfLines(const Segment& l, Point anchor) const {
         if (t < 0 || t > 1 || u < 0 || u > 1) return std::nullopt;
         return Point{a.x1 + t * rx, a.y1 + t * ry};
     };
-    return std::none_of(lines_.begin(), lines_.end(), [&](const Segment& k) {
+    return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [&](const Segment& k) {
         const auto at = meet(l, k);
         return at && std::hypot(at->x - anchor.x, at->y - anchor.y) > kLeastGap;
-    });
+    }));
 }
 
 std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                  Point anchor, double reach) {
+                                  Point anchor, double reach, double floor) {
     if (group.empty()) return std::nullopt;
     Box g = textBox(group[0].dx, group[0].dy, group[0].text, size);
     for (const Piece& p : group) {
@@ -226,7 +226,8 @@ std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece
     }
     if (empty(g)) return std::nullopt;
     constexpr double off = Clearance::kGap / 2;
-    std::vector<std::pair<double, Led>> found;
+    // By the lines the leader crosses, then by its length.
+    std::vector<std::pair<std::pair<int, double>, Led>> found;
     for (const Point& p :
          around(anchor.x - (g.left + g.right) / 2, anchor.y - (g.top + g.bottom) / 2, 25, reach, reach)) {
         const Box b{p.x + g.left, p.y + g.top, p.x + g.right, p.y + g.bottom};
@@ -238,9 +239,10 @@ std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece
         const Segment leader{x, y, anchor.x, anchor.y};
         const double length = std::hypot(anchor.x - x, anchor.y - y);
         if (length > reach) continue;
-        if (!room.clear(p, group, size) || !room.clearOfTexts(leader) || !room.clearOfLines(leader, anchor))
-            continue;
-        found.push_back({length, Led{p, leader}});
+        if (b.bottom > floor || y > floor) continue;
+        if (!room.clear(p, group, size) || !room.clearOfTexts(leader)) continue;
+        if (const int met = room.linesMet(leader, anchor); met <= 1)
+            found.push_back({{met, length}, Led{p, leader}});
     }
     if (found.empty()) return std::nullopt;
     return std::min_element(found.begin(), found.end(),

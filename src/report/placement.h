@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,8 +72,8 @@ public:
 
     // Whether a line keeps clear of every text kept.
     bool clearOfTexts(const Segment& l) const;
-    // Whether a segment meets none of the lines kept, but for its end at `anchor`.
-    bool clearOfLines(const Segment& l, Point anchor) const;
+    // How many of the lines kept a segment meets, but for its end at `anchor`.
+    int linesMet(const Segment& l, Point anchor) const;
 
     // The rectangle that holds every line and text kept; empty before anything is.
     Box extent() const;
@@ -92,10 +93,11 @@ struct Led {
 };
 std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
                                      Point anchor, double lift);
-// The same group set near `anchor` (within `reach`) with a short slanted leader that crosses no line and no
-// text; none where there is no such place.
+// The same group set near `anchor` (within `reach`, and with its leader above `floor`) with a short slanted
+// leader that crosses no text and at most one line, none where it can; none where there is no such place.
 std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                  Point anchor, double reach);
+                                  Point anchor, double reach,
+                                  double floor = std::numeric_limits<double>::infinity());
 
 // Positions around (x, y): (x, y) itself first, then shifted by multiples of `step` up to `reach`
 // sideways and up to `lift` up or down, nearest first.

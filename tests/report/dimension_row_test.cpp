@@ -148,48 +148,54 @@ TEST(DimensionRow, UprightBesideItsLineWithinItsSpan) {
         EXPECT_EQ(placed[0].at.x, c.placed.x) << c.name;
         EXPECT_EQ(placed[0].at.y, c.placed.y) << c.name;
     }
-    {
-        // A span of 100 between two lines (500 to 1500) holds no line of type: the number stands outside
-        // the drawing, 80 beyond its right end at 1500, with a leader to the span's middle on the line.
+    // A span of 100 on the line at 1000 (0 to 100) holds no line of type. Its number stands near it with a
+    // short slanted leader to the span's middle that crosses no line where it can, else one, never going
+    // below the span; else outside the drawing, 80 beyond its right end.
+    struct Level {
+        double y, from, to;
+    };
+    struct LedCase {
+        const char* name;
+        std::vector<Level> lines;
+        int crossed; // lines the leader crosses; −1: outside the drawing
+        double outsideX;
+    };
+    const std::vector<LedCase> led{
+        {"short ticks: near, crossing none", {{0, 950, 1050}, {100, 950, 1050}}, 0, 0},
+        {"long lines: near, crossing one", {{0, 500, 1500}, {100, 500, 1500}}, 1, 0},
+        // A band of 150 above the span holds no number: any near place crosses two lines.
+        {"boxed in: outside", {{0, 500, 1500}, {100, 500, 1500}, {-150, -3000, 3000}}, -1, 3080},
+    };
+    for (const LedCase& c : led) {
         DimensionRow row = DimensionRow::upright(1000, 1);
         row.segment(0, 100, "300");
         Clearance room;
         room.addLine(1000, -500, 1000, 600);
-        room.addLine(500, 0, 1500, 0);
-        room.addLine(500, 100, 1500, 100);
+        for (const Level& l : c.lines)
+            room.addLine(l.from, l.y, l.to, l.y);
+        const Clearance before = room;
         const auto placed = row.place(room, kSize);
-        ASSERT_EQ(placed.size(), 1u);
-        EXPECT_EQ(placed[0].at.x, 1580);
-        ASSERT_TRUE(placed[0].leader);
-        EXPECT_EQ(placed[0].leader->x2, 1000);
-        EXPECT_EQ(placed[0].leader->y2, 50);
-        EXPECT_LT(placed[0].leader->x1, 1580);
-    }
-    {
-        // The same span between short ticks (950 to 1050): there is room near it, so the number stands
-        // there with a short slanted leader that meets no line but its own at the span's middle.
-        DimensionRow row = DimensionRow::upright(1000, 1);
-        row.segment(0, 100, "300");
-        Clearance room;
-        room.addLine(1000, -500, 1000, 600);
-        room.addLine(950, 0, 1050, 0);
-        room.addLine(950, 100, 1050, 100);
-        Clearance before = room;
-        const auto placed = row.place(room, kSize);
-        ASSERT_EQ(placed.size(), 1u);
-        ASSERT_TRUE(placed[0].leader);
+        ASSERT_EQ(placed.size(), 1u) << c.name;
+        ASSERT_TRUE(placed[0].leader) << c.name;
         const report::Segment l = *placed[0].leader;
-        EXPECT_EQ(l.x2, 1000);
-        EXPECT_EQ(l.y2, 50);
-        EXPECT_LE(std::hypot(l.x1 - l.x2, l.y1 - l.y2), 700);
-        EXPECT_GE(std::fabs(l.x1 - l.x2), 100); // slanted: neither level nor upright
-        EXPECT_GE(std::fabs(l.y1 - l.y2), 100);
-        for (double tick : {0.0, 100.0}) // where the leader passes a tick's level, it is off the tick
-            if ((l.y1 - tick) * (l.y2 - tick) < 0) {
-                const double x = l.x1 + (tick - l.y1) / (l.y2 - l.y1) * (l.x2 - l.x1);
-                EXPECT_TRUE(x < 950 || x > 1050) << tick;
+        EXPECT_EQ(l.x2, 1000) << c.name;
+        EXPECT_EQ(l.y2, 50) << c.name;
+        EXPECT_TRUE(before.clear(placed[0].at.x, placed[0].at.y, "300", kSize)) << c.name;
+        if (c.crossed < 0) {
+            EXPECT_EQ(placed[0].at.x, c.outsideX) << c.name;
+            continue;
+        }
+        EXPECT_LE(std::hypot(l.x1 - l.x2, l.y1 - l.y2), 700) << c.name;
+        EXPECT_GE(std::fabs(l.x1 - l.x2), 100) << c.name; // slanted: neither level nor upright
+        EXPECT_GE(std::fabs(l.y1 - l.y2), 100) << c.name;
+        EXPECT_LE(std::max(l.y1, l.y2), 100) << c.name; // not below the span
+        int crossed = 0;
+        for (const Level& k : c.lines)
+            if ((l.y1 - k.y) * (l.y2 - k.y) < 0) {
+                const double x = l.x1 + (k.y - l.y1) / (l.y2 - l.y1) * (l.x2 - l.x1);
+                crossed += x > k.from && x < k.to;
             }
-        EXPECT_TRUE(before.clear(placed[0].at.x, placed[0].at.y, "300", kSize));
+        EXPECT_EQ(crossed, c.crossed) << c.name;
     }
 }
 

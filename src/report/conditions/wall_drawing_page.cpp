@@ -300,7 +300,8 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         }
         if (within) {
             const Point anchor{(within->first + within->second) / 2, top};
-            if (auto led = nearWithLeader(page.room, group, kLabelSize, anchor, 900);
+            if (auto led =
+                    nearWithLeader(page.room, group, kLabelSize, anchor, 900, y0 - Clearance::kGapUpDown);
                 led || (led = outsideWithLeader(page.room, group, kLabelSize, anchor, 800))) {
                 page.line(led->leader.x1, led->leader.y1, led->leader.x2, led->leader.y2);
                 page.place({led->at}, group);
