@@ -123,6 +123,7 @@ const std::vector<Wall>& walls() {
              seismic(p, Method::D1);
              p.Form21().chk1.setValue(1);
              type({{&p.Form21().txt1, "3.5"}});
+             p.Form21().cmd1.click(); // "ＯＫ": the height counts
          },
          1, true},
         {"three surcharges, K2",
@@ -229,6 +230,7 @@ const std::vector<Wall>& walls() {
              seismic(p, Method::K2);
              p.Form21().chk1.setValue(1);
              type({{&p.Form21().txt1, "3.5"}});
+             p.Form21().cmd1.click(); // "ＯＫ": the height counts
          },
          1, true, [](const model::DesignData& d) { return d.A_FrontSoil == 0 && d.W_QFront != 0; }},
         {"deduction with q below 5",
@@ -248,6 +250,7 @@ const std::vector<Wall>& walls() {
              seismic(p, Method::D1);
              p.Form21().chk1.setValue(1);
              type({{&p.Form21().txt1, "3.5"}});
+             p.Form21().cmd1.click(); // "ＯＫ": the height counts
          },
          1, false, [](const model::DesignData& d) { return d.q_Back < 5 && d.DPA < 0; }},
         // e = 1.465: the contact from the toe ends at Xn = 3 × (B/2 − e) = 4.680, in the span, before the
