@@ -17,6 +17,18 @@ void placeText(platform::Surface& s, double x, double y, std::initializer_list<p
     placeTextAt(s, y, items);
 }
 
+void Pen::chain(std::initializer_list<std::pair<double, double>> points) const {
+    const auto* p = points.begin();
+    for (const auto* q = p + 1; q < points.end(); p = q++)
+        line(p->first, p->second, q->first, q->second);
+}
+
+std::string fractionBar(int n, std::string lead) {
+    for (int i = 0; i < n; ++i)
+        lead += "─";
+    return lead;
+}
+
 void emptyLines(platform::Surface& s, int count) {
     for (int i = 0; i < count; ++i)
         s.print();

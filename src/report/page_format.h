@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/surface.h"
 
@@ -21,6 +22,24 @@ inline constexpr double kLabelSize = 9;
 void placeText(platform::Surface& s, double x, double y, std::initializer_list<platform::PrintItem> items);
 // One statement at height y, keeping the x the surface holds (0 after a statement).
 void placeTextAt(platform::Surface& s, double y, std::initializer_list<platform::PrintItem> items);
+
+// Drawing at a page's fixed places moved by (dx, dy): the formulas drawn at fixed places move together
+// where the text flow or the page around them asks for it.
+struct Pen {
+    platform::Surface& s;
+    double dx = 0, dy = 0;
+    void text(double x, double y, std::initializer_list<platform::PrintItem> items) const {
+        placeText(s, x + dx, y + dy, items);
+    }
+    void line(double x1, double y1, double x2, double y2) const {
+        s.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy);
+    }
+    // Lines from each point to the next.
+    void chain(std::initializer_list<std::pair<double, double>> points) const;
+};
+
+// A fraction bar of n box-drawing characters "─" after its lead.
+std::string fractionBar(int n, std::string lead = "");
 
 // The empty lines a page starts with.
 void emptyLines(platform::Surface& s, int count = 5);

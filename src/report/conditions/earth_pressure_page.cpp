@@ -68,7 +68,7 @@ void coulombFraction(Surface& s, const model::DesignData& d) {
               {7200, 2200, 7200, 2700},
               {7200, 2700, 7100, 2800}});
 
-    coulombSubstituted(s, 0, -8600, {p, t, dl, b, "", ""}, 43, "");
+    coulombSubstituted(Pen{s, 0, -8600}, {p, t, dl, b, "", ""}, 43, "");
 
     const double cos2PhiTheta = std::pow(std::cos(rad(phi) - rad(th)), 2);
     const double cos2Theta = std::pow(std::cos(rad(th)), 2);
@@ -142,7 +142,7 @@ void seismicBlock(Surface& s, const model::DesignData& d, const EarthPressurePag
               {7870, 3300, 7770, 3400}});
 
     const std::string p = f2(phi), dl = f2(del), b = f2(bet), t = f2(th), k = f2(tk);
-    okabeSubstituted(s, 200, -8800, {p, t, dl, b, k, kv});
+    okabeSubstituted(Pen{s, 200, -8800}, {p, t, dl, b, k, kv});
 
     const std::string oneMinusKv = f2(platform::toSingle(1.0 - double(d.Kv)));
     const double cos2 = std::pow(std::cos(rad(phi) - rad(th) - rad(tk)), 2);

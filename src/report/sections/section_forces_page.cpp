@@ -53,12 +53,6 @@ std::string f4(double v) {
 std::string mm(double metres) {
     return dimensionText(toSingle(metres * 1000));
 }
-// A fraction bar of n box-drawing characters after its lead.
-std::string bar(int n, std::string s = "") {
-    for (int i = 0; i < n; ++i)
-        s += "─";
-    return s;
-}
 
 // The figure's frame: page twips from metres, as Singles.
 struct Frame {
@@ -568,49 +562,33 @@ void rankine(Surface& s, const model::DesignData& d) {
     s.print({"                 =", f3(d.KA_Sect)});
 }
 
-// The coefficient drawings stand at fixed places below the text flow; where a font's taller lines have
-// carried the flow past their top, they move down by the overrun so that nothing overlaps.
-struct Pen {
-    Surface& s;
-    double dy;
-    void text(double x, double y, std::initializer_list<PrintItem> items) const {
-        placeText(s, x, y + dy, items);
-    }
-    void line(double x1, double y1, double x2, double y2) const { s.line(x1, y1 + dy, x2, y2 + dy); }
-    void chain(std::initializer_list<std::pair<double, double>> points) const {
-        const auto* p = points.begin();
-        for (const auto* q = p + 1; q != points.end(); p = q++)
-            line(p->first, p->second, q->first, q->second);
-    }
-};
-
 void coulomb(const Pen& s, const model::DesignData& d) {
     const double phi = d.Phi_Back, th = d.Theta_Rear, del = d.Delta, beta = d.Beta;
     const std::string p = f2(phi), t = f2(th), dl = f2(del), b = f2(beta);
     s.text(1200, 10100, {"主働土圧係数"});
     s.text(3800, 10300, {"cos^2(φ－θ）"});
-    s.text(1300, 10500, {bar(26, "KA=")});
+    s.text(1300, 10500, {fractionBar(26, "KA=")});
     s.text(4550, 10750, {"sin(φ＋δ)sin(φ－β)"});
     s.text(7300, 10750, {"2"});
     s.text(1700, 10950, {"cos^2θcos(θ＋δ)"});
     s.text(3875, 10950, {"1＋"});
-    s.text(4450, 10950, {bar(12), " "});
+    s.text(4450, 10950, {fractionBar(12), " "});
     s.text(4550, 11150, {"cos(θ＋δ)cos(θ－β)"});
     s.chain({{4175, 11225}, {4200, 11150}, {4250, 11350}, {4400, 10700}, {7050, 10700}});
     s.chain({{3875, 10700}, {3775, 10800}, {3775, 11300}, {3875, 11400}});
     s.chain({{7100, 10700}, {7200, 10800}, {7200, 11300}, {7100, 11400}});
 
-    coulombSubstituted(s.s, 0, s.dy, {p, t, dl, b, "", ""}, 44, " ");
+    coulombSubstituted(s, {p, t, dl, b, "", ""}, 44, " ");
 
     const std::string c2PhiTh = f4(cos2D(phi - th)), c2Th = f4(cos2D(th)), cDelTh = f4(cosD(del + th));
     if (d.Phi_Back >= d.Beta) {
         s.text(3500, 12600, {c2PhiTh});
-        s.text(1500, 12800, {bar(21, "=")});
+        s.text(1500, 12800, {fractionBar(21, "=")});
         s.text(4350, 13050, {f4(sinD(phi + del)), "×", f4(sinD(std::fabs(phi - beta)))});
         s.text(6250, 13050, {"2"});
         s.text(1700, 13250, {c2Th, "×", cDelTh, "×"});
         s.text(3675, 13250, {"1＋"});
-        s.text(4250, 13250, {bar(8)});
+        s.text(4250, 13250, {fractionBar(8)});
         s.text(4350, 13450, {cDelTh, "×", f4(cosD(std::fabs(th - beta)))});
         s.text(1500, 13750, {"=", f3(d.KA_Sect)});
         s.chain({{3975, 13525}, {4000, 13450}, {4050, 13650}, {4200, 13000}, {6000, 13000}});
@@ -618,7 +596,7 @@ void coulomb(const Pen& s, const model::DesignData& d) {
         s.chain({{6050, 13000}, {6150, 13100}, {6150, 13600}, {6050, 13700}});
     } else {
         s.text(2150, 12600, {c2PhiTh});
-        s.text(1500, 12800, {bar(8, "=")});
+        s.text(1500, 12800, {fractionBar(8, "=")});
         s.text(1700, 13000, {c2Th, "×", cDelTh});
         s.text(1500, 13300, {"=", f3(d.KA_Sect)});
     }
@@ -652,7 +630,7 @@ void okabe(const Pen& s, const model::DesignData& d, const SectionForcesChoices&
     s.chain({{4345, 11500}, {4245, 11600}, {4245, 12100}, {4345, 12200}});
     s.chain({{7570, 11500}, {7670, 11600}, {7670, 12100}, {7570, 12200}});
 
-    okabeSubstituted(s.s, 0, s.dy, {p, t, dl, b, k, kv});
+    okabeSubstituted(s, {p, t, dl, b, k, kv});
 
     const std::string oneMinusKv = f2(toSingle(1.0 - double(d.Kv)));
     const std::string numer = f4(cos2D(phi - th - tk)), cK = f4(cosD(tk)), c2Th = f4(cos2D(th));
@@ -689,7 +667,9 @@ void coefficient(Surface& s, const model::DesignData& d, const SectionForcesChoi
     s.setDrawStyle(platform::DrawStyle::Solid);
     if (c.ka == KaInput::Typed) s.print({"            主働土圧係数 KA=", format(d.KA_Sect, "0.00#")});
     if (c.ka != KaInput::Computed) return;
-    const Pen pen{s, std::max(0.0, s.currentY() - 10100)};
+    // The coefficient drawings stand at fixed places below the text flow; where a font's taller lines have
+    // carried the flow past their top, they move down by the overrun so that nothing overlaps.
+    const Pen pen{s, 0, std::max(0.0, s.currentY() - 10100)};
     if (c.loadCase == LoadCase::Normal || c.method == SeismicMethod::K2) {
         if (d.Beta == 0 && d.Theta_Rear == 0 && d.Delta == 0)
             rankine(s, d);
