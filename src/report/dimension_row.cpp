@@ -45,11 +45,16 @@ DimensionRow& DimensionRow::segment(double from, double to, std::string text, st
     return *this;
 }
 
+std::vector<std::size_t> DimensionRow::numbered() const {
+    std::vector<std::size_t> out;
+    for (std::size_t i = 0; i < segments_.size(); ++i)
+        if (!segments_[i].text.empty()) out.push_back(i);
+    return out;
+}
+
 bool DimensionRow::staggers(double size, double gap) const {
     if (axis_ != Axis::Across || open_) return false;
-    std::vector<std::size_t> numbered;
-    for (std::size_t i = 0; i < segments_.size(); ++i)
-        if (!segments_[i].text.empty()) numbered.push_back(i);
+    const std::vector<std::size_t> numbered = this->numbered();
     for (std::size_t k = 1; k + 1 < numbered.size(); ++k) {
         const Span& s = segments_[numbered[k]];
         if (textWidth(s.text, size) + 2 * gap > s.to - s.from) return true;
@@ -124,9 +129,7 @@ std::vector<DimensionRow::Placed> DimensionRow::placeAcross(Clearance& room, dou
         for (std::size_t k = 0; k < which.size(); ++k)
             keep(which[k], {lefts[k], y});
     };
-    std::vector<std::size_t> numbered;
-    for (std::size_t i = 0; i < segments_.size(); ++i)
-        if (!segments_[i].text.empty()) numbered.push_back(i);
+    const std::vector<std::size_t> numbered = this->numbered();
     if (open_) {
         spreadAt(numbered, level_, true);
     } else {

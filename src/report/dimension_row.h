@@ -63,6 +63,8 @@ public:
     const std::vector<Span>& segments() const { return segments_; }
 
 private:
+    // The segments that have a number, in order.
+    std::vector<std::size_t> numbered() const;
     std::vector<Placed> placeAcross(Clearance& room, double size, double gap) const;
     std::vector<Placed> placeUpright(Clearance& room, double size, double gap) const;
 

@@ -37,19 +37,33 @@ bool empty(const Box& b) {
     return b.right <= b.left;
 }
 
-bool inside(const Box& b, const Box& frame) {
-    return b.left >= frame.left && b.right <= frame.right && b.top >= frame.top && b.bottom <= frame.bottom;
-}
-
 Box grown(const Box& b, double across, double upDown) {
     return {b.left - across, b.top - upDown, b.right + across, b.bottom + upDown};
+}
+
+// The box that holds a group's texts set at (0, 0); empty for no text.
+Box groupBox(const std::vector<Piece>& group, double size) {
+    Box g{};
+    bool any = false;
+    for (const Piece& p : group) {
+        const Box b = textBox(p.dx, p.dy, p.text, size);
+        g = any ? Box{std::min(g.left, b.left), std::min(g.top, b.top), std::max(g.right, b.right),
+                      std::max(g.bottom, b.bottom)}
+                : b;
+        any = true;
+    }
+    return g;
+}
+
+} // namespace
+
+bool inside(const Box& b, const Box& frame) {
+    return b.left >= frame.left && b.right <= frame.right && b.top >= frame.top && b.bottom <= frame.bottom;
 }
 
 bool overlap(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
-
-} // namespace
 
 double textWidth(std::string_view text, double size) {
     double ems = 0;
@@ -162,17 +176,9 @@ bool Clearance::clearOfTexts(const Segment& l) const {
 std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
                                      Point anchor, double lift) {
     constexpr double gap = Clearance::kGap;
-    double left = 0, right = 0, top = 0, bottom = 0;
-    bool any = false;
-    for (const Piece& p : group) {
-        const Box b = textBox(p.dx, p.dy, p.text, size);
-        left = any ? std::min(left, b.left) : b.left;
-        right = any ? std::max(right, b.right) : b.right;
-        top = any ? std::min(top, b.top) : b.top;
-        bottom = any ? std::max(bottom, b.bottom) : b.bottom;
-        any = true;
-    }
-    if (!any) return std::nullopt;
+    if (group.empty()) return std::nullopt;
+    const Box g = groupBox(group, size);
+    const double left = g.left, right = g.right, top = g.top, bottom = g.bottom;
     const Box drawing = room.extent();
     const double middle = (top + bottom) / 2;
     for (const Point& step : around(0, 0, 25, 0, lift)) {
@@ -218,12 +224,7 @@ int Clearance::linesMet(const Segment& l, Point anchor) const {
 std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
                                   Point anchor, double reach, double floor) {
     if (group.empty()) return std::nullopt;
-    Box g = textBox(group[0].dx, group[0].dy, group[0].text, size);
-    for (const Piece& p : group) {
-        const Box b = textBox(p.dx, p.dy, p.text, size);
-        g = {std::min(g.left, b.left), std::min(g.top, b.top), std::max(g.right, b.right),
-             std::max(g.bottom, b.bottom)};
-    }
+    const Box g = groupBox(group, size);
     if (empty(g)) return std::nullopt;
     constexpr double off = Clearance::kGap / 2;
     // By the lines the leader crosses, then by its length.

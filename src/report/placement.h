@@ -24,6 +24,10 @@ struct Box {
 // its last, over its line's height less a sliver above and below. Blanks alone give an empty box.
 Box textBox(double x, double y, std::string_view text, double size);
 
+// Whether box b lies within frame, and whether two boxes share any of their inside.
+bool inside(const Box& b, const Box& frame);
+bool overlap(const Box& a, const Box& b);
+
 // Whether a segment passes through the inside of a box (touching its edge does not count).
 bool crosses(double x1, double y1, double x2, double y2, const Box& b);
 

@@ -109,8 +109,9 @@ inline bool exceeds(float stress, float allowable) {
 }
 
 // Stores the spacing, p, k, j and the stresses (rounded as shown), applies the bar-size rule for the
-// member's bar and judges the size of each stress, unrounded, against its allowable (equality passes). A spacing that
-// reads as zero or less, no bar or no effective depth is refused without computing anything else.
+// member's bar and judges the size of each stress, unrounded, against its allowable (equality passes). A
+// spacing that reads as zero or less, no bar or no effective depth is refused without computing anything
+// else.
 platform::Result<StressCheck> checkStresses(model::DesignData& d, model::Member m, const MemberChoices& c,
                                             const std::string& spacingText);
 // The same at a spacing already read (mm).

@@ -35,13 +35,10 @@ bool crosses(const LineOp& l, const Box& b) {
     return report::crosses(l.x1, l.y1, l.x2, l.y2, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
 }
 
-bool overlap(const Box& a, const Box& b) {
+// Two texts overlap by more than a twip.
+bool overlapBeyondATwip(const Box& a, const Box& b) {
     const double e = 1;
     return a.left < b.right - e && b.left < a.right - e && a.top < b.bottom - e && b.top < a.bottom - e;
-}
-
-bool inside(const Box& b, const Box& frame) {
-    return b.left >= frame.left && b.right <= frame.right && b.top >= frame.top && b.bottom <= frame.bottom;
 }
 
 std::string show(const TextOp& t) {
@@ -97,7 +94,7 @@ std::vector<std::string> layoutFaults(const platform::Page& page) {
         if (where == Formula) continue;
         for (std::size_t j = i + 1; j < texts.size(); ++j)
             if (texts[j].second != Formula && !empty(extent(texts[j].first)) &&
-                overlap(b, extent(texts[j].first)))
+                overlapBeyondATwip(b, extent(texts[j].first)))
                 faults.push_back(show(t) + " overlaps " + show(texts[j].first));
         for (const auto& [l, lineWhere] : lines)
             if (lineWhere != Formula && crosses(l, b))

@@ -379,17 +379,11 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         numbered.push_back(
             {"⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)}});
     }
-    auto overlaps = [](const Box& a, const Box& b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    };
     for (const Part& part : numbered) {
         const char* n = part.n;
         const Box& own = part.box;
         std::vector<Point> at = around(part.x, part.y, kStep, 600, 1500);
-        auto inPart = [&](const Point& p) {
-            const Box b = textBox(p.x, p.y, n, kLabelSize);
-            return b.left >= own.left && b.right <= own.right && b.top >= own.top && b.bottom <= own.bottom;
-        };
+        auto inPart = [&](const Point& p) { return inside(textBox(p.x, p.y, n, kLabelSize), own); };
         const auto roomy = std::find_if(at.begin(), at.end(), [&](const Point& p) {
             return inPart(p) && page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
         });
@@ -415,7 +409,7 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             const Box b = textBox(p.x, p.y, n, kLabelSize);
             return b.bottom <= y0 - Clearance::kGapUpDown &&
                    std::none_of(numbered.begin(), numbered.end(),
-                                [&](const Part& o) { return &o != &part && overlaps(b, o.box); }) &&
+                                [&](const Part& o) { return &o != &part && overlap(b, o.box); }) &&
                    page.room.clear(p.x, p.y, n, kLabelSize);
         };
         auto led = [&](const Point& p, const Segment& l) {
