@@ -16,12 +16,14 @@ namespace report {
 // clear, else centred in the segment; a segment too narrow for its number has it beyond the row's end
 // when it is the first or the last, else on the row's second level over its segment. Numbers on a level
 // that no extension line crosses (the second level, or a row whose numbers stand on the far side of its
-// line) keep the order of their segments and move apart only as far as they must.
+// line) keep the order of their segments and move apart only as far as they must, each still over its
+// own segment; one that finds no room there stands near with a leader to the row's line within its
+// segment.
 //
 // Upright (a vertical line): a number stands at its given place when that is beside the line and within
 // the segment's span, else beside the line on the row's side, then on the other, centred on the span,
-// then moved along the span; a span too short for its number has it outside the drawing with a leader to
-// the span's middle on the line.
+// then moved along the span; a span too short for its number has it near with a leader to the line
+// within the span, never below the line's lower end.
 class DimensionRow {
 public:
     enum class Axis { Across, Upright };
@@ -36,11 +38,18 @@ public:
         Point at;
         std::string text;
         std::optional<Segment> leader;
+        std::size_t segment = 0;
     };
 
-    // A horizontal row whose numbers stand with their top at `level`; `stagger`, the top of the second
-    // level within the row's band, for numbers too wide for their segments.
-    static DimensionRow across(double level, std::optional<double> stagger = std::nullopt);
+    // The numbers that have room by their segments, and the segments whose numbers have none.
+    struct Own {
+        std::vector<Placed> placed;
+        std::vector<std::size_t> apart;
+    };
+
+    // A horizontal row on the line at `line` whose numbers stand with their top at `level`; `stagger`, the
+    // top of the second level within the row's band, for numbers too wide for their segments.
+    static DimensionRow across(double line, double level, std::optional<double> stagger = std::nullopt);
     // A vertical dimension line at `x`, its numbers first on the given side (−1 left, +1 right).
     static DimensionRow upright(double x, int side);
 
@@ -53,8 +62,14 @@ public:
     DimensionRow& segment(double from, double to, std::string text, std::optional<Point> at = std::nullopt);
 
     // The numbers placed clear of what `room` holds (at `size` points, keeping `gap` from it), each kept
-    // in `room` as it is placed; a number with no clear place stands where it reads best.
+    // in `room` as it is placed: first those that have room by their segments, then the others each near
+    // with a leader to its segment. A drawing places every text that has room at its place before any is
+    // set apart, so that none stands apart where another's own place is.
     std::vector<Placed> place(Clearance& room, double size, double gap = Clearance::kGap) const;
+    Own placeOwn(Clearance& room, double size, double gap = Clearance::kGap) const;
+    // The numbers of the segments `which` as texts to set apart, each with a leader to the row's line
+    // within its segment.
+    std::vector<Apart> apart(const std::vector<std::size_t>& which, double size) const;
 
     // Whether a number between the row's first and last stands on the second level: its segment holds it
     // with `gap` on either side.
@@ -65,11 +80,14 @@ public:
 private:
     // The segments that have a number, in order.
     std::vector<std::size_t> numbered() const;
-    std::vector<Placed> placeAcross(Clearance& room, double size, double gap) const;
-    std::vector<Placed> placeUpright(Clearance& room, double size, double gap) const;
+    Own acrossOwn(Clearance& room, double size, double gap) const;
+    Own uprightOwn(Clearance& room, double size, double gap) const;
+    // The height of an upright number's top: at its given place where that is within its span, else
+    // centred on the span.
+    double uprightCentre(const Span& s, double size) const;
 
     Axis axis_ = Axis::Across;
-    double level_ = 0;
+    double line_ = 0, level_ = 0;
     std::optional<double> stagger_;
     int side_ = 1;
     bool open_ = false;

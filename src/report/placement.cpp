@@ -1,6 +1,7 @@
 #include "report/placement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -142,8 +143,9 @@ bool Clearance::clearBox(const Box& b, double gap, double upDown) const {
     if (empty(b)) return true;
     if (frame_ && !inside(b, *frame_)) return false;
     const Box kept = grown(b, gap, upDown);
-    for (const Segment& l : lines_)
-        if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
+    for (const auto* lines : {&lines_, &leaders_})
+        for (const Segment& l : *lines)
+            if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
     return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(kept, t); });
 }
 
@@ -173,82 +175,306 @@ bool Clearance::clearOfTexts(const Segment& l) const {
     });
 }
 
-std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                     Point anchor, double lift) {
-    constexpr double gap = Clearance::kGap;
-    if (group.empty()) return std::nullopt;
-    const Box g = groupBox(group, size);
-    const double left = g.left, right = g.right, top = g.top, bottom = g.bottom;
-    const Box drawing = room.extent();
-    const double middle = (top + bottom) / 2;
-    for (const Point& step : around(0, 0, 25, 0, lift)) {
-        // A level leader would read as an extension line.
-        if (std::fabs(step.y) < kSlant) continue;
-        const double y = anchor.y + step.y - middle;
-        for (const bool after : {true, false}) {
-            const double x = after ? drawing.right + 2 * gap - left : drawing.left - 2 * gap - right;
-            const Segment leader{after ? x + left - gap / 2 : x + right + gap / 2, y + middle, anchor.x,
-                                 anchor.y};
-            if (room.clear({x, y}, group, size) && room.clearOfTexts(leader)) return Led{{x, y}, leader};
-        }
-    }
-    return std::nullopt;
+void Clearance::addLeader(const Segment& l) {
+    leaders_.push_back(l);
 }
 
-int Clearance::linesMet(const Segment& l, Point anchor) const {
-    // Where two segments meet: the cross products of each one's ends against the other.
-    auto meet = [](const Segment& a, const Segment& b) -> std::optional<Point> {
-        const double rx = a.x2 - a.x1, ry = a.y2 - a.y1, sx = b.x2 - b.x1, sy = b.y2 - b.y1;
-        const double denom = rx * sy - ry * sx;
-        const double qx = b.x1 - a.x1, qy = b.y1 - a.y1;
-        if (denom == 0) {
-            // Parallel: they meet only where they lie on one line and overlap.
-            if (qx * ry - qy * rx != 0) return std::nullopt;
-            const double len = rx * rx + ry * ry;
-            if (len == 0) return std::nullopt;
-            const double t0 = (qx * rx + qy * ry) / len, t1 = t0 + (sx * rx + sy * ry) / len;
-            if (std::max(t0, t1) < 0 || std::min(t0, t1) > 1) return std::nullopt;
-            const double t = std::clamp(std::min(t0, t1), 0.0, 1.0);
-            return Point{a.x1 + t * rx, a.y1 + t * ry};
-        }
-        const double t = (qx * sy - qy * sx) / denom, u = (qx * ry - qy * rx) / denom;
-        if (t < 0 || t > 1 || u < 0 || u > 1) return std::nullopt;
+void Clearance::addPart(Outline part) {
+    parts_.push_back(std::move(part));
+}
+
+bool Clearance::inPart(const Box& b) const {
+    return std::any_of(parts_.begin(), parts_.end(), [&](const Outline& o) { return o.meets(b); });
+}
+
+namespace {
+
+// Where two segments meet, if they do: the cross products of each one's ends against the other.
+std::optional<Point> meet(const Segment& a, const Segment& b) {
+    const double rx = a.x2 - a.x1, ry = a.y2 - a.y1, sx = b.x2 - b.x1, sy = b.y2 - b.y1;
+    const double denom = rx * sy - ry * sx;
+    const double qx = b.x1 - a.x1, qy = b.y1 - a.y1;
+    if (denom == 0) {
+        // Parallel: they meet only where they lie on one line and overlap.
+        if (qx * ry - qy * rx != 0) return std::nullopt;
+        const double len = rx * rx + ry * ry;
+        if (len == 0) return std::nullopt;
+        const double t0 = (qx * rx + qy * ry) / len, t1 = t0 + (sx * rx + sy * ry) / len;
+        if (std::max(t0, t1) < 0 || std::min(t0, t1) > 1) return std::nullopt;
+        const double t = std::clamp(std::min(t0, t1), 0.0, 1.0);
         return Point{a.x1 + t * rx, a.y1 + t * ry};
-    };
+    }
+    const double t = (qx * sy - qy * sx) / denom, u = (qx * ry - qy * rx) / denom;
+    if (t < 0 || t > 1 || u < 0 || u > 1) return std::nullopt;
+    return Point{a.x1 + t * rx, a.y1 + t * ry};
+}
+
+// A leader meets what it ends on within this much of its tip.
+constexpr double kAtTip = 2;
+
+} // namespace
+
+bool Clearance::meetsLeader(const Segment& l) const {
+    return std::any_of(leaders_.begin(), leaders_.end(),
+                       [&](const Segment& k) { return meet(l, k).has_value(); });
+}
+
+int Clearance::linesMet(const Segment& l, Point tip) const {
     return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [&](const Segment& k) {
         const auto at = meet(l, k);
-        return at && std::hypot(at->x - anchor.x, at->y - anchor.y) > kLeastGap;
+        return at && std::hypot(at->x - tip.x, at->y - tip.y) > kAtTip;
     }));
 }
 
-std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                  Point anchor, double reach, double floor) {
-    if (group.empty()) return std::nullopt;
-    const Box g = groupBox(group, size);
-    if (empty(g)) return std::nullopt;
-    constexpr double off = Clearance::kGap / 2;
-    // By the lines the leader crosses, then by its length.
-    std::vector<std::pair<std::pair<int, double>, Led>> found;
-    for (const Point& p :
-         around(anchor.x - (g.left + g.right) / 2, anchor.y - (g.top + g.bottom) / 2, 25, reach, reach)) {
-        const Box b{p.x + g.left, p.y + g.top, p.x + g.right, p.y + g.bottom};
-        // From the side of the group that faces the anchor; a leader that neither rises nor runs far
-        // enough would read as a dimension's own line.
-        const double x = anchor.x < b.left ? b.left - off : anchor.x > b.right ? b.right + off : anchor.x;
-        const double y = anchor.y < b.top ? b.top - off : anchor.y > b.bottom ? b.bottom + off : anchor.y;
-        if (std::fabs(anchor.x - x) < kSlant || std::fabs(anchor.y - y) < kSlant) continue;
-        const Segment leader{x, y, anchor.x, anchor.y};
-        const double length = std::hypot(anchor.x - x, anchor.y - y);
-        if (length > reach) continue;
-        if (b.bottom > floor || y > floor) continue;
-        if (!room.clear(p, group, size) || !room.clearOfTexts(leader)) continue;
-        if (const int met = room.linesMet(leader, anchor); met <= 1)
-            found.push_back({{met, length}, Led{p, leader}});
+bool Outline::contains(Point p) const {
+    bool in = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point& a = corners[i];
+        const Point& b = corners[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) / (b.y - a.y) * (b.x - a.x)) in = !in;
     }
-    if (found.empty()) return std::nullopt;
-    return std::min_element(found.begin(), found.end(),
-                            [](const auto& a, const auto& b) { return a.first < b.first; })
-        ->second;
+    return in;
+}
+
+namespace {
+
+// Whether f holds for any of the outline's edges, each from a corner to the next.
+template <typename F> bool anyEdge(const std::vector<Point>& corners, F f) {
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const Point& a = corners[i];
+        const Point& b = corners[(i + 1) % corners.size()];
+        if (f(Segment{a.x, a.y, b.x, b.y})) return true;
+    }
+    return false;
+}
+
+std::array<Point, 4> cornersOf(const Box& b) {
+    return {Point{b.left, b.top}, Point{b.right, b.top}, Point{b.right, b.bottom}, Point{b.left, b.bottom}};
+}
+
+double distanceTo(const Segment& s, Point p) {
+    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1, len = dx * dx + dy * dy;
+    const double t = len == 0 ? 0 : std::clamp(((p.x - s.x1) * dx + (p.y - s.y1) * dy) / len, 0.0, 1.0);
+    return std::hypot(s.x1 + t * dx - p.x, s.y1 + t * dy - p.y);
+}
+
+} // namespace
+
+bool Outline::holds(const Box& b) const {
+    if (corners.size() < 3) return false;
+    const auto box = cornersOf(b);
+    return std::all_of(box.begin(), box.end(), [&](const Point& p) { return contains(p); }) &&
+           !anyEdge(corners, [&](const Segment& e) { return crosses(e.x1, e.y1, e.x2, e.y2, b); });
+}
+
+bool Outline::meets(const Box& b) const {
+    if (corners.size() < 3 || empty(b)) return false;
+    const auto box = cornersOf(b);
+    return std::any_of(box.begin(), box.end(), [&](const Point& p) { return contains(p); }) ||
+           anyEdge(corners, [&](const Segment& e) { return crosses(e.x1, e.y1, e.x2, e.y2, b); });
+}
+
+std::vector<Point> Outline::inner(double inset) const {
+    if (corners.size() < 3) return {};
+    Box e{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (const Point& p : corners)
+        e = {std::min(e.left, p.x), std::min(e.top, p.y), std::max(e.right, p.x), std::max(e.bottom, p.y)};
+    // About six points across and six down, none closer than 25.
+    const double stepX = std::max(25.0, (e.right - e.left) / 6);
+    const double stepY = std::max(25.0, (e.bottom - e.top) / 6);
+    for (double in = inset; in >= 5; in /= 2) {
+        std::vector<Point> out;
+        for (double y = e.top + stepY / 2; y < e.bottom; y += stepY)
+            for (double x = e.left + stepX / 2; x < e.right; x += stepX)
+                if (const Point p{x, y};
+                    contains(p) && !anyEdge(corners, [&](const Segment& s) { return distanceTo(s, p) < in; }))
+                    out.push_back(p);
+        if (!out.empty()) return out;
+    }
+    return {};
+}
+
+std::vector<Point> along(Point a, Point b, double inset, double step) {
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length <= 2 * inset) return {Point{(a.x + b.x) / 2, (a.y + b.y) / 2}};
+    const int n = std::max(1, static_cast<int>(std::floor((length - 2 * inset) / step)));
+    std::vector<Point> out;
+    for (int i = 0; i <= n; ++i) {
+        const double t = (inset + (length - 2 * inset) * i / n) / length;
+        out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+    return out;
+}
+
+namespace {
+
+// A leader runs no flatter and no steeper than this slope allows, so that it reads as neither a
+// dimension line nor an extension line.
+constexpr double kSlope = 0.15;
+
+// Where a leader to `tip` leaves the box around its text: on a side facing the tip, the point from which
+// the shortest slanted leader runs; none where the tip lies within the box or there is no such point.
+std::optional<Point> leaderStart(const Box& around, Point tip) {
+    std::optional<Point> best;
+    double shortest = std::numeric_limits<double>::infinity();
+    auto consider = [&](Point s) {
+        const double dx = std::fabs(tip.x - s.x), dy = std::fabs(tip.y - s.y);
+        if (dx < std::max(kSlant, kSlope * dy) - 1e-9 || dy < std::max(kSlant, kSlope * dx) - 1e-9) return;
+        if (const double d = std::hypot(dx, dy); d < shortest) {
+            shortest = d;
+            best = s;
+        }
+    };
+    // From the top or the bottom side, anywhere along it.
+    if (tip.y < around.top || tip.y > around.bottom) {
+        const double y = tip.y < around.top ? around.top : around.bottom;
+        const double need = std::max(kSlant, kSlope * std::fabs(tip.y - y));
+        for (double x : {tip.x - need, tip.x + need, around.left, around.right})
+            if (x >= around.left && x <= around.right) consider({x, y});
+    }
+    // From the left or the right side.
+    if (tip.x < around.left || tip.x > around.right) {
+        const double x = tip.x < around.left ? around.left : around.right;
+        const double need = std::max(kSlant, kSlope * std::fabs(tip.x - x));
+        for (double y : {tip.y - need, tip.y + need, around.top, around.bottom})
+            if (y >= around.top && y <= around.bottom) consider({x, y});
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const LeaderTarget& target,
+                                         int most) const {
+    if (group.empty() || target.tips.empty()) return std::nullopt;
+    const Box g = groupBox(group, size_);
+    if (empty(g)) return std::nullopt;
+    std::vector<TextExtent> extents;
+    for (const Piece& piece : group)
+        extents.push_back(extentOf(piece.text, size_));
+    Box tips{target.tips[0].x, target.tips[0].y, target.tips[0].x, target.tips[0].y};
+    for (const Point& t : target.tips)
+        tips = {std::min(tips.left, t.x), std::min(tips.top, t.y), std::max(tips.right, t.x),
+                std::max(tips.bottom, t.y)};
+    // A leader leaves its text half the room kept beside a text away from it.
+    constexpr double off = Clearance::kGap / 2;
+    const Box drawing = room_.extent();
+    const Box frame = room_.frame().value_or(
+        Box{drawing.left - 3000, drawing.top - 3000, drawing.right + 3000, drawing.bottom + 3000});
+    struct Candidate {
+        double length;
+        std::size_t position;
+        Segment leader;
+    };
+    struct Stage {
+        double reach, step;
+    };
+    // Near the target first, finely; then further, more coarsely; then anywhere in the frame.
+    constexpr double kAnywhere = 1e6;
+    constexpr Stage stages[] = {{600, 25}, {1500, 50}, {kAnywhere, 100}};
+    std::optional<Led> fewest;
+    std::vector<Point> positions;
+    std::vector<Candidate> candidates;
+    for (const Stage& stage : stages) {
+        positions.clear();
+        candidates.clear();
+        // The group's box within reach of the tips, and within the frame.
+        const double w = g.right - g.left, h = g.bottom - g.top;
+        const double left = std::max(frame.left, tips.left - stage.reach - w) - g.left;
+        const double right = std::min(frame.right, tips.right + stage.reach + w) - g.right;
+        const double top = std::max(frame.top, tips.top - stage.reach - h) - g.top;
+        const double bottom = std::min(frame.bottom, tips.bottom + stage.reach + h) - g.bottom;
+        // On a grid through the place centred on the tips.
+        const double cx = (tips.left + tips.right - g.left - g.right) / 2;
+        const double cy = (tips.top + tips.bottom - g.top - g.bottom) / 2;
+        const double x0 = cx - std::floor((cx - left) / stage.step) * stage.step;
+        const double y0 = cy - std::floor((cy - top) / stage.step) * stage.step;
+        for (double y = y0; y <= bottom; y += stage.step)
+            for (double x = x0; x <= right; x += stage.step) {
+                const Box b{x + g.left, y + g.top, x + g.right, y + g.bottom};
+                if (b.bottom > target.floor || room_.inPart(b)) continue;
+                // The three shortest leaders from here, each to its own tip.
+                std::array<Candidate, 3> best;
+                std::size_t kept = 0;
+                for (const Point& t : target.tips) {
+                    const auto s = leaderStart(grown(b, off, off), t);
+                    if (!s || s->y > target.floor) continue;
+                    const double length = std::hypot(t.x - s->x, t.y - s->y);
+                    if (length > stage.reach || (kept == best.size() && best.back().length <= length))
+                        continue;
+                    std::size_t i = std::min(kept, best.size() - 1);
+                    for (; i > 0 && best[i - 1].length > length; --i)
+                        best[i] = best[i - 1];
+                    best[i] = {length, positions.size(), {s->x, s->y, t.x, t.y}};
+                    kept = std::min(kept + 1, best.size());
+                }
+                if (kept == 0) continue;
+                positions.push_back({x, y});
+                candidates.insert(candidates.end(), best.begin(), best.begin() + kept);
+            }
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.length < b.length; });
+        // Whether the group is clear at a position, worked out when first asked.
+        std::vector<signed char> clear(positions.size(), -1);
+        std::optional<Candidate> crossingOne;
+        for (const Candidate& c : candidates) {
+            signed char& ok = clear[c.position];
+            if (ok < 0) {
+                const Point p = positions[c.position];
+                ok = 1;
+                for (std::size_t i = 0; ok && i < group.size(); ++i)
+                    ok = room_.clearBox(boxAt(extents[i], p.x + group[i].dx, p.y + group[i].dy), gap_);
+            }
+            if (!ok || !room_.clearOfTexts(c.leader) || room_.meetsLeader(c.leader)) continue;
+            const int met = room_.linesMet(c.leader, {c.leader.x2, c.leader.y2});
+            if (met == 0) return Led{positions[c.position], c.leader, 0};
+            if (met == 1 && !crossingOne) crossingOne = c;
+            if (met > 1 && (!fewest || met < fewest->crossed))
+                fewest = Led{positions[c.position], c.leader, met};
+        }
+        if (crossingOne) return Led{positions[crossingOne->position], crossingOne->leader, 1};
+    }
+    if (fewest && fewest->crossed <= most) return fewest;
+    return std::nullopt;
+}
+
+std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts) {
+    const LeaderPlacement search(room, size, gap);
+    std::vector<std::optional<SetApart>> set(texts.size());
+    auto keep = [&](std::size_t i, Point at, const std::optional<Segment>& leader) {
+        for (const Piece& p : texts[i].group)
+            room.addText(at.x + p.dx, at.y + p.dy, p.text, size);
+        if (leader) room.addLeader(*leader);
+        set[i] = SetApart{at, leader};
+    };
+    auto under = [](const Apart& t) {
+        LeaderTarget target = t.target;
+        target.floor = std::numeric_limits<double>::infinity();
+        return target;
+    };
+    // Those whose leaders cross at most one line, above their floors, then under them.
+    for (const bool below : {false, true})
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            if (!set[i] && (!below || texts[i].mayGoUnder))
+                if (const auto led =
+                        search.find(texts[i].group, below ? under(texts[i]) : texts[i].target, 1))
+                    keep(i, led->at, led->leader);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (set[i]) continue;
+        auto led = search.find(texts[i].group, texts[i].target);
+        if (texts[i].mayGoUnder)
+            if (auto other = search.find(texts[i].group, under(texts[i]));
+                other && (!led || other->crossed < led->crossed))
+                led = other;
+        if (led)
+            keep(i, led->at, led->leader);
+        else
+            keep(i, texts[i].fallback, std::nullopt);
+    }
+    std::vector<SetApart> out;
+    for (const auto& s : set)
+        out.push_back(*s);
+    return out;
 }
 
 Box Clearance::extent() const {
@@ -260,8 +486,9 @@ Box Clearance::extent() const {
         e.right = std::max(e.right, b.right);
         e.bottom = std::max(e.bottom, b.bottom);
     };
-    for (const Segment& l : lines_)
-        add({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
+    for (const auto* lines : {&lines_, &leaders_})
+        for (const Segment& l : *lines)
+            add({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
     for (const Box& t : texts_)
         add(t);
     return e.left <= e.right ? e : Box{};
@@ -301,10 +528,30 @@ Point KeptDrawing::place(const std::vector<Point>& positions, std::string_view t
     return place(positions, {Piece{0, 0, std::string(text)}}, gap);
 }
 
-void KeptDrawing::place(const DimensionRow& row) {
-    for (const auto& p : row.place(room, s_.fontSize())) {
-        if (p.leader) s_.line(p.leader->x1, p.leader->y1, p.leader->x2, p.leader->y2);
-        placeText(s_, platform::toSingle(p.at.x), platform::toSingle(p.at.y), {p.text});
+namespace {
+
+void print(platform::Surface& s, const std::vector<DimensionRow::Placed>& placed) {
+    for (const auto& p : placed) {
+        if (p.leader) s.line(p.leader->x1, p.leader->y1, p.leader->x2, p.leader->y2);
+        placeText(s, platform::toSingle(p.at.x), platform::toSingle(p.at.y), {p.text});
+    }
+}
+
+} // namespace
+
+std::vector<std::size_t> KeptDrawing::placeOwn(const DimensionRow& row) {
+    DimensionRow::Own own = row.placeOwn(room, s_.fontSize());
+    print(s_, own.placed);
+    return own.apart;
+}
+
+void KeptDrawing::setApart(const std::vector<Apart>& texts, double gap) {
+    const auto set = report::setApart(room, s_.fontSize(), gap, texts);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (const auto& l = set[i].leader) s_.line(l->x1, l->y1, l->x2, l->y2);
+        for (const Piece& p : texts[i].group)
+            placeText(s_, platform::toSingle(set[i].at.x + p.dx), platform::toSingle(set[i].at.y + p.dy),
+                      {p.text});
     }
 }
 
@@ -320,11 +567,26 @@ void Sketch::text(const std::string& text, double size, const std::vector<Point>
     room_.addText(label.x, label.y, text, size);
 }
 
-void Sketch::place(const DimensionRow& row, double size) {
-    for (const auto& p : row.place(room_, size, gap_)) {
-        if (p.leader) items_.emplace_back(*p.leader);
-        items_.emplace_back(Label{platform::toSingle(p.at.x), platform::toSingle(p.at.y), p.text, size});
-    }
+void Sketch::add(Point at, const std::string& text, const std::optional<Segment>& leader, double size) {
+    if (leader) items_.emplace_back(*leader);
+    items_.emplace_back(Label{platform::toSingle(at.x), platform::toSingle(at.y), text, size});
+}
+
+std::vector<std::size_t> Sketch::placeOwn(const DimensionRow& row, double size) {
+    DimensionRow::Own own = row.placeOwn(room_, size, gap_);
+    for (const auto& p : own.placed)
+        add(p.at, p.text, p.leader, size);
+    return own.apart;
+}
+
+void Sketch::setApart(const std::vector<Apart>& texts, double size) {
+    const auto set = report::setApart(room_, size, gap_, texts);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (std::size_t k = 0; k < texts[i].group.size(); ++k) {
+            const Piece& p = texts[i].group[k];
+            add({set[i].at.x + p.dx, set[i].at.y + p.dy}, p.text, k == 0 ? set[i].leader : std::nullopt,
+                size);
+        }
 }
 
 void Sketch::draw(platform::Surface& s) const {

@@ -45,6 +45,20 @@ struct Piece {
     std::string text;
 };
 
+// A closed outline on the page, its corners in order: a part of a drawing.
+struct Outline {
+    std::vector<Point> corners;
+
+    // Whether a point lies inside (off the outline itself).
+    bool contains(Point p) const;
+    // Whether a box lies wholly inside, and whether it shares any of the inside.
+    bool holds(const Box& b) const;
+    bool meets(const Box& b) const;
+    // Points at least `inset` inside every edge, spread over the inside; fewer insets where it is narrow,
+    // none for an outline with no inside.
+    std::vector<Point> inner(double inset) const;
+};
+
 // What a drawing already holds, or will hold: its lines and texts, so that a text can be set where it
 // crosses none of them, a little apart from each, and inside the frame the drawing may use.
 class Clearance {
@@ -74,34 +88,86 @@ public:
     Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
                 double gap = kGap) const;
 
-    // Whether a line keeps clear of every text kept.
+    // A leader: kept clear of as a line is, and met by no other leader.
+    void addLeader(const Segment& l);
+    // A part of the drawing, inside which no text set apart from its place stands.
+    void addPart(Outline part);
+    bool inPart(const Box& b) const;
+
+    // Whether a line keeps clear of every text kept, and whether it meets a leader kept.
     bool clearOfTexts(const Segment& l) const;
-    // How many of the lines kept a segment meets, but for its end at `anchor`.
-    int linesMet(const Segment& l, Point anchor) const;
+    bool meetsLeader(const Segment& l) const;
+    // How many of the lines kept (leaders aside) a segment meets, but where it ends at `tip`.
+    int linesMet(const Segment& l, Point tip) const;
+
+    const std::optional<Box>& frame() const { return frame_; }
 
     // The rectangle that holds every line and text kept; empty before anything is.
     Box extent() const;
 
 private:
-    std::vector<Segment> lines_;
+    std::vector<Segment> lines_, leaders_;
     std::vector<Box> texts_;
+    std::vector<Outline> parts_;
     std::optional<Box> frame_;
 };
 
-// A group of texts that has no room at its place, set outside the drawing kept in `room` (beyond its right
-// end, else its left, at the anchor's height or the nearest clear one within `lift`) with a leader from its
-// near side to `anchor`: the group's position and the leader, clear of every text; none where nothing is.
+// Points along a line from `a` to `b`, `inset` from either end and about `step` apart; its middle where it
+// is shorter than twice the inset.
+std::vector<Point> along(Point a, Point b, double inset, double step);
+
+// A group of texts set apart from its place, and the leader from it to what it names.
 struct Led {
     Point at;
     Segment leader;
+    int crossed = 0; // the lines the leader crosses
 };
-std::optional<Led> outsideWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                     Point anchor, double lift);
-// The same group set near `anchor` (within `reach`, and with its leader above `floor`) with a short slanted
-// leader that crosses no text and at most one line, none where it can; none where there is no such place.
-std::optional<Led> nearWithLeader(const Clearance& room, const std::vector<Piece>& group, double size,
-                                  Point anchor, double reach,
-                                  double floor = std::numeric_limits<double>::infinity());
+
+// What a text set apart names: the points its leader may end at (inside the part it names, on the
+// dimension line within the segment it measures, on the hatch it labels), and the level the text and its
+// leader keep above.
+struct LeaderTarget {
+    std::vector<Point> tips;
+    double floor = std::numeric_limits<double>::infinity();
+};
+
+// Sets a group of texts that has no room at its place in the nearest free place of the drawing kept in
+// `room`, within its frame, inside the drawing (but in none of its parts) or outside it alike, joined to
+// what it names by a straight slanted leader that crosses no text and no other leader. Of the places found
+// near the target it takes the one whose leader crosses the fewest lines, then the shortest; only where
+// there are none whose leader crosses at most one line does it look further, and where there are none
+// anywhere, the place whose leader crosses fewest, if it may cross up to `most`.
+class LeaderPlacement {
+public:
+    LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap)
+        : room_(room), size_(size), gap_(gap) {}
+
+    std::optional<Led> find(const std::vector<Piece>& group, const LeaderTarget& target,
+                            int most = std::numeric_limits<int>::max()) const;
+
+private:
+    const Clearance& room_;
+    double size_, gap_;
+};
+
+// A text, or a group of texts set together, without room at its place.
+struct Apart {
+    std::vector<Piece> group;
+    LeaderTarget target;
+    Point fallback;          // where it stands when no leader reaches what it names
+    bool mayGoUnder = false; // it may stand under the target's floor where nothing above reaches
+};
+
+// Where a text set apart stands, and its leader.
+struct SetApart {
+    Point at;
+    std::optional<Segment> leader;
+};
+
+// Sets texts apart, each kept in `room` with its leader as it is set: first, in their order, every one
+// that has a place whose leader crosses at most one line, so that none whose leader must cross more takes
+// such a place from another; then each of the others where its leader crosses fewest.
+std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts);
 
 // Positions around (x, y): (x, y) itself first, then shifted by multiples of `step` up to `reach`
 // sideways and up to `lift` up or down, nearest first.
@@ -122,8 +188,11 @@ public:
     Point place(const std::vector<Point>& positions, const std::vector<Piece>& group,
                 double gap = Clearance::kGap);
     Point place(const std::vector<Point>& positions, std::string_view text, double gap = Clearance::kGap);
-    // Prints a dimension's numbers where the row places them.
-    void place(const DimensionRow& row);
+    // Prints the numbers of a row that have room by their segments; returns the segments whose numbers
+    // have none, to be set apart once every text has had its own place.
+    std::vector<std::size_t> placeOwn(const DimensionRow& row);
+    // Prints texts set apart, with their leaders.
+    void setApart(const std::vector<Apart>& texts, double gap = Clearance::kGap);
 
     Clearance room;
 
@@ -141,8 +210,11 @@ public:
 
     // The text at the first of the positions where it is clear, else at the first position.
     void text(const std::string& text, double size, const std::vector<Point>& positions);
-    // A dimension's numbers where the row places them.
-    void place(const DimensionRow& row, double size);
+    // A row's numbers that have room by their segments; returns the segments whose numbers have none, to
+    // be set apart once every text has had its own place.
+    std::vector<std::size_t> placeOwn(const DimensionRow& row, double size);
+    // Texts set apart, with their leaders.
+    void setApart(const std::vector<Apart>& texts, double size);
 
     Box extent() const { return room_.extent(); }
 
@@ -155,6 +227,8 @@ private:
         std::string text;
         double size;
     };
+    // A placed text and its leader, if it has one.
+    void add(Point at, const std::string& text, const std::optional<Segment>& leader, double size);
     Clearance room_;
     double gap_;
     std::vector<std::variant<Segment, Label>> items_;

@@ -34,6 +34,8 @@ std::string mm(double metres) {
 constexpr double kDrawingWidth = 6200;
 // The steps in which a text moves off a line.
 constexpr double kStep = 25;
+// A leader ends this far inside what it names at the most.
+constexpr double kTipInset = 40;
 
 } // namespace
 
@@ -51,10 +53,13 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     emptyLines(s, 5);
     s.print({"          § ", d.SectionNo, "．ＲＣ擁壁（", d.WallSymbol, "）の設計"});
     s.print();
+    const double headY = s.currentY();
+    std::string head;
     if (c.loadCase == LoadCase::Normal)
-        s.print({"            ", d.SectionNo, "－１ 荷重の計算（常時）"});
+        head = "            " + d.SectionNo + "－１ 荷重の計算（常時）";
     else if (c.loadCase == LoadCase::Seismic)
-        s.print({"            ", d.SectionNo, "－１ 荷重の計算（地震時）"});
+        head = "            " + d.SectionNo + "－１ 荷重の計算（地震時）";
+    if (!head.empty()) s.print({head});
 
     const bool oneSided = c.shape == GroundShape::OneSided;
     const bool twoSided = c.shape == GroundShape::TwoSided && !oneSided;
@@ -67,8 +72,10 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     auto X = [&](double x) { return double(toSingle(2850.0 + x * 1000.0 / scale)); };
     auto Y = [&](double y) { return double(toSingle(2600.0 + (top - y) * 1000.0 / scale)); };
     KeptDrawing page(s);
-    // The drawing keeps between the chapter head and the lines below it, within the printable width.
-    page.room = Clearance(Box{0, 1800, platform::PrinterGeometry{}.printableWidth, 6650});
+    // The drawing keeps under the chapter head and above the lines below it, within the printable width;
+    // beside the head's line, clear of it, stand only texts set apart from their places.
+    page.room = Clearance(Box{0, headY, platform::PrinterGeometry{}.printableWidth, 6650});
+    page.room.addText(0, headY, head, kTextSize);
     auto wall = [&](double x1, double y1, double x2, double y2) { page.line(X(x1), Y(y1), X(x2), Y(y2)); };
 
     const double B = d.B, bToe = d.B_Toe, bHeel = d.B_Heel, tSlab = d.T_Slab;
@@ -125,12 +132,15 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     // A back block of 10 twips per kN/m2 that would reach up into the dimensions above the walls stops
     // below them; its label gives the load.
     const double backTop = std::max(yH1 - 10.0 * d.q_Back, std::min(2550.0, yH1 - 100.0));
+    // Each block's top line, where its label's leader may end.
+    std::optional<Segment> backBlock, frontBlock, centreBlock;
     if (gb) {
         const double top = backTop;
         page.line(X(*gb), top, X(*gb) + 1200, top);
         page.line(X(*gb), yH1, X(*gb), top);
         for (int k = 1; k <= 12; ++k)
             page.line(X(*gb) + 100 * k, yH1, X(*gb) + 100 * k, top);
+        backBlock = Segment{X(*gb), top, X(*gb) + 1200, top};
     }
     if (d.q_Front != 0 && gf && (oneSided || twoSided)) {
         const double base = oneSided ? (slabAboveFront ? Y(tSlab) : yH4) : yH1;
@@ -140,14 +150,17 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         page.line(X(bToe) - start, top, X(*gf), top);
         for (int k = 0; k <= strokes; ++k)
             page.line(X(*gf) - 100 * k, base, X(*gf) - 100 * k, top);
+        frontBlock = Segment{X(bToe) - start, top, X(*gf), top};
     }
     if (d.q_Center != 0 && cf && cb) {
         const double top = Y(hc) - 10.0 * d.q_Center;
         page.line(X(*cf), top, X(*cb), top);
-        for (int k = 0; k <= 7; ++k) {
+        // The strokes from either wall stop at the other: a narrow span holds fewer.
+        for (int k = 0; k <= 7 && X(*cf) + 100 * k <= X(*cb); ++k) {
             page.line(X(*cf) + 100 * k, Y(hc), X(*cf) + 100 * k, top);
             page.line(X(*cb) - 100 * k, Y(hc), X(*cb) - 100 * k, top);
         }
+        centreBlock = Segment{X(*cf), top, X(*cb), top};
     }
 
     // Dimension lines.
@@ -209,7 +222,7 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     s.setFontSize(kLabelSize);
     const double xWallFront = X(bToe + d.T_WallFront), xWallBack = X(B - bHeel - d.T_WallBack);
     auto at = [](double x, double y) { return std::optional<Point>(Point{x, y}); };
-    DimensionRow tops = DimensionRow::across(1900);
+    DimensionRow tops = DimensionRow::across(2100, 1900, 1700);
     tops.open();
     if (d.Batter_FrontOut != 0)
         tops.segment(X(bToe), X(xFrontOut), mm(d.Batter_FrontOut), at(X(bToe) - 200, 1900));
@@ -221,7 +234,6 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
                  at(X(xBackOut - d.T_WallBackTop / 2.0) - 150, 1900));
     if (d.Batter_BackOut != 0)
         tops.segment(X(xBackOut), X(B - bHeel), mm(d.Batter_BackOut), at(X(B - bHeel), 1900));
-    page.place(tops);
 
     // The heights on the left stand left of their line, those on the right of the back wall right of the
     // outer line and left of the inner one.
@@ -233,11 +245,9 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         if (d.H2 != 0) left.segment(Y(height), yH1, mm(d.H2), at(1400, Y(d.H1 + d.H2 / 2.0) - 50));
         left.segment(yH1, y0, mm(d.H1), at(1400, Y(d.H1 / 2.0) - 50));
     }
-    page.place(left);
     DimensionRow outer = DimensionRow::upright(xr + 1250, 1);
     if (d.H2 != 0) outer.segment(Y(height), yH1, mm(d.H2), at(xr + 1300, Y(d.H1 + d.H2 / 2.0) - 50));
     outer.segment(yH1, y0, mm(d.H1), at(xr + 1050, Y(d.H1 / 2.0) - 50));
-    page.place(outer);
     const double heelSoil = toSingle(double(d.H_BackSoil) + d.Taper_Heel);
     const double toeSoil = toSingle(double(d.H_BackSoil) + d.Taper_Toe);
     DimensionRow inner = DimensionRow::upright(xr + 750, -1);
@@ -248,7 +258,6 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         inner.segment(yH1, tipY, mm(d.H_BackSoil), at(xr + 400, Y(d.H1 - d.H_BackSoil / 2.0) - 50));
         inner.segment(tipY, y0, mm(tSlab), at(xr + 450, Y(tSlab / 2.0) - 75));
     }
-    page.place(inner);
     DimensionRow toe = DimensionRow::upright(2100, 1);
     if (bToe != 0 && twoSided)
         toe.segment(yH1, Y(d.T_ToeTip), mm(toeSoil), at(2000, Y(d.H1 - toeSoil / 2.0) - 50));
@@ -258,17 +267,15 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         toe.segment(Y(tSlab), y0, mm(tSlab), at(2150, Y(tSlab / 2.0) - 75));
     }
     if (bToe != 0) toe.segment(Y(d.T_ToeTip), y0, mm(d.T_ToeTip), at(2150, Y(d.T_ToeTip / 2.0) - 75));
-    page.place(toe);
     // The slab and the fill between the walls, on the span's side of their line.
     DimensionRow middle = DimensionRow::upright(X(xm), 1);
     middle.segment(Y(hc), Y(tSlab), mm(d.H_CenterSoil),
                    at(X(xm) - 100, Y(tSlab + d.H_CenterSoil / 2.0) - 75));
     middle.segment(Y(tSlab), y0, mm(tSlab), at(X(xm) - 100, Y(tSlab / 2.0) - 75));
-    page.place(middle);
 
     // The parts' widths under the base, staggered up between the base and their extension lines where
     // crowded; the whole width in its own row below.
-    DimensionRow parts = DimensionRow::across(y0 + 400, y0 + 10);
+    DimensionRow parts = DimensionRow::across(y0 + 600, y0 + 400, y0 + 10);
     if (bToe != 0) parts.segment(X(0), X(bToe), mm(bToe), at(X(bToe / 2.0) - 150, y0 + 400));
     parts.segment(X(bToe), xWallFront, mm(d.T_WallFront), at(X(bToe + d.T_WallFront / 2.0) - 100, y0 + 400));
     parts.segment(xWallFront, xWallBack, mm(d.B_Span),
@@ -276,12 +283,25 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
     parts.segment(xWallBack, X(B - bHeel), mm(d.T_WallBack),
                   at(X(B - bHeel - d.T_WallBack / 2.0) - 100, y0 + 400));
     if (bHeel != 0) parts.segment(X(B - bHeel), xr, mm(bHeel), at(X(B - bHeel / 2.0) - 100, y0 + 400));
-    page.place(parts);
-    page.place(DimensionRow::across(y0 + 700).segment(X(0), xr, mm(B), at(X(B / 2.0) - 200, y0 + 700)));
+    DimensionRow whole = DimensionRow::across(y0 + 900, y0 + 700);
+    whole.segment(X(0), xr, mm(B), at(X(B / 2.0) - 200, y0 + 700));
+    // Every number that has room by its segment first; those without stand apart once every text has
+    // had its own place.
+    const DimensionRow* rows[] = {&tops, &left, &outer, &inner, &toe, &middle, &parts, &whole};
+    std::vector<std::vector<std::size_t>> apart;
+    for (const DimensionRow* row : rows)
+        apart.push_back(page.placeOwn(*row));
 
-    // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken; the
-    // central one within the span, else outside the drawing with a leader to its block.
-    auto label = [&](std::string_view word, double xWord, double xValue, double top, float q,
+    // Surcharge labels, 400 and 200 twips above their blocks, moved together where that is taken (the
+    // central one within the span); else apart, above the base, with a leader to the block's top.
+    struct Label {
+        std::vector<Piece> group;
+        Point at;
+        Segment block;
+    };
+    std::vector<Label> labelsApart;
+    auto label = [&](std::string_view word, double xWord, double xValue, float q, double top,
+                     const std::optional<Segment>& block,
                      std::optional<std::pair<double, double>> within = std::nullopt) {
         const std::vector<Piece> group{Piece{0, 0, std::string(word)},
                                        Piece{xValue - xWord, 200, format(q, "0.0#") + "kN/m2"}};
@@ -294,150 +314,135 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         }
         const auto clear = std::find_if(
             at.begin(), at.end(), [&](const Point& p) { return page.room.clear(p, group, kLabelSize); });
-        if (clear != at.end()) {
+        if (clear != at.end())
             page.place({*clear}, group);
-            return;
-        }
-        if (within) {
-            const Point anchor{(within->first + within->second) / 2, top};
-            if (auto led =
-                    nearWithLeader(page.room, group, kLabelSize, anchor, 900, y0 - Clearance::kGapUpDown);
-                led || (led = outsideWithLeader(page.room, group, kLabelSize, anchor, 800))) {
-                page.line(led->leader.x1, led->leader.y1, led->leader.x2, led->leader.y2);
-                page.place({led->at}, group);
-                return;
-            }
-        }
-        page.place(at.empty() ? std::vector<Point>{{xWord, top - 400}} : at, group);
+        else if (block)
+            labelsApart.push_back({group, at.empty() ? Point{xWord, top - 400} : at.front(), *block});
+        else
+            page.place(at.empty() ? std::vector<Point>{{xWord, top - 400}} : at, group);
     };
     if (d.q_Back != 0) {
         if (auto r = ratio(double(d.Batter_BackOut) * d.H2, height)) {
             const double x = X(xBackOut + *r) + 300;
-            label("上載荷重", x, x, backTop, d.q_Back);
+            label("上載荷重", x, x, d.q_Back, backTop, backBlock);
         }
     }
     if (d.q_Center != 0 && cf && cb) {
         const double x = X(bToe + d.Batter_FrontOut + d.Batter_FrontIn + d.B_Span / 2.0) - 100;
-        label("上載荷重", x, x, Y(hc) - 10.0 * d.q_Center, d.q_Center, std::pair{X(*cf), X(*cb)});
+        label("上載荷重", x, x, d.q_Center, Y(hc) - 10.0 * d.q_Center, centreBlock,
+              std::pair{X(*cf), X(*cb)});
     }
     if (d.q_Front != 0) {
         if (oneSided && !slabAboveFront)
-            label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH4 - 10.0 * d.q_Front, d.q_Front);
+            label("上載荷重", X(bToe) - 950, X(bToe) - 900, d.q_Front, yH4 - 10.0 * d.q_Front, frontBlock);
         else if (oneSided)
-            label("上載荷重 ", X(bToe) - 950, X(bToe) - 900, Y(tSlab) - 10.0 * d.q_Front, d.q_Front);
+            label("上載荷重 ", X(bToe) - 950, X(bToe) - 900, d.q_Front, Y(tSlab) - 10.0 * d.q_Front,
+                  frontBlock);
         else if (twoSided)
-            label("上載荷重", X(bToe) - 950, X(bToe) - 900, yH1 - 10.0 * d.q_Front, d.q_Front);
+            label("上載荷重", X(bToe) - 950, X(bToe) - 900, d.q_Front, yH1 - 10.0 * d.q_Front, frontBlock);
     }
 
-    // Part numbers: inside their part where there is room, nearest to their places first; else beside the
-    // part with a leader into it, above the base's underside and clear of the other parts, else outside
-    // the drawing with a leader.
+    // Part numbers: inside their part where there is room, nearest to their places first; else apart,
+    // outside every part, with a leader into their own.
     struct Part {
         const char* n;
         double x, y;
-        Box box;
+        Outline outline;
     };
     std::vector<Part> numbered;
-    const double xHeel = X(B - bHeel);
+    const double xHeel = X(B - bHeel), ySlab = Y(tSlab);
     if (d.A_FrontWall != 0)
         numbered.push_back({"①",
                             X(bToe + d.T_WallFront / 2.0) - 100,
                             Y((topF + tSlab) / 2.0) - 50,
-                            {X(bToe), Y(topF), xWallFront, y0}});
+                            {{{X(bToe), y0},
+                              {X(bToe), ySlab},
+                              {X(xFrontOut), Y(topF)},
+                              {X(bToe + d.T_WallFront - d.Batter_FrontIn), Y(topF)},
+                              {xWallFront, ySlab},
+                              {xWallFront, y0}}}});
     if (d.A_BackWall != 0)
         numbered.push_back({"②",
                             X(B - bHeel - d.T_WallBack / 2.0) - 100,
                             Y(height / 2.0) - 50,
-                            {xWallBack, Y(height), xHeel, y0}});
+                            {{{xWallBack, y0},
+                              {X(backInTop - d.Batter_BackIn), ySlab},
+                              {X(backInTop), Y(height)},
+                              {X(xBackOut), Y(height)},
+                              {xHeel, ySlab},
+                              {xHeel, y0}}}});
     if (d.A_Slab != 0)
         numbered.push_back({"③",
                             X(bToe + d.T_WallFront + d.B_Span / 2.0) - 50,
                             Y(tSlab / 2.0) - 50,
-                            {xWallFront, Y(tSlab), xWallBack, y0}});
+                            {{{xWallFront, ySlab}, {xWallBack, ySlab}, {xWallBack, y0}, {xWallFront, y0}}}});
     if (d.A_Heel != 0)
-        numbered.push_back(
-            {"④", X(B - bHeel / 2.0) - 100, Y(d.T_HeelTip / 2.0) - 50, {xHeel, Y(tSlab), xr, y0}});
+        numbered.push_back({"④",
+                            X(B - bHeel / 2.0) - 100,
+                            Y(d.T_HeelTip / 2.0) - 50,
+                            {{{xHeel, ySlab}, {xr, Y(d.T_HeelTip)}, {xr, y0}, {xHeel, y0}}}});
     if (d.A_Toe != 0)
-        numbered.push_back(
-            {"⑤", X(bToe / 2.0) - 100, Y(d.T_ToeTip / 2.0) - 50, {X(0), Y(tSlab), X(bToe), y0}});
+        numbered.push_back({"⑤",
+                            X(bToe / 2.0) - 100,
+                            Y(d.T_ToeTip / 2.0) - 50,
+                            {{{X(0), Y(d.T_ToeTip)}, {X(bToe), ySlab}, {X(bToe), y0}, {X(0), y0}}}});
     if (d.A_CenterSoil != 0) {
         // The fill narrows to its surface between battered faces.
-        const double left = cf ? std::max(xWallFront, X(*cf)) : xWallFront;
-        const double right = cb ? std::min(xWallBack, X(*cb)) : xWallBack;
         numbered.push_back({"⑥",
                             X(bToe + d.T_WallFront + d.B_Span / 2.0) + 100,
                             Y(tSlab + d.H_CenterSoil / 2.0) - 50,
-                            {left, Y(hc), right, Y(tSlab)}});
+                            {{{xWallFront, ySlab},
+                              {xWallBack, ySlab},
+                              {cb ? X(*cb) : xWallBack, Y(hc)},
+                              {cf ? X(*cf) : xWallFront, Y(hc)}}}});
     }
     if (backSoil != 0)
         numbered.push_back({"⑦",
                             X(B - bHeel / 2.0) - 100,
                             Y(d.H1 - d.H_BackSoil / 2.0) - 50,
-                            {X(xBackOut), yH1, xr, Y(d.T_HeelTip)}});
+                            {{{gb ? X(*gb) : X(xBackOut), yH1},
+                              {xr, yH1},
+                              {xr, Y(bHeel != 0 ? d.T_HeelTip : tSlab)},
+                              {xHeel, ySlab}}}});
     if (frontSoil > 0) {
         const double y = oneSided ? Y(tSlab + d.H_FrontSoil / 2.0) : Y(d.H1 - d.H_BackSoil / 2.0);
+        const double ground = oneSided ? yH4 : yH1;
         numbered.push_back(
-            {"⑧", X(bToe / 2.0) - 100, y - 25, {X(0), oneSided ? yH4 : yH1, X(xFrontOut), Y(d.T_ToeTip)}});
+            {"⑧",
+             X(bToe / 2.0) - 100,
+             y - 25,
+             {{{X(0), ground}, {gf ? X(*gf) : X(bToe), ground}, {X(bToe), ySlab}, {X(0), Y(d.T_ToeTip)}}}});
     }
+    std::vector<const Part*> partsApart;
     for (const Part& part : numbered) {
         const char* n = part.n;
-        const Box& own = part.box;
-        std::vector<Point> at = around(part.x, part.y, kStep, 600, 1500);
-        auto inPart = [&](const Point& p) { return inside(textBox(p.x, p.y, n, kLabelSize), own); };
+        const std::vector<Point> at = around(part.x, part.y, kStep, 600, 1500);
         const auto roomy = std::find_if(at.begin(), at.end(), [&](const Point& p) {
-            return inPart(p) && page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
+            return part.outline.holds(textBox(p.x, p.y, n, kLabelSize)) &&
+                   page.room.clear(p.x, p.y, n, kLabelSize, Clearance::kNarrowGap);
         });
-        if (roomy != at.end()) {
+        if (roomy != at.end())
             page.place({*roomy}, n, Clearance::kNarrowGap);
-            continue;
-        }
-        // The leader ends in the part, at its middle height: in its middle, else in the sixth part of its
-        // width nearest the middle that no text stands on.
-        const double cy = (own.top + own.bottom) / 2, sixth = (own.right - own.left) / 6;
-        const Point ends[] = {{own.left + 3 * sixth, cy},
-                              {own.left + 2 * sixth, cy},
-                              {own.left + 4 * sixth, cy},
-                              {own.left + sixth, cy},
-                              {own.left + 5 * sixth, cy}};
-        auto leaderTo = [&](const Point& p, const Point& end) {
-            const Box b = textBox(p.x, p.y, n, kLabelSize);
-            constexpr double g = Clearance::kGap;
-            return Segment{std::clamp(end.x, b.left - g, b.right + g),
-                           std::clamp(end.y, b.top - g, b.bottom + g), end.x, end.y};
-        };
-        auto free = [&](const Point& p) {
-            const Box b = textBox(p.x, p.y, n, kLabelSize);
-            return b.bottom <= y0 - Clearance::kGapUpDown &&
-                   std::none_of(numbered.begin(), numbered.end(),
-                                [&](const Part& o) { return &o != &part && overlap(b, o.box); }) &&
-                   page.room.clear(p.x, p.y, n, kLabelSize);
-        };
-        auto led = [&](const Point& p, const Segment& l) {
-            page.line(l.x1, l.y1, l.x2, l.y2);
-            page.place({p}, n);
-        };
-        bool done = false;
-        for (const Point& p : around(ends[0].x - 90, cy - 90, kStep, 700, 700)) {
-            if (inPart(p) || !free(p)) continue;
-            for (const Point& end : ends)
-                if (const Segment l = leaderTo(p, end); !done && page.room.clearOfTexts(l)) {
-                    led(p, l);
-                    done = true;
-                }
-            if (done) break;
-        }
-        for (const Point& end : ends) {
-            if (done) break;
-            if (const auto out = outsideWithLeader(page.room, {Piece{0, 0, n}}, kLabelSize, end, 800)) {
-                led(out->at, out->leader);
-                done = true;
-            }
-        }
-        std::erase_if(at, [&](const Point& p) {
-            return textBox(p.x, p.y, n, kLabelSize).bottom > y0 - Clearance::kGapUpDown;
-        });
-        if (!done) page.place(at.empty() ? std::vector<Point>{{part.x, part.y}} : at, n, Clearance::kGap);
+        else
+            partsApart.push_back(&part);
     }
+
+    // The texts without room at their places, each apart with a leader to what it names: no text set
+    // apart stands inside a part.
+    for (const Part& part : numbered)
+        page.room.addPart(part.outline);
+    std::vector<Apart> texts;
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        for (Apart& a : rows[i]->apart(apart[i], kLabelSize))
+            texts.push_back(std::move(a));
+    for (const Label& l : labelsApart)
+        texts.push_back({l.group,
+                         {along({l.block.x1, l.block.y1}, {l.block.x2, l.block.y2}, kTipInset, 50),
+                          y0 - Clearance::kGapUpDown},
+                         l.at});
+    for (const Part* part : partsApart)
+        texts.push_back({{Piece{0, 0, part->n}}, {part->outline.inner(kTipInset)}, {part->x, part->y}});
+    page.setApart(texts);
 
     // Dotted part boundaries.
     s.setDrawStyle(platform::DrawStyle::Dot);

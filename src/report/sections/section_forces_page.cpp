@@ -252,7 +252,7 @@ DimensionRow partsRow(const Frame& f, double level, double stagger) {
     const float xt = f.X(toe), x2 = f.X(front), x4 = f.X(front + d.B_Span),
                 xh = f.X(front + double(d.B_Span) + d.T_WallBack), xb = f.X(d.B);
     auto at = [&](double x) { return std::optional<Point>(Point{x, level}); };
-    DimensionRow parts = DimensionRow::across(level, stagger);
+    DimensionRow parts = DimensionRow::across(level + 200, level, stagger);
     if (toe != 0) parts.segment(2850, xt, mm(toe), at(f.X(toe / 2) - 150.0));
     parts.segment(xt, x2, mm(d.T_WallFront), at(f.X(d.T_WallFront / 2 + toe) - 100.0));
     parts.segment(x2, x4, mm(d.B_Span), at(f.X(front + double(d.B_Span) / 2) - 150.0));
@@ -401,29 +401,32 @@ void reactionNames(Sketch& s, const Frame& f, Shape shape, double size) {
     if (shape != Shape::HeelTriangle && d.B_Toe != 0) name("VP", 2650, d.VP);
 }
 
-void dimensionNumbers(Sketch& s, const Frame& f) {
+// The figure's dimension rows, in the order their numbers are placed.
+std::vector<DimensionRow> dimensionRows(const Frame& f) {
     const auto& d = f.d;
     const double B = d.B, H = f.height();
     const float xb = f.X(B), yv = dimensionBase(f);
     auto at = [](double x, double y) { return std::optional<Point>(Point{x, y}); };
     const double slab = f.Y(H - double(d.T_Slab) / 2) - 50.0;
     const float top = f.slabTop(), yb = f.yb(), back = f.Y(d.H2), rear = f.Y(0);
-    s.place(DimensionRow::upright(2100, -1).segment(top, yb, mm(d.T_Slab), at(1900, slab)), kLabelSize);
+    std::vector<DimensionRow> rows;
+    rows.push_back(DimensionRow::upright(2100, -1).segment(top, yb, mm(d.T_Slab), at(1900, slab)));
     // H1 and H2 are the two parts of the total height: both are written on the right of its line.
     DimensionRow total = DimensionRow::upright(xb + 1350.0, 1);
     total.segment(back, yb, mm(d.H1), at(xb + 1350.0 - 200, f.Y(double(d.H1) / 2 + d.H2) - 50.0));
     total.segment(rear, back, mm(d.H2), at(xb + 1350.0 + 50, f.Y(double(d.H2) / 2) - 75.0));
-    s.place(total, kLabelSize);
+    rows.push_back(std::move(total));
     DimensionRow soil = DimensionRow::upright(xb + 850.0, -1);
     soil.segment(back, top, mm(d.H_BackSoil),
                  at(xb + 850.0 - 200, f.Y(H - d.T_Slab - double(d.H_BackSoil) / 2) - 50.0));
     soil.segment(top, yb, mm(d.T_Slab), at(xb + 850.0 - 200, slab));
-    s.place(soil, kLabelSize);
+    rows.push_back(std::move(soil));
     // The parts' widths, a crowded one's on the second level between the reaction names and the
     // extension lines; B in its own row.
-    s.place(partsRow(f, yv + 500.0, ordinateBase(f) + kStaggerBelowNames), kLabelSize);
-    s.place(DimensionRow::across(yv + 800.0).segment(2850, xb, mm(B), at(f.X(B / 2) - 150.0, yv + 800.0)),
-            kLabelSize);
+    rows.push_back(partsRow(f, yv + 500.0, ordinateBase(f) + kStaggerBelowNames));
+    rows.push_back(DimensionRow::across(yv + 1000.0, yv + 800.0)
+                       .segment(2850, xb, mm(B), at(f.X(B / 2) - 150.0, yv + 800.0)));
+    return rows;
 }
 
 void contactLines(Surface& s, const model::DesignData& d, Shape shape) {
@@ -705,10 +708,19 @@ Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double
     loadBlocks(s, f);
     reactionDiagram(s, f, shape);
     dimensionLines(s, f);
-    // The numbers first: each belongs beside its own line, where a name can stand aside for it.
-    dimensionNumbers(s, f);
+    // The numbers first: each belongs beside its own line, where a name can stand aside for it; those
+    // without room there stand apart once the names have their places.
+    const std::vector<DimensionRow> rows = dimensionRows(f);
+    std::vector<std::vector<std::size_t>> apart;
+    for (const DimensionRow& row : rows)
+        apart.push_back(s.placeOwn(row, kLabelSize));
     loadNames(s, f, nameSize);
     reactionNames(s, f, shape, nameSize);
+    std::vector<Apart> texts;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (Apart& a : rows[i].apart(apart[i], kLabelSize))
+            texts.push_back(std::move(a));
+    s.setApart(texts, kLabelSize);
     return s;
 }
 
