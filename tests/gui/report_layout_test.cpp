@@ -429,13 +429,80 @@ TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
                 faults += f.message(wall.name) + "\n";
             }
         // Page 5 draws the wall of the section screen, whose design data the report's pages share.
-        for (int page : {2, 5})
-            for (const auto& f : layout.checkDimensions(sheets[page - 1], page, d)) {
+        for (int page : {2, 5}) {
+            auto found = layout.checkDimensions(sheets[page - 1], page, d);
+            for (auto& f : layout.checkLeaders(sheets[page - 1], page, d))
+                found.push_back(std::move(f));
+            for (const auto& f : found) {
                 ++count;
                 faults += f.message(wall.name) + "\n";
             }
+        }
     }
     EXPECT_EQ(count, 0) << faults;
+}
+
+// The leader check finds what misleads: the typical wall's drawings with one leader added from beside a
+// text (on the side facing its tip) to the middle of another text's ink, or moved on from there, each
+// fault found; and a part number set over another part.
+TEST(ReportLayout, AMisleadingLeaderOrPartNumberIsFound) {
+    gui::QtServices qt;
+    gui_test::SheetLayout layout;
+    LayoutServices services;
+    model::DesignData d;
+    printWall(walls().front(), nullptr, services, &d);
+    if (HasFatalFailure()) return;
+    const auto& sheets = services.printed.back();
+    auto ink = [&](const platform::Page& sheet, const std::string& text) -> std::optional<QRectF> {
+        for (const auto& item : layout.items(sheet))
+            if (item.text && item.what.rfind("「" + text + "」", 0) == 0) return item.box;
+        return std::nullopt;
+    };
+    struct Case {
+        int page;
+        const char* from;
+        const char* to;
+        QPointF moved;
+        std::vector<const char*> faults;
+    };
+    const Case cases[] = {
+        {2, "①", "⑧", {}, {"ends outside part ①", "crosses 「⑧」"}},
+        {2, "①", "⑥", {}, {"crosses lines in"}},
+        {2, "1,200", "600", {}, {"ends off the segment"}},
+        {2, "10.0kN/m2", "⑦", {-300, 0}, {"ends off the hatched block"}},
+        {2, "⑦", "⑦", {300, 150}, {"too near level or upright"}},
+        {5, "W1", "W4", {0, -200}, {"names nothing"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " to " + c.to);
+        platform::Page sheet = sheets[c.page - 1];
+        const auto from = ink(sheet, c.from), to = ink(sheet, c.to);
+        ASSERT_TRUE(from && to);
+        const QPointF tip = to->center() + c.moved;
+        const QRectF beside = from->adjusted(-20, -20, 20, 20);
+        const QPointF start(std::clamp(tip.x(), beside.left(), beside.right()),
+                            std::clamp(tip.y(), beside.top(), beside.bottom()));
+        sheet.push_back(platform::LineOp{start.x(), start.y(), tip.x(), tip.y(), {}});
+        const auto faults = layout.checkLeaders(sheet, c.page, d);
+        for (const char* fault : c.faults)
+            EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const gui_test::LayoutFault& f) {
+                return f.first.rfind(std::string("「") + c.from + "」", 0) == 0 &&
+                       f.second.find(fault) != std::string::npos;
+            })) << fault;
+    }
+    // ⑤ where ⑧ stands.
+    platform::Page sheet = sheets[1];
+    for (const auto& op : sheets[1])
+        if (const auto* t = std::get_if<platform::TextOp>(&op); t && t->text == "⑧") {
+            platform::TextOp five = *t;
+            five.text = "⑤";
+            sheet.push_back(five);
+        }
+    const auto faults = layout.checkLeaders(sheet, 2, d);
+    for (const char* fault : {"neither inside its part nor led into it", "over part ⑧"})
+        EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const gui_test::LayoutFault& f) {
+            return f.first.rfind("「⑤」", 0) == 0 && f.second == fault;
+        })) << fault;
 }
 
 // The load table of page 3 as printed: each row's numbers in the columns V, H, V·x and H·y (a dash or an
