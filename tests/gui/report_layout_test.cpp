@@ -78,6 +78,20 @@ void signedTheta(app::Program& p) {
     type({{&p.Form4().txt9, "0.25"}, {&p.Form4().txt10, "0.2"}, {&p.Form4().txt15, "0.45"}});
 }
 
+void spanOfHalfAMetre(app::Program& p) {
+    stability_test::typicalWall(p);
+    type({{&p.Form4().txt3, "3.5"},
+          {&p.Form4().txt4, "1.0"},
+          {&p.Form4().txt5, "4.6"},
+          {&p.Form4().txt6, "0.4"},
+          {&p.Form4().txt14, "0.5"},
+          {&p.Form4().txt12, "1.0"},
+          {&p.Form4().txt16, "1.5"},
+          {&p.Form4().txt17, "0.5"},
+          {&p.Form4().txt18, "0.4"},
+          {&p.Form4().txt19, "0.4"}});
+}
+
 bool thetaSigned(const model::DesignData& d) {
     return platform::format(d.Theta, "0.00") == "-0.00";
 }
@@ -341,6 +355,64 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt19, "0.25"},
                    {&p.Form4().txt20, "0.1"}});
          }},
+        // Crowded drawings whose numbers and labels need leaders: a 0.5 m span between walls of 4.5 and 5 m.
+        {"span of 0.5 m under walls of 5 m", spanOfHalfAMetre},
+        // A 300 mm slab, its toe's and heel's tips thinner still, under walls of 4.6 m; the back wall 200 mm
+        // above the ground.
+        {"slab of 300 mm under walls of 4.6 m",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.6"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.4"},
+                   {&p.Form4().txt6, "0.2"},
+                   {&p.Form4().txt12, "0.6"},
+                   {&p.Form4().txt16, "0.8"},
+                   {&p.Form4().txt17, "0.3"},
+                   {&p.Form4().txt18, "0.2"},
+                   {&p.Form4().txt19, "0.2"}});
+         }},
+        // A fill of 150 mm across a span of 4 m.
+        {"thin fill in a wide span",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt14, "4.0"}, {&p.Form4().txt20, "0.15"}});
+         }},
+        // The central surcharge's block and label between walls of 4.5 m 0.8 m apart.
+        {"central surcharge in a narrow span",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.2"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.0"},
+                   {&p.Form4().txt6, "0.5"},
+                   {&p.Form4().txt14, "0.8"},
+                   {&p.Form4().txt22, "5"}});
+         }},
+        // The row above the walls reads 100 200 550 150 200: every segment narrower than its number.
+        {"five narrow segments above the walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.5"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.2"},
+                   {&p.Form4().txt6, "0.3"},
+                   {&p.Form4().txt7, "0.2"},
+                   {&p.Form4().txt8, "0.05"},
+                   {&p.Form4().txt13, "0.35"},
+                   {&p.Form4().txt9, "0.15"},
+                   {&p.Form4().txt10, "0.05"},
+                   {&p.Form4().txt15, "0.4"},
+                   {&p.Form4().txt14, "0.45"}});
+         },
+         0, false, [](const model::DesignData& d) { return std::fabs(d.B_SpanTop - 0.55) < 1e-6; }},
+        // The 0.5 m span with the ground on both sides at the back ground's level.
+        {"span of 0.5 m, symmetric ground",
+         [](app::Program& p) {
+             spanOfHalfAMetre(p);
+             p.Form23().opt2.setValue(true);
+         },
+         0, false, [](const model::DesignData& d) { return d.H4 == d.H1; }},
         // The back wall's outer batter 0.45 − 0.4 − 0.05 is −1.9E−8 in single precision: zero to the mm.
         {"batter zero up to rounding",
          [](app::Program& p) {
