@@ -18,6 +18,7 @@ struct PrintedItem {
     QRectF box;                 // a text's ink (its glyphs' bounds); a line's bounding box
     std::vector<QRectF> glyphs; // a text's glyphs, each its own ink
     QLineF line;                // a line
+    bool dotted = false;        // a dotted line
     std::string what;           // 「text」 or "line (x1,y1)-(x2,y2)"
     bool pageNumber = false;
     std::vector<char32_t> lacking; // characters the text's font has no glyph for
@@ -49,11 +50,17 @@ public:
     // Every fault of the dimension numbers of the wall drawing (page 2) or the section-force figure
     // (page 5) of the wall `d`: the rows and lines are read from the sheet (a row's extension lines mark
     // off its segments, whose lengths at the drawing's scale are the numbers due), and each number must
-    // stand in its own row's band by the segment it measures, the numbers of a row in the order of their
-    // segments and no other number in that band; a height's number beside its own line within its span,
-    // or joined to it by a leader.
+    // stand in its own row's band over the segment it measures (a crowded first or last one just beyond
+    // the row's end), or be joined by a leader to its row's line within that segment, and no other number
+    // in that band; a height's number beside its own line within its span, or joined to it by a leader.
     std::vector<LayoutFault> checkDimensions(const platform::Page& sheet, int page,
                                              const model::DesignData& d);
+    // Every fault of the leaders of the wall drawing (page 2) or the section-force figure (page 5): the
+    // slanted lines with a free end by a text. Each must slant, cross at most one other line and no other
+    // leader or text, and end at what its text names: a part number in its part (outlines from `d`), a
+    // dimension number on its own segment, a surcharge label on its block. Page 5 leads dimension numbers
+    // only. A part number also stands inside its part or leads into it, and never over another part.
+    std::vector<LayoutFault> checkLeaders(const platform::Page& sheet, int page, const model::DesignData& d);
 
     QPrinter& printer() { return printer_; }
     double printableWidth() const { return width_; }

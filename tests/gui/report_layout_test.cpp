@@ -78,6 +78,20 @@ void signedTheta(app::Program& p) {
     type({{&p.Form4().txt9, "0.25"}, {&p.Form4().txt10, "0.2"}, {&p.Form4().txt15, "0.45"}});
 }
 
+void spanOfHalfAMetre(app::Program& p) {
+    stability_test::typicalWall(p);
+    type({{&p.Form4().txt3, "3.5"},
+          {&p.Form4().txt4, "1.0"},
+          {&p.Form4().txt5, "4.6"},
+          {&p.Form4().txt6, "0.4"},
+          {&p.Form4().txt14, "0.5"},
+          {&p.Form4().txt12, "1.0"},
+          {&p.Form4().txt16, "1.5"},
+          {&p.Form4().txt17, "0.5"},
+          {&p.Form4().txt18, "0.4"},
+          {&p.Form4().txt19, "0.4"}});
+}
+
 bool thetaSigned(const model::DesignData& d) {
     return platform::format(d.Theta, "0.00") == "-0.00";
 }
@@ -341,6 +355,64 @@ const std::vector<Wall>& walls() {
                    {&p.Form4().txt19, "0.25"},
                    {&p.Form4().txt20, "0.1"}});
          }},
+        // Crowded drawings whose numbers and labels need leaders: a 0.5 m span between walls of 4.5 and 5 m.
+        {"span of 0.5 m under walls of 5 m", spanOfHalfAMetre},
+        // A 300 mm slab, its toe's and heel's tips thinner still, under walls of 4.6 m; the back wall 200 mm
+        // above the ground.
+        {"slab of 300 mm under walls of 4.6 m",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.6"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.4"},
+                   {&p.Form4().txt6, "0.2"},
+                   {&p.Form4().txt12, "0.6"},
+                   {&p.Form4().txt16, "0.8"},
+                   {&p.Form4().txt17, "0.3"},
+                   {&p.Form4().txt18, "0.2"},
+                   {&p.Form4().txt19, "0.2"}});
+         }},
+        // A fill of 150 mm across a span of 4 m.
+        {"thin fill in a wide span",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt14, "4.0"}, {&p.Form4().txt20, "0.15"}});
+         }},
+        // The central surcharge's block and label between walls of 4.5 m 0.8 m apart.
+        {"central surcharge in a narrow span",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.2"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.0"},
+                   {&p.Form4().txt6, "0.5"},
+                   {&p.Form4().txt14, "0.8"},
+                   {&p.Form4().txt22, "5"}});
+         }},
+        // The row above the walls reads 100 200 550 150 200: every segment narrower than its number.
+        {"five narrow segments above the walls",
+         [](app::Program& p) {
+             stability_test::typicalWall(p);
+             type({{&p.Form4().txt3, "3.5"},
+                   {&p.Form4().txt4, "1.0"},
+                   {&p.Form4().txt5, "4.2"},
+                   {&p.Form4().txt6, "0.3"},
+                   {&p.Form4().txt7, "0.2"},
+                   {&p.Form4().txt8, "0.05"},
+                   {&p.Form4().txt13, "0.35"},
+                   {&p.Form4().txt9, "0.15"},
+                   {&p.Form4().txt10, "0.05"},
+                   {&p.Form4().txt15, "0.4"},
+                   {&p.Form4().txt14, "0.45"}});
+         },
+         0, false, [](const model::DesignData& d) { return std::fabs(d.B_SpanTop - 0.55) < 1e-6; }},
+        // The 0.5 m span with the ground on both sides at the back ground's level.
+        {"span of 0.5 m, symmetric ground",
+         [](app::Program& p) {
+             spanOfHalfAMetre(p);
+             p.Form23().opt2.setValue(true);
+         },
+         0, false, [](const model::DesignData& d) { return d.H4 == d.H1; }},
         // The back wall's outer batter 0.45 − 0.4 − 0.05 is −1.9E−8 in single precision: zero to the mm.
         {"batter zero up to rounding",
          [](app::Program& p) {
@@ -429,13 +501,80 @@ TEST(ReportLayout, EveryPageOfEveryWallPrintsClearOfTheFooterTheEdgeAndItself) {
                 faults += f.message(wall.name) + "\n";
             }
         // Page 5 draws the wall of the section screen, whose design data the report's pages share.
-        for (int page : {2, 5})
-            for (const auto& f : layout.checkDimensions(sheets[page - 1], page, d)) {
+        for (int page : {2, 5}) {
+            auto found = layout.checkDimensions(sheets[page - 1], page, d);
+            for (auto& f : layout.checkLeaders(sheets[page - 1], page, d))
+                found.push_back(std::move(f));
+            for (const auto& f : found) {
                 ++count;
                 faults += f.message(wall.name) + "\n";
             }
+        }
     }
     EXPECT_EQ(count, 0) << faults;
+}
+
+// The leader check finds what misleads: the typical wall's drawings with one leader added from beside a
+// text (on the side facing its tip) to the middle of another text's ink, or moved on from there, each
+// fault found; and a part number set over another part.
+TEST(ReportLayout, AMisleadingLeaderOrPartNumberIsFound) {
+    gui::QtServices qt;
+    gui_test::SheetLayout layout;
+    LayoutServices services;
+    model::DesignData d;
+    printWall(walls().front(), nullptr, services, &d);
+    if (HasFatalFailure()) return;
+    const auto& sheets = services.printed.back();
+    auto ink = [&](const platform::Page& sheet, const std::string& text) -> std::optional<QRectF> {
+        for (const auto& item : layout.items(sheet))
+            if (item.text && item.what.rfind("「" + text + "」", 0) == 0) return item.box;
+        return std::nullopt;
+    };
+    struct Case {
+        int page;
+        const char* from;
+        const char* to;
+        QPointF moved;
+        std::vector<const char*> faults;
+    };
+    const Case cases[] = {
+        {2, "①", "⑧", {}, {"ends outside part ①", "crosses 「⑧」"}},
+        {2, "①", "⑥", {}, {"crosses lines in"}},
+        {2, "1,200", "600", {}, {"ends off the segment"}},
+        {2, "10.0kN/m2", "⑦", {-300, 0}, {"ends off the hatched block"}},
+        {2, "⑦", "⑦", {300, 150}, {"too near level or upright"}},
+        {5, "W1", "W4", {0, -200}, {"names nothing"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " to " + c.to);
+        platform::Page sheet = sheets[c.page - 1];
+        const auto from = ink(sheet, c.from), to = ink(sheet, c.to);
+        ASSERT_TRUE(from && to);
+        const QPointF tip = to->center() + c.moved;
+        const QRectF beside = from->adjusted(-20, -20, 20, 20);
+        const QPointF start(std::clamp(tip.x(), beside.left(), beside.right()),
+                            std::clamp(tip.y(), beside.top(), beside.bottom()));
+        sheet.push_back(platform::LineOp{start.x(), start.y(), tip.x(), tip.y(), {}});
+        const auto faults = layout.checkLeaders(sheet, c.page, d);
+        for (const char* fault : c.faults)
+            EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const gui_test::LayoutFault& f) {
+                return f.first.rfind(std::string("「") + c.from + "」", 0) == 0 &&
+                       f.second.find(fault) != std::string::npos;
+            })) << fault;
+    }
+    // ⑤ where ⑧ stands.
+    platform::Page sheet = sheets[1];
+    for (const auto& op : sheets[1])
+        if (const auto* t = std::get_if<platform::TextOp>(&op); t && t->text == "⑧") {
+            platform::TextOp five = *t;
+            five.text = "⑤";
+            sheet.push_back(five);
+        }
+    const auto faults = layout.checkLeaders(sheet, 2, d);
+    for (const char* fault : {"neither inside its part nor led into it", "over part ⑧"})
+        EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const gui_test::LayoutFault& f) {
+            return f.first.rfind("「⑤」", 0) == 0 && f.second == fault;
+        })) << fault;
 }
 
 // The load table of page 3 as printed: each row's numbers in the columns V, H, V·x and H·y (a dash or an
