@@ -109,6 +109,9 @@ Box textBox(double x, double y, std::string_view text, double size) {
 }
 
 bool crosses(double x1, double y1, double x2, double y2, const Box& b) {
+    if (std::max(x1, x2) <= b.left || std::min(x1, x2) >= b.right || std::max(y1, y2) <= b.top ||
+        std::min(y1, y2) >= b.bottom)
+        return false;
     double t0 = 0, t1 = 1;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[] = {-dx, dx, -dy, dy};
@@ -146,6 +149,11 @@ bool Clearance::clearBox(const Box& b, double gap, double upDown) const {
     for (const auto* lines : {&lines_, &leaders_})
         for (const Segment& l : *lines)
             if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
+    // A leader's start is its own text's.
+    if (std::any_of(leaders_.begin(), leaders_.end(), [&](const Segment& l) {
+            return crosses(l.x1, l.y1, l.x1, l.y1, grown(b, kStartRoom, kStartRoom));
+        }))
+        return false;
     return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(kept, t); });
 }
 
@@ -179,18 +187,43 @@ void Clearance::addLeader(const Segment& l) {
     leaders_.push_back(l);
 }
 
+namespace {
+
+Box boundsOf(const Outline& o) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Box e{inf, inf, -inf, -inf};
+    for (const Point& p : o.corners)
+        e = {std::min(e.left, p.x), std::min(e.top, p.y), std::max(e.right, p.x), std::max(e.bottom, p.y)};
+    return e;
+}
+
+// Whether two boxes share any point, edges included.
+bool touch(const Box& a, const Box& b) {
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+Box boundsOf(const Segment& s) {
+    return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
+}
+
+} // namespace
+
 void Clearance::addPart(Outline part) {
-    parts_.push_back(std::move(part));
+    parts_.push_back({boundsOf(part), std::move(part)});
 }
 
 bool Clearance::inPart(const Box& b) const {
-    return std::any_of(parts_.begin(), parts_.end(), [&](const Outline& o) { return o.meets(b); });
+    return std::any_of(parts_.begin(), parts_.end(),
+                       [&](const Body& p) { return touch(p.bounds, b) && p.outline.meets(b); });
 }
 
 namespace {
 
 // Where two segments meet, if they do: the cross products of each one's ends against the other.
 std::optional<Point> meet(const Segment& a, const Segment& b) {
+    if (std::max(a.x1, a.x2) < std::min(b.x1, b.x2) || std::max(b.x1, b.x2) < std::min(a.x1, a.x2) ||
+        std::max(a.y1, a.y2) < std::min(b.y1, b.y2) || std::max(b.y1, b.y2) < std::min(a.y1, a.y2))
+        return std::nullopt;
     const double rx = a.x2 - a.x1, ry = a.y2 - a.y1, sx = b.x2 - b.x1, sy = b.y2 - b.y1;
     const double denom = rx * sy - ry * sx;
     const double qx = b.x1 - a.x1, qy = b.y1 - a.y1;
@@ -212,6 +245,10 @@ std::optional<Point> meet(const Segment& a, const Segment& b) {
 // A leader meets what it ends on within this much of its tip.
 constexpr double kAtTip = 2;
 
+double distance(Point a, Point b) {
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y));
+}
+
 } // namespace
 
 bool Clearance::meetsLeader(const Segment& l) const {
@@ -219,12 +256,47 @@ bool Clearance::meetsLeader(const Segment& l) const {
                        [&](const Segment& k) { return meet(l, k).has_value(); });
 }
 
-int Clearance::linesMet(const Segment& l, Point tip) const {
-    return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [&](const Segment& k) {
-        const auto at = meet(l, k);
-        return at && std::hypot(at->x - tip.x, at->y - tip.y) > kAtTip;
-    }));
+bool Clearance::roomAtStart(Point start) const {
+    const Box around{start.x - kStartRoom, start.y - kStartRoom, start.x + kStartRoom, start.y + kStartRoom};
+    return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(around, t); });
 }
+
+void Clearance::addBlock(const Box& block) {
+    blocks_.push_back({block,
+                       {{{block.left, block.top},
+                         {block.right, block.top},
+                         {block.right, block.bottom},
+                         {block.left, block.bottom}}}});
+}
+
+Crossing Clearance::crossing(const Segment& l, Point tip) const {
+    Crossing c;
+    for (const Segment& k : lines_)
+        if (const auto at = meet(l, k); at && distance(*at, tip) > kAtTip) ++c.lines;
+    // Whether the leader enters a body and leaves it again: neither of its ends lies inside.
+    const Point start{l.x1, l.y1};
+    const Box span = boundsOf(l);
+    auto through = [&](const Body& body) {
+        const Outline& o = body.outline;
+        if (!touch(body.bounds, span) || o.contains(start) || o.contains(tip)) return false;
+        for (std::size_t i = 0; i < o.corners.size(); ++i) {
+            const Point& a = o.corners[i];
+            const Point& b = o.corners[(i + 1) % o.corners.size()];
+            if (meet(l, {a.x, a.y, b.x, b.y})) return true;
+        }
+        return false;
+    };
+    c.through = std::any_of(parts_.begin(), parts_.end(), through) ||
+                std::any_of(blocks_.begin(), blocks_.end(), through);
+    return c;
+}
+
+namespace {
+
+// The most points a leader's tip is tried at: enough to find a way in, few enough to try them all.
+constexpr int kMostTips = 16;
+
+} // namespace
 
 bool Outline::contains(Point p) const {
     bool in = false;
@@ -255,7 +327,7 @@ std::array<Point, 4> cornersOf(const Box& b) {
 double distanceTo(const Segment& s, Point p) {
     const double dx = s.x2 - s.x1, dy = s.y2 - s.y1, len = dx * dx + dy * dy;
     const double t = len == 0 ? 0 : std::clamp(((p.x - s.x1) * dx + (p.y - s.y1) * dy) / len, 0.0, 1.0);
-    return std::hypot(s.x1 + t * dx - p.x, s.y1 + t * dy - p.y);
+    return distance({s.x1 + t * dx, s.y1 + t * dy}, p);
 }
 
 } // namespace
@@ -279,9 +351,9 @@ std::vector<Point> Outline::inner(double inset) const {
     Box e{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
     for (const Point& p : corners)
         e = {std::min(e.left, p.x), std::min(e.top, p.y), std::max(e.right, p.x), std::max(e.bottom, p.y)};
-    // About six points across and six down, none closer than 25.
-    const double stepX = std::max(25.0, (e.right - e.left) / 6);
-    const double stepY = std::max(25.0, (e.bottom - e.top) / 6);
+    // About four points across and four down, none closer than 25.
+    const double stepX = std::max(25.0, (e.right - e.left) / 4);
+    const double stepY = std::max(25.0, (e.bottom - e.top) / 4);
     for (double in = inset; in >= 5; in /= 2) {
         std::vector<Point> out;
         for (double y = e.top + stepY / 2; y < e.bottom; y += stepY)
@@ -297,7 +369,7 @@ std::vector<Point> Outline::inner(double inset) const {
 std::vector<Point> along(Point a, Point b, double inset, double step) {
     const double length = std::hypot(b.x - a.x, b.y - a.y);
     if (length <= 2 * inset) return {Point{(a.x + b.x) / 2, (a.y + b.y) / 2}};
-    const int n = std::max(1, static_cast<int>(std::floor((length - 2 * inset) / step)));
+    const int n = std::clamp(static_cast<int>(std::floor((length - 2 * inset) / step)), 1, kMostTips - 1);
     std::vector<Point> out;
     for (int i = 0; i <= n; ++i) {
         const double t = (inset + (length - 2 * inset) * i / n) / length;
@@ -320,7 +392,7 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
     auto consider = [&](Point s) {
         const double dx = std::fabs(tip.x - s.x), dy = std::fabs(tip.y - s.y);
         if (dx < std::max(kSlant, kSlope * dy) - 1e-9 || dy < std::max(kSlant, kSlope * dx) - 1e-9) return;
-        if (const double d = std::hypot(dx, dy); d < shortest) {
+        if (const double d = std::sqrt(dx * dx + dy * dy); d < shortest) {
             shortest = d;
             best = s;
         }
@@ -344,11 +416,11 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
 
 } // namespace
 
-std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const LeaderTarget& target,
-                                         int most) const {
-    if (group.empty() || target.tips.empty()) return std::nullopt;
+LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const LeaderTarget& target) const {
+    LeaderOptions out;
+    if (group.empty() || target.tips.empty()) return out;
     const Box g = groupBox(group, size_);
-    if (empty(g)) return std::nullopt;
+    if (empty(g)) return out;
     std::vector<TextExtent> extents;
     for (const Piece& piece : group)
         extents.push_back(extentOf(piece.text, size_));
@@ -369,13 +441,19 @@ std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const 
     struct Stage {
         double reach, step;
     };
-    // Near the target first, finely; then further, more coarsely; then anywhere in the frame.
+    // Near the target first, finely; then further, more coarsely. A place further still would want a
+    // leader too long to read as its text's: the frame is searched only where there is no place nearer.
     constexpr double kAnywhere = 1e6;
-    constexpr Stage stages[] = {{600, 25}, {1500, 50}, {kAnywhere, 100}};
-    std::optional<Led> fewest;
+    constexpr Stage stages[] = {{600, 25}, {2000, 50}, {kAnywhere, 100}};
+    // By the lines crossed as counted, then as drawn; among equals the first found, the shortest.
+    auto better = [](const Led& a, const std::optional<Led>& b) {
+        return !b || std::pair{a.crossed.counted(), a.crossed.lines} <
+                         std::pair{b->crossed.counted(), b->crossed.lines};
+    };
     std::vector<Point> positions;
     std::vector<Candidate> candidates;
     for (const Stage& stage : stages) {
+        if (stage.reach == kAnywhere && out.fewest) break;
         positions.clear();
         candidates.clear();
         // The group's box within reach of the tips, and within the frame.
@@ -399,7 +477,7 @@ std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const 
                 for (const Point& t : target.tips) {
                     const auto s = leaderStart(grown(b, off, off), t);
                     if (!s || s->y > target.floor) continue;
-                    const double length = std::hypot(t.x - s->x, t.y - s->y);
+                    const double length = distance(*s, t);
                     if (length > stage.reach || (kept == best.size() && best.back().length <= length))
                         continue;
                     std::size_t i = std::min(kept, best.size() - 1);
@@ -416,7 +494,7 @@ std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const 
                          [](const Candidate& a, const Candidate& b) { return a.length < b.length; });
         // Whether the group is clear at a position, worked out when first asked.
         std::vector<signed char> clear(positions.size(), -1);
-        std::optional<Candidate> crossingOne;
+        std::optional<Led> oneLine, oneCounted, fewest;
         for (const Candidate& c : candidates) {
             signed char& ok = clear[c.position];
             if (ok < 0) {
@@ -425,21 +503,41 @@ std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const 
                 for (std::size_t i = 0; ok && i < group.size(); ++i)
                     ok = room_.clearBox(boxAt(extents[i], p.x + group[i].dx, p.y + group[i].dy), gap_);
             }
-            if (!ok || !room_.clearOfTexts(c.leader) || room_.meetsLeader(c.leader)) continue;
-            const int met = room_.linesMet(c.leader, {c.leader.x2, c.leader.y2});
-            if (met == 0) return Led{positions[c.position], c.leader, 0};
-            if (met == 1 && !crossingOne) crossingOne = c;
-            if (met > 1 && (!fewest || met < fewest->crossed))
-                fewest = Led{positions[c.position], c.leader, met};
+            if (!ok || !room_.roomAtStart({c.leader.x1, c.leader.y1}) || !room_.clearOfTexts(c.leader) ||
+                room_.meetsLeader(c.leader))
+                continue;
+            const Led led{positions[c.position], c.leader,
+                          room_.crossing(c.leader, {c.leader.x2, c.leader.y2})};
+            if (led.crossed.lines <= 1 && better(led, oneLine)) oneLine = led;
+            if (led.crossed.counted() <= 1 && better(led, oneCounted)) oneCounted = led;
+            if (better(led, fewest)) fewest = led;
+            // Nothing after it, longer, does better.
+            if (led.crossed.lines == 0) break;
         }
-        if (crossingOne) return Led{positions[crossingOne->position], crossingOne->leader, 1};
+        if (!out.oneLine) out.oneLine = oneLine;
+        if (!out.oneCounted) out.oneCounted = oneCounted;
+        if (fewest && better(*fewest, out.fewest)) out.fewest = fewest;
+        if (out.oneLine) break;
     }
-    if (fewest && fewest->crossed <= most) return fewest;
-    return std::nullopt;
+    return out;
+}
+
+std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const LeaderTarget& target) const {
+    LeaderOptions o = search(group, target);
+    return o.oneLine ? o.oneLine : o.oneCounted ? o.oneCounted : o.fewest;
+}
+
+bool LeaderPlacement::free(const std::vector<Piece>& group, const Led& led) const {
+    for (const Piece& p : group)
+        if (!room_.clearBox(textBox(led.at.x + p.dx, led.at.y + p.dy, p.text, size_), gap_)) return false;
+    return room_.roomAtStart({led.leader.x1, led.leader.y1}) && room_.clearOfTexts(led.leader) &&
+           !room_.meetsLeader(led.leader);
 }
 
 std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts) {
-    const LeaderPlacement search(room, size, gap);
+    // In a tight spot a text set apart may come as close as a mark inside a small part does.
+    const LeaderPlacement placements[] = {{room, size, gap},
+                                          {room, size, std::min(gap, Clearance::kNarrowGap)}};
     std::vector<std::optional<SetApart>> set(texts.size());
     auto keep = [&](std::size_t i, Point at, const std::optional<Segment>& leader) {
         for (const Piece& p : texts[i].group)
@@ -447,30 +545,49 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
         if (leader) room.addLeader(*leader);
         set[i] = SetApart{at, leader};
     };
-    auto under = [](const Apart& t) {
-        LeaderTarget target = t.target;
-        target.floor = std::numeric_limits<double>::infinity();
-        return target;
+    // What a search found for a text, kept while it stays free: what the texts set since take only ever
+    // rules places out.
+    struct Found {
+        std::optional<LeaderOptions> options;
     };
-    // Those whose leaders cross at most one line, above their floors, then under them.
-    for (const bool below : {false, true})
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            if (!set[i] && (!below || texts[i].mayGoUnder))
-                if (const auto led =
-                        search.find(texts[i].group, below ? under(texts[i]) : texts[i].target, 1))
-                    keep(i, led->at, led->leader);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (set[i]) continue;
-        auto led = search.find(texts[i].group, texts[i].target);
-        if (texts[i].mayGoUnder)
-            if (auto other = search.find(texts[i].group, under(texts[i]));
-                other && (!led || other->crossed < led->crossed))
-                led = other;
-        if (led)
-            keep(i, led->at, led->leader);
-        else
-            keep(i, texts[i].fallback, std::nullopt);
-    }
+    std::vector<std::array<std::array<Found, 2>, 2>> found(texts.size());
+    auto options = [&](std::size_t i, std::size_t placement, bool under) -> const LeaderOptions& {
+        auto& f = found[i][placement][under];
+        if (!f.options) {
+            LeaderTarget target = texts[i].target;
+            if (under) target.floor = std::numeric_limits<double>::infinity();
+            f.options = placements[placement].search(texts[i].group, target);
+        }
+        return *f.options;
+    };
+    // Those whose leaders cross at most one line, above their floors, then under them, then closer to what
+    // they pass; then those that pass through a body and cross nothing else; then the others, where their
+    // leaders cross fewest.
+    enum class Class { OneLine, OneCounted, Fewest };
+    const std::pair<Class, std::size_t> rounds[] = {{Class::OneLine, 0},
+                                                    {Class::OneLine, 1},
+                                                    {Class::OneCounted, 0},
+                                                    {Class::OneCounted, 1},
+                                                    {Class::Fewest, 0}};
+    for (const auto& [which, placement] : rounds)
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (set[i]) continue;
+            for (const bool under : {false, true}) {
+                if (set[i] || (under && !texts[i].mayGoUnder)) continue;
+                auto pick = [&]() -> const std::optional<Led>& {
+                    const LeaderOptions& o = options(i, placement, under);
+                    return which == Class::OneLine      ? o.oneLine
+                           : which == Class::OneCounted ? o.oneCounted
+                                                        : o.fewest;
+                };
+                // A place found before that the texts set since have taken is searched for again.
+                if (pick() && !placements[placement].free(texts[i].group, *pick()))
+                    found[i][placement][under].options.reset();
+                if (const auto& led = pick()) keep(i, led->at, led->leader);
+            }
+        }
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (!set[i]) keep(i, texts[i].fallback, std::nullopt);
     std::vector<SetApart> out;
     for (const auto& s : set)
         out.push_back(*s);

@@ -59,6 +59,15 @@ struct Outline {
     std::vector<Point> inner(double inset) const;
 };
 
+// The lines a leader crosses. One that passes through a body of the drawing (a part, or a surcharge's
+// hatched block) crosses its outline going in and coming out: that counts as one line, once, for a leader
+// that has no way round it.
+struct Crossing {
+    int lines = 0;
+    bool through = false;
+    int counted() const { return through && lines > 0 ? lines - 1 : lines; }
+};
+
 // What a drawing already holds, or will hold: its lines and texts, so that a text can be set where it
 // crosses none of them, a little apart from each, and inside the frame the drawing may use.
 class Clearance {
@@ -88,8 +97,13 @@ public:
     Point first(const std::vector<Point>& positions, const std::vector<Piece>& group, double size,
                 double gap = kGap) const;
 
+    // Room between a leader's start and any text but its own, so that it reads as its text's.
+    static constexpr double kStartRoom = 60;
+
     // A leader: kept clear of as a line is, and met by no other leader.
     void addLeader(const Segment& l);
+    // A surcharge's hatched block, from its top line down to the ground it stands on.
+    void addBlock(const Box& block);
     // A part of the drawing, inside which no text set apart from its place stands.
     void addPart(Outline part);
     bool inPart(const Box& b) const;
@@ -97,8 +111,11 @@ public:
     // Whether a line keeps clear of every text kept, and whether it meets a leader kept.
     bool clearOfTexts(const Segment& l) const;
     bool meetsLeader(const Segment& l) const;
-    // How many of the lines kept (leaders aside) a segment meets, but where it ends at `tip`.
-    int linesMet(const Segment& l, Point tip) const;
+    // Whether a leader may start here: no text but its own within kStartRoom.
+    bool roomAtStart(Point start) const;
+    // The lines kept (leaders aside) a leader crosses, but where it ends at `tip`, and whether it passes
+    // through a part or a block.
+    Crossing crossing(const Segment& l, Point tip) const;
 
     const std::optional<Box>& frame() const { return frame_; }
 
@@ -108,7 +125,11 @@ public:
 private:
     std::vector<Segment> lines_, leaders_;
     std::vector<Box> texts_;
-    std::vector<Outline> parts_;
+    struct Body {
+        Box bounds;
+        Outline outline;
+    };
+    std::vector<Body> parts_, blocks_;
     std::optional<Box> frame_;
 };
 
@@ -120,7 +141,7 @@ std::vector<Point> along(Point a, Point b, double inset, double step);
 struct Led {
     Point at;
     Segment leader;
-    int crossed = 0; // the lines the leader crosses
+    Crossing crossed;
 };
 
 // What a text set apart names: the points its leader may end at (inside the part it names, on the
@@ -131,19 +152,29 @@ struct LeaderTarget {
     double floor = std::numeric_limits<double>::infinity();
 };
 
+// The places a group of texts set apart may take, by what their leaders cross: the best whose leader
+// crosses at most one line, the best that crosses one as counted (through a body), the one that crosses
+// fewest. Each is the one of its kind nearest the target.
+struct LeaderOptions {
+    std::optional<Led> oneLine, oneCounted, fewest;
+};
+
 // Sets a group of texts that has no room at its place in the nearest free place of the drawing kept in
 // `room`, within its frame, inside the drawing (but in none of its parts) or outside it alike, joined to
 // what it names by a straight slanted leader that crosses no text and no other leader. Of the places found
-// near the target it takes the one whose leader crosses the fewest lines, then the shortest; only where
-// there are none whose leader crosses at most one line does it look further, and where there are none
-// anywhere, the place whose leader crosses fewest, if it may cross up to `most`.
+// near the target it takes the one whose leader crosses the fewest lines (one through a body counted as
+// one line), then the fewest lines, then the shortest; only where there are none whose leader crosses at
+// most one does it look further.
 class LeaderPlacement {
 public:
     LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap)
         : room_(room), size_(size), gap_(gap) {}
 
-    std::optional<Led> find(const std::vector<Piece>& group, const LeaderTarget& target,
-                            int most = std::numeric_limits<int>::max()) const;
+    LeaderOptions search(const std::vector<Piece>& group, const LeaderTarget& target) const;
+    // The best of them: one that crosses at most one line, else one as counted, else the fewest.
+    std::optional<Led> find(const std::vector<Piece>& group, const LeaderTarget& target) const;
+    // Whether a place found before is still free of what the drawing has taken since.
+    bool free(const std::vector<Piece>& group, const Led& led) const;
 
 private:
     const Clearance& room_;
@@ -166,7 +197,8 @@ struct SetApart {
 
 // Sets texts apart, each kept in `room` with its leader as it is set: first, in their order, every one
 // that has a place whose leader crosses at most one line, so that none whose leader must cross more takes
-// such a place from another; then each of the others where its leader crosses fewest.
+// such a place from another; then those whose leaders pass through one body and cross nothing else; then
+// each of the others where its leader crosses fewest.
 std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts);
 
 // Positions around (x, y): (x, y) itself first, then shifted by multiples of `step` up to `reach`

@@ -69,7 +69,8 @@ struct Frame {
     const char* name;
 };
 const Frame kFrames[] = {
-    {2, QRectF(0, 1800, 11500, 4850), "the wall drawing's frame"},       // under the chapter head, above 6700
+    // From the line of the chapter's head (texts set apart may stand beside it), above 6700.
+    {2, QRectF(0, 1540, 11500, 5110), "the wall drawing's frame"},
     {4, QRectF(8800, 3300, 2700, 2300), "the stability sketch's frame"}, // beside the bearing checks
 };
 
@@ -244,7 +245,7 @@ double distance(const QPointF& p, const QLineF& l) {
 // The part of its page a figure's lines lie in: page 2's wall drawing, page 5's section-force figure above
 // the text that follows it (the coefficient formulas below draw lines of their own).
 QRectF figureFrame(int page, double width) {
-    return page == 2 ? QRectF(0, 1800, 11500, 4850) : QRectF(0, 0, width, 6900);
+    return page == 2 ? kFrames[0].area : QRectF(0, 0, width, 6900);
 }
 
 // One dimension line with the extension lines that mark off its segments.
@@ -295,7 +296,8 @@ std::optional<Dimensions> dimensionsOf(const std::vector<const PrintedItem*>& li
                 l = std::min({l, a->line.x1(), a->line.x2()});
                 r = std::max({r, a->line.x1(), a->line.x2()});
             }
-        if (l < r) across.push_back({2100, 1800, 2100, l, r});
+        // Its second level stands above the first, beside the chapter's head.
+        if (l < r) across.push_back({2100, 1540, 2100, l, r});
     }
     for (const Row& row : across) {
         std::vector<double> ticks;
@@ -376,20 +378,22 @@ std::vector<Leader> leadersIn(const std::vector<PrintedItem>& all, const QRectF&
             });
         if (!open[0] && !open[1]) continue;
         std::optional<Leader> best;
-        double bestAway = -2;
+        // By the nearest text, then by the one it points away from most.
+        std::pair<double, double> bestKey{1e9, 2};
         for (const bool fromOpen : {true, false}) {
             for (int e : {0, 1}) {
                 if (open[e] != fromOpen) continue;
                 const QPointF end = ends[e], tip = ends[1 - e];
                 for (const PrintedItem& t : all) {
-                    if (!t.text || t.pageNumber || distance(end, t.box) > kLeaderStart) continue;
+                    const double apart = t.text ? distance(end, t.box) : 1e9;
+                    if (!t.text || t.pageNumber || apart > kLeaderStart) continue;
                     // The cosine between the way from the text to the end and the leader's own way.
                     const QPointF out = end - t.box.center(), way = tip - end;
                     const double away =
                         QPointF::dotProduct(out, way) /
                         std::max(1e-9, std::hypot(out.x(), out.y()) * std::hypot(way.x(), way.y()));
-                    if (away > bestAway) {
-                        bestAway = away;
+                    if (const std::pair<double, double> key{std::round(apart / 10), -away}; key < bestKey) {
+                        bestKey = key;
                         best = Leader{&t, &a, end, tip};
                     }
                 }
@@ -600,10 +604,11 @@ std::vector<LayoutFault> SheetLayout::checkDimensions(const platform::Page& shee
             }
             claimed.push_back(*found);
         }
-        // A stranger in the band: not a number of this row that is already reported out of its place.
+        // A stranger in the band: not a number of this row that is already reported out of its place, nor
+        // one whose leader shows what it measures.
         for (const PrintedItem* t : texts) {
             const QRectF& b = t->box;
-            if (numberLike(plain(t->what)) &&
+            if (numberLike(plain(t->what)) && !ledTo(t, [](const QPointF&) { return true; }) &&
                 std::find(missing.begin(), missing.end(), plain(t->what)) == missing.end() &&
                 b.center().y() > row.bandTop && b.center().y() < row.bandBottom &&
                 b.center().x() > ticks.front() - 600 && b.center().x() < ticks.back() + 600 &&
@@ -727,8 +732,21 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
                              [&](const QPointF& p) { return QLineF(p, at).length() <= kFreeEnd; }))
                 crossings.push_back(at);
         }
-        if (crossings.size() > 1)
-            fault("crosses lines in " + std::to_string(crossings.size()) + " places: " + crossed);
+        // One that passes through a part or a surcharge's block, going in and coming out again, crosses that
+        // body's outline twice: it counts once.
+        auto through = [&](const QPolygonF& body) {
+            if (area(body) < 1 || inside(leader.from, body) || inside(leader.tip, body)) return false;
+            for (qsizetype k = 0; k < body.size(); ++k)
+                if (l.intersects(QLineF(body[k], body[(k + 1) % body.size()]), nullptr) ==
+                    QLineF::BoundedIntersection)
+                    return true;
+            return false;
+        };
+        const bool passes = std::any_of(parts.begin(), parts.end(), through) ||
+                            std::any_of(blocks.begin(), blocks.end(),
+                                        [&](const Block& b) { return through(QPolygonF(b.area)); });
+        const std::size_t count = passes && !crossings.empty() ? crossings.size() - 1 : crossings.size();
+        if (count > 1) fault("crosses lines in " + std::to_string(crossings.size()) + " places: " + crossed);
         for (std::size_t j = i + 1; j < leaders.size(); ++j)
             if (l.intersects(QLineF(leaders[j].from, leaders[j].tip), nullptr) == QLineF::BoundedIntersection)
                 fault("crosses the leader of " + leaders[j].name());

@@ -79,7 +79,7 @@ TEST(LeaderPlacement, FewestLinesThenTheShortestLeader) {
         ASSERT_FALSE(target.tips.empty());
         const auto led = LeaderPlacement(room, kSize).find({Piece{0, 0, "①"}}, target);
         ASSERT_TRUE(led) << c.name;
-        EXPECT_EQ(led->crossed, c.crossed) << c.name;
+        EXPECT_EQ(led->crossed.lines, c.crossed) << c.name;
         const Point tip{led->leader.x2, led->leader.y2};
         EXPECT_TRUE(part.contains(tip)) << c.name;
         // Outside every part, clear of the lines, and beside the part: its leader short.
@@ -110,7 +110,7 @@ TEST(LeaderPlacement, ClearOfTextsAndOtherLeaders) {
     for (const char* text : {"300", "上載荷重"}) {
         const auto led = LeaderPlacement(room, kSize).find({Piece{0, 0, text}}, target);
         ASSERT_TRUE(led) << text;
-        EXPECT_EQ(led->crossed, 0) << text;
+        EXPECT_EQ(led->crossed.lines, 0) << text;
         EXPECT_FALSE(cross(led->leader, kept)) << text;
         EXPECT_TRUE(room.clearOfTexts(led->leader)) << text;
         EXPECT_TRUE(room.clear(led->at.x, led->at.y, text, kSize)) << text;
@@ -133,7 +133,7 @@ TEST(SetApart, ThoseWhoseLeadersCrossAtMostOneLineFirst) {
     ASSERT_EQ(set.size(), 2u);
     ASSERT_TRUE(set[1].leader);
     EXPECT_EQ(set[1].leader->x2, 450);
-    EXPECT_EQ(room.linesMet(*set[1].leader, {450, 150}), 0);
+    EXPECT_EQ(room.crossing(*set[1].leader, {450, 150}).lines, 0);
     EXPECT_FALSE(set[0].leader);
     EXPECT_EQ(set[0].at.x, 2000);
     EXPECT_EQ(set[0].at.y, 2000);

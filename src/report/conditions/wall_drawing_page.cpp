@@ -141,6 +141,7 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         for (int k = 1; k <= 12; ++k)
             page.line(X(*gb) + 100 * k, yH1, X(*gb) + 100 * k, top);
         backBlock = Segment{X(*gb), top, X(*gb) + 1200, top};
+        page.room.addBlock({X(*gb), top, X(*gb) + 1200, yH1});
     }
     if (d.q_Front != 0 && gf && (oneSided || twoSided)) {
         const double base = oneSided ? (slabAboveFront ? Y(tSlab) : yH4) : yH1;
@@ -151,6 +152,7 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         for (int k = 0; k <= strokes; ++k)
             page.line(X(*gf) - 100 * k, base, X(*gf) - 100 * k, top);
         frontBlock = Segment{X(bToe) - start, top, X(*gf), top};
+        page.room.addBlock({X(bToe) - start, top, X(*gf), base});
     }
     if (d.q_Center != 0 && cf && cb) {
         const double top = Y(hc) - 10.0 * d.q_Center;
@@ -161,6 +163,7 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
             page.line(X(*cb) - 100 * k, Y(hc), X(*cb) - 100 * k, top);
         }
         centreBlock = Segment{X(*cf), top, X(*cb), top};
+        page.room.addBlock({X(*cf), top, X(*cb), Y(hc)});
     }
 
     // Dimension lines.
