@@ -117,6 +117,8 @@ std::vector<PrintedItem> SheetLayout::items(const platform::Page& sheet) {
                 item.box |= item.glyphs.back();
             }
             item.what = textName(*t);
+            const report::Box set = report::textBox(t->x, t->y, t->text, t->fontSize);
+            item.set = QRectF(QPointF(set.left, set.top), QPointF(set.right, set.bottom));
             item.pageNumber = t->x == kPageNumberX && t->y == kPageNumberY && t->text.rfind("－ ", 0) == 0;
         } else if (const auto* l = std::get_if<platform::LineOp>(&op)) {
             item.line = QLineF(l->x1, l->y1, l->x2, l->y2);
@@ -385,8 +387,9 @@ std::vector<Leader> leadersIn(const std::vector<PrintedItem>& all, const QRectF&
                 if (open[e] != fromOpen) continue;
                 const QPointF end = ends[e], tip = ends[1 - e];
                 for (const PrintedItem& t : all) {
+                    // A leader starts beside its text, not in it.
                     const double apart = t.text ? distance(end, t.box) : 1e9;
-                    if (!t.text || t.pageNumber || apart > kLeaderStart) continue;
+                    if (!t.text || t.pageNumber || apart > kLeaderStart || t.box.contains(end)) continue;
                     // The cosine between the way from the text to the end and the leader's own way.
                     const QPointF out = end - t.box.center(), way = tip - end;
                     const double away =
@@ -501,6 +504,31 @@ std::array<QPolygonF, 8> partOutlines(const model::DesignData& d, double perMetr
                        {face(toe, frontTopOut, frontTop, *frontGround), *frontGround},
                        {0, *frontGround}});
     return parts;
+}
+
+// Where a slanted leader to `tip` may leave the box `around` its text: on a side facing the tip, the
+// point nearest the tip from which it runs at least 100 across and 100 up or down, and no flatter or
+// steeper than 0.15 in 1; none where there is no such point.
+std::optional<QPointF> slantedStart(const QRectF& around, const QPointF& tip) {
+    std::optional<QPointF> best;
+    auto consider = [&](QPointF s) {
+        const double dx = std::fabs(tip.x() - s.x()), dy = std::fabs(tip.y() - s.y());
+        if (dx < std::max(100.0, 0.15 * dy) - 1e-9 || dy < std::max(100.0, 0.15 * dx) - 1e-9) return;
+        if (!best || QLineF(s, tip).length() < QLineF(*best, tip).length()) best = s;
+    };
+    if (tip.y() < around.top() || tip.y() > around.bottom()) {
+        const double y = tip.y() < around.top() ? around.top() : around.bottom();
+        const double need = std::max(100.0, 0.15 * std::fabs(tip.y() - y));
+        for (double x : {tip.x() - need, tip.x() + need, around.left(), around.right()})
+            if (x >= around.left() && x <= around.right()) consider({x, y});
+    }
+    if (tip.x() < around.left() || tip.x() > around.right()) {
+        const double x = tip.x() < around.left() ? around.left() : around.right();
+        const double need = std::max(100.0, 0.15 * std::fabs(tip.x() - x));
+        for (double y : {tip.y() - need, tip.y() + need, around.top(), around.bottom()})
+            if (y >= around.top() && y <= around.bottom()) consider({x, y});
+    }
+    return best;
 }
 
 // A surcharge's hatched block: its top line and the strokes that hang from it, 10 twips per kN/m2.
@@ -711,31 +739,24 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
         return std::nullopt;
     };
 
-    for (std::size_t i = 0; i < leaders.size(); ++i) {
-        const Leader& leader = leaders[i];
-        auto fault = [&](const std::string& what) { faults.push_back({page, leader.name(), what}); };
-        const QLineF l(leader.from, leader.tip);
-        // A level or upright leader reads as a dimension's own line.
-        if (std::fabs(l.dx()) < 90 || std::fabs(l.dy()) < 90)
-            fault("too near level or upright (" + number(std::fabs(l.dx())) + " across, " +
-                  number(std::fabs(l.dy())) + " up or down)");
-        // Lines that meet where they cross it count once: it passes a corner of the drawing there.
-        std::string crossed;
-        std::vector<QPointF> crossings;
+    // The lines a leader from `from` to `tip` crosses, but where it ends at its tip: lines that meet where
+    // it crosses them count once (it passes a corner of the drawing there), and one that passes through a
+    // part or a surcharge's block, going in and coming out again, crosses that body once.
+    auto crossings = [&](QPointF from, QPointF tip, std::string* crossed) -> std::size_t {
+        const QLineF l(from, tip);
+        std::vector<QPointF> at;
         for (const PrintedItem* other : lines) {
-            QPointF at;
-            if (isLeader(other) || l.intersects(other->line, &at) != QLineF::BoundedIntersection ||
-                QLineF(at, leader.tip).length() <= kAtTip)
+            QPointF p;
+            if (isLeader(other) || l.intersects(other->line, &p) != QLineF::BoundedIntersection ||
+                QLineF(p, tip).length() <= kAtTip)
                 continue;
-            crossed += (crossed.empty() ? "" : ", ") + other->what;
-            if (std::none_of(crossings.begin(), crossings.end(),
-                             [&](const QPointF& p) { return QLineF(p, at).length() <= kFreeEnd; }))
-                crossings.push_back(at);
+            if (crossed) *crossed += (crossed->empty() ? "" : ", ") + other->what;
+            if (std::none_of(at.begin(), at.end(),
+                             [&](const QPointF& q) { return QLineF(p, q).length() <= kFreeEnd; }))
+                at.push_back(p);
         }
-        // One that passes through a part or a surcharge's block, going in and coming out again, crosses that
-        // body's outline twice: it counts once.
         auto through = [&](const QPolygonF& body) {
-            if (area(body) < 1 || inside(leader.from, body) || inside(leader.tip, body)) return false;
+            if (area(body) < 1 || inside(from, body) || inside(tip, body)) return false;
             for (qsizetype k = 0; k < body.size(); ++k)
                 if (l.intersects(QLineF(body[k], body[(k + 1) % body.size()]), nullptr) ==
                     QLineF::BoundedIntersection)
@@ -745,8 +766,124 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
         const bool passes = std::any_of(parts.begin(), parts.end(), through) ||
                             std::any_of(blocks.begin(), blocks.end(),
                                         [&](const Block& b) { return through(QPolygonF(b.area)); });
-        const std::size_t count = passes && !crossings.empty() ? crossings.size() - 1 : crossings.size();
-        if (count > 1) fault("crosses lines in " + std::to_string(crossings.size()) + " places: " + crossed);
+        return passes && !at.empty() ? at.size() - 1 : at.size();
+    };
+    // Where the leader of a text would end at what the text names: inside its part, along the segment it
+    // measures, along the top of the block it labels; 40 within each.
+    auto tipsFor = [&](const PrintedItem* t, QPointF end) {
+        std::vector<QPointF> tips;
+        const std::string text = plain(t->what);
+        auto along = [&](QPointF a, QPointF b) {
+            const double length = QLineF(a, b).length();
+            if (length <= 80) return;
+            for (double k = 40; k <= length - 40; k += 25)
+                tips.push_back(a + (b - a) * (k / length));
+        };
+        if (const int k = partOf(text); page == 2 && k >= 0) {
+            const QRectF r = parts[k].boundingRect();
+            for (double y = r.top() + 20; y < r.bottom(); y += 25)
+                for (double x = r.left() + 20; x < r.right(); x += 25)
+                    if (const QPointF p(x, y); inside(p, parts[k])) {
+                        bool deep = true;
+                        for (qsizetype e = 0; deep && e < parts[k].size(); ++e)
+                            deep =
+                                distance(p, QLineF(parts[k][e], parts[k][(e + 1) % parts[k].size()])) >= 40;
+                        if (deep) tips.push_back(p);
+                    }
+        } else if (numberLike(text)) {
+            // Along the segment its leader ends on: another of the same length is another's.
+            for (const DimensionLine& l : dims->lines) {
+                if (!near(l.across ? end.y() : end.x(), l.at, 2)) continue;
+                const double at = l.across ? end.x() : end.y();
+                for (std::size_t i = 0; i + 1 < l.ticks.size(); ++i)
+                    if (at > l.ticks[i] && at < l.ticks[i + 1] &&
+                        dims->due(l.ticks[i], l.ticks[i + 1]) == text)
+                        l.across ? along({l.ticks[i], l.at}, {l.ticks[i + 1], l.at})
+                                 : along({l.at, l.ticks[i]}, {l.at, l.ticks[i + 1]});
+            }
+        } else if (const auto q = surcharge(t)) {
+            for (const Block& b : blocks)
+                if (near(b.strokes, 10 * *q)) along(b.area.topLeft(), b.area.topRight());
+        }
+        return tips;
+    };
+    // A free place, by the drawings' own room (their boxes of a text, 40 beside and 25 above and below clear
+    // of every other text and line, 60 from another leader's start, in no part, a label above the base), and
+    // a slanted leader from 20 beside it, no longer than 2000, crossing no text and no other leader, that
+    // crosses at most one line: the place's top-left corner and the leader's tip, if the sheet has one.
+    auto freePlace = [&](const Leader& leader) -> std::optional<std::pair<QPointF, QPointF>> {
+        std::vector<const PrintedItem*> group{leader.text};
+        if (const PrintedItem* c = companion(leader.text)) group.push_back(c);
+        QRectF set;
+        for (const PrintedItem* t : group)
+            set |= t->set;
+        const std::vector<QPointF> tips = tipsFor(leader.text, leader.tip);
+        if (tips.empty()) return std::nullopt;
+        QRectF reach;
+        for (const QPointF& t : tips)
+            reach |= QRectF(t, QSizeF(1, 1));
+        reach.adjust(-2000 - set.width(), -2000 - set.height(), 2000, 2000);
+        reach &= frame;
+        const bool label = surcharge(leader.text).has_value();
+        auto grown = [](const QRectF& r, double across, double upDown) {
+            return r.adjusted(-across, -upDown, across, upDown);
+        };
+        auto others = [&](const PrintedItem* t) {
+            return std::find(group.begin(), group.end(), t) == group.end();
+        };
+        auto clear = [&](const QRectF& b) {
+            if (!frame.contains(b) || (label && b.bottom() > y0 - 25)) return false;
+            for (const PrintedItem* t : texts)
+                if (others(t) && grown(b, 40, 25).intersects(t->set)) return false;
+            for (const PrintedItem* l : lines)
+                if (l != leader.line && crosses(l->line, grown(b, 40, 25))) return false;
+            for (const Leader& k : leaders)
+                if (k.line != leader.line && grown(b, 60, 60).contains(k.from)) return false;
+            return std::none_of(parts.begin(), parts.end(),
+                                [&](const QPolygonF& p) { return overlaps(b, p); });
+        };
+        for (double y = reach.top(); y + set.height() <= reach.bottom(); y += 50)
+            for (double x = reach.left(); x + set.width() <= reach.right(); x += 50) {
+                const QPointF shift = QPointF(x, y) - set.topLeft();
+                if (!std::all_of(group.begin(), group.end(),
+                                 [&](const PrintedItem* t) { return clear(t->set.translated(shift)); }))
+                    continue;
+                const QRectF around = grown(set.translated(shift), 20, 20);
+                for (const QPointF& tip : tips) {
+                    const auto from = slantedStart(around, tip);
+                    if (!from || QLineF(*from, tip).length() > 2000) continue;
+                    const QLineF l(*from, tip);
+                    bool ok = std::none_of(texts.begin(), texts.end(), [&](const PrintedItem* t) {
+                        return crosses(l, grown(t->set, 20, 20)) ||
+                               (others(t) && grown(t->set, 60, 60).contains(*from));
+                    });
+                    for (const Leader& k : leaders)
+                        ok = ok && (k.line == leader.line || l.intersects(QLineF(k.from, k.tip), nullptr) !=
+                                                                 QLineF::BoundedIntersection);
+                    if (ok && crossings(*from, tip, nullptr) <= 1) return std::pair{QPointF(x, y), tip};
+                }
+            }
+        return std::nullopt;
+    };
+
+    for (std::size_t i = 0; i < leaders.size(); ++i) {
+        const Leader& leader = leaders[i];
+        auto fault = [&](const std::string& what) { faults.push_back({page, leader.name(), what}); };
+        const QLineF l(leader.from, leader.tip);
+        // A level or upright leader reads as a dimension's own line.
+        if (std::fabs(l.dx()) < 90 || std::fabs(l.dy()) < 90)
+            fault("too near level or upright (" + number(std::fabs(l.dx())) + " across, " +
+                  number(std::fabs(l.dy())) + " up or down)");
+        std::string crossed;
+        const std::size_t count = crossings(leader.from, leader.tip, &crossed);
+        // More only where the sheet has no free place whose leader would cross at most one: between walls
+        // standing closer together than a number is wide, over a base whose strip under it the parts'
+        // widths take.
+        if (count > 1)
+            if (const auto free = freePlace(leader))
+                fault("crosses " + std::to_string(count) + " lines (" + crossed + "), though a place at " +
+                      pointName(free->first) + " is free, its leader to " + pointName(free->second) +
+                      " crossing at most one");
         for (std::size_t j = i + 1; j < leaders.size(); ++j)
             if (l.intersects(QLineF(leaders[j].from, leaders[j].tip), nullptr) == QLineF::BoundedIntersection)
                 fault("crosses the leader of " + leaders[j].name());

@@ -16,6 +16,7 @@ namespace gui_test {
 struct PrintedItem {
     bool text = false;
     QRectF box;                 // a text's ink (its glyphs' bounds); a line's bounding box
+    QRectF set;                 // a text's box as the drawings keep it clear
     std::vector<QRectF> glyphs; // a text's glyphs, each its own ink
     QLineF line;                // a line
     bool dotted = false;        // a dotted line

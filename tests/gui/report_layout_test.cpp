@@ -539,7 +539,7 @@ TEST(ReportLayout, AMisleadingLeaderOrPartNumberIsFound) {
     };
     const Case cases[] = {
         {2, "①", "⑧", {}, {"ends outside part ①", "crosses 「⑧」"}},
-        {2, "①", "⑥", {}, {"crosses lines in"}},
+        {2, "①", "⑥", {}, {"lines (", "though a place at"}},
         {2, "1,200", "600", {}, {"ends off the segment"}},
         {2, "10.0kN/m2", "⑦", {-300, 0}, {"ends off the hatched block"}},
         {2, "⑦", "⑦", {300, 150}, {"too near level or upright"}},
