@@ -304,6 +304,7 @@ std::vector<Apart> DimensionRow::apart(const std::vector<std::size_t>& which, do
         const Span& s = segments_[i];
         Apart a;
         a.group = {Piece{0, 0, s.text}};
+        a.mayStandInPart = true;
         // Its leader ends on the row's line within the segment. A height's number stands above its line's
         // lower end, under which lie the drawing's other rows, unless nothing there reaches.
         const double inset = std::min(kTipInset, (s.to - s.from) / 3);

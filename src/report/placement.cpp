@@ -470,7 +470,7 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
         for (double y = y0; y <= bottom; y += stage.step)
             for (double x = x0; x <= right; x += stage.step) {
                 const Box b{x + g.left, y + g.top, x + g.right, y + g.bottom};
-                if (b.bottom > target.floor || room_.inPart(b)) continue;
+                if (b.bottom > target.floor || (shunParts_ && room_.inPart(b))) continue;
                 // The three shortest leaders from here, each to its own tip.
                 std::array<Candidate, 3> best;
                 std::size_t kept = 0;
@@ -535,9 +535,10 @@ bool LeaderPlacement::free(const std::vector<Piece>& group, const Led& led) cons
 }
 
 std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts) {
-    // In a tight spot a text set apart may come as close as a mark inside a small part does.
-    const LeaderPlacement placements[] = {{room, size, gap},
-                                          {room, size, std::min(gap, Clearance::kNarrowGap)}};
+    // In a tight spot a text set apart may come as close as a mark inside a small part does; where nothing
+    // else reaches, a number or a label may stand in a part.
+    const double close = std::min(gap, Clearance::kNarrowGap);
+    const LeaderPlacement placements[] = {{room, size, gap}, {room, size, close}, {room, size, close, false}};
     std::vector<std::optional<SetApart>> set(texts.size());
     auto keep = [&](std::size_t i, Point at, const std::optional<Segment>& leader) {
         for (const Piece& p : texts[i].group)
@@ -547,33 +548,29 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
     };
     // What a search found for a text, kept while it stays free: what the texts set since take only ever
     // rules places out.
-    struct Found {
-        std::optional<LeaderOptions> options;
-    };
-    std::vector<std::array<std::array<Found, 2>, 2>> found(texts.size());
+    std::vector<std::array<std::array<std::optional<LeaderOptions>, 2>, std::size(placements)>> found(
+        texts.size());
     auto options = [&](std::size_t i, std::size_t placement, bool under) -> const LeaderOptions& {
         auto& f = found[i][placement][under];
-        if (!f.options) {
+        if (!f) {
             LeaderTarget target = texts[i].target;
             if (under) target.floor = std::numeric_limits<double>::infinity();
-            f.options = placements[placement].search(texts[i].group, target);
+            f = placements[placement].search(texts[i].group, target);
         }
-        return *f.options;
+        return *f;
     };
     // Those whose leaders cross at most one line, above their floors, then under them, then closer to what
-    // they pass; then those that pass through a body and cross nothing else; then the others, where their
-    // leaders cross fewest.
+    // they pass; then those that pass through a body and cross nothing else, then those that do so from a
+    // part; then the others, where their leaders cross fewest.
     enum class Class { OneLine, OneCounted, Fewest };
-    const std::pair<Class, std::size_t> rounds[] = {{Class::OneLine, 0},
-                                                    {Class::OneLine, 1},
-                                                    {Class::OneCounted, 0},
-                                                    {Class::OneCounted, 1},
-                                                    {Class::Fewest, 0}};
+    const std::pair<Class, std::size_t> rounds[] = {{Class::OneLine, 0},    {Class::OneLine, 1},
+                                                    {Class::OneCounted, 0}, {Class::OneCounted, 1},
+                                                    {Class::OneCounted, 2}, {Class::Fewest, 0}};
     for (const auto& [which, placement] : rounds)
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (set[i]) continue;
+        for (std::size_t i = 0; i < texts.size(); ++i)
             for (const bool under : {false, true}) {
-                if (set[i] || (under && !texts[i].mayGoUnder)) continue;
+                if (set[i] || (under && !texts[i].mayGoUnder) || (placement == 2 && !texts[i].mayStandInPart))
+                    continue;
                 auto pick = [&]() -> const std::optional<Led>& {
                     const LeaderOptions& o = options(i, placement, under);
                     return which == Class::OneLine      ? o.oneLine
@@ -582,10 +579,9 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
                 };
                 // A place found before that the texts set since have taken is searched for again.
                 if (pick() && !placements[placement].free(texts[i].group, *pick()))
-                    found[i][placement][under].options.reset();
+                    found[i][placement][under].reset();
                 if (const auto& led = pick()) keep(i, led->at, led->leader);
             }
-        }
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (!set[i]) keep(i, texts[i].fallback, std::nullopt);
     std::vector<SetApart> out;

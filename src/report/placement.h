@@ -167,8 +167,9 @@ struct LeaderOptions {
 // most one does it look further.
 class LeaderPlacement {
 public:
-    LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap)
-        : room_(room), size_(size), gap_(gap) {}
+    // With `shunParts` false the text may stand inside a part of the drawing too.
+    LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap, bool shunParts = true)
+        : room_(room), size_(size), gap_(gap), shunParts_(shunParts) {}
 
     LeaderOptions search(const std::vector<Piece>& group, const LeaderTarget& target) const;
     // The best of them: one that crosses at most one line, else one as counted, else the fewest.
@@ -179,14 +180,16 @@ public:
 private:
     const Clearance& room_;
     double size_, gap_;
+    bool shunParts_;
 };
 
 // A text, or a group of texts set together, without room at its place.
 struct Apart {
     std::vector<Piece> group;
     LeaderTarget target;
-    Point fallback;          // where it stands when no leader reaches what it names
-    bool mayGoUnder = false; // it may stand under the target's floor where nothing above reaches
+    Point fallback;              // where it stands when no leader reaches what it names
+    bool mayGoUnder = false;     // it may stand under the target's floor where nothing above reaches
+    bool mayStandInPart = false; // it may stand inside a part where nothing outside reaches
 };
 
 // Where a text set apart stands, and its leader.

@@ -442,7 +442,9 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         texts.push_back({l.group,
                          {along({l.block.x1, l.block.y1}, {l.block.x2, l.block.y2}, kTipInset, 50),
                           y0 - Clearance::kGapUpDown},
-                         l.at});
+                         l.at,
+                         false,
+                         true});
     for (const Part* part : partsApart)
         texts.push_back({{Piece{0, 0, part->n}}, {part->outline.inner(kTipInset)}, {part->x, part->y}});
     page.setApart(texts);
