@@ -701,7 +701,19 @@ float sectionPressureScale(float sigmaMax) {
 
 namespace {
 
-Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double nameSize, const Box& room) {
+// The figure planned, but for its numbers without room by their lines, still to be set apart: they will
+// stand within the room, so the figure takes the same room without them.
+struct Planned {
+    Sketch sketch;
+    std::vector<Apart> apart;
+    // The figure with those numbers set apart.
+    Sketch finished() && {
+        sketch.setApart(apart, kLabelSize);
+        return std::move(sketch);
+    }
+};
+
+Planned figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double nameSize, const Box& room) {
     Sketch s(room, Clearance::kLeastGap);
     outline(s, f);
     ground(s, f, c.shape);
@@ -711,17 +723,16 @@ Sketch figure(const Frame& f, const SectionForcesChoices& c, Shape shape, double
     // The numbers first: each belongs beside its own line, where a name can stand aside for it; those
     // without room there stand apart once the names have their places.
     const std::vector<DimensionRow> rows = dimensionRows(f);
-    std::vector<std::vector<std::size_t>> apart;
+    std::vector<std::vector<std::size_t>> without;
     for (const DimensionRow& row : rows)
-        apart.push_back(s.placeOwn(row, kLabelSize));
+        without.push_back(s.placeOwn(row, kLabelSize));
     loadNames(s, f, nameSize);
     reactionNames(s, f, shape, nameSize);
     std::vector<Apart> texts;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        for (Apart& a : rows[i].apart(apart[i], kLabelSize))
+        for (Apart& a : rows[i].apart(without[i], kLabelSize))
             texts.push_back(std::move(a));
-    s.setApart(texts, kLabelSize);
-    return s;
+    return {std::move(s), std::move(texts)};
 }
 
 // The longest load block or reaction ordinate the figure draws, in kN/m2.
@@ -748,18 +759,18 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
     auto at = [&](double length, double pressure) {
         Frame f{d, given.scale / length, given.pressure * pressure};
         f.reaction = reactionScale(d, shape, f.pressure);
-        Sketch s = figure(f, c, shape, nameSize, room);
-        if (const double over = room.top - s.extent().top; over > 0) {
+        Planned p = figure(f, c, shape, nameSize, room);
+        if (const double over = room.top - p.sketch.extent().top; over > 0) {
             f.top += over;
-            s = figure(f, c, shape, nameSize, room);
+            p = figure(f, c, shape, nameSize, room);
         }
-        return s;
+        return p;
     };
-    auto wide = [&](const Sketch& s) {
-        return s.extent().left >= room.left && s.extent().right <= room.right;
+    auto wide = [&](const Planned& p) {
+        return p.sketch.extent().left >= room.left && p.sketch.extent().right <= room.right;
     };
-    auto fits = [&](const Sketch& s) {
-        return wide(s) && s.extent().top >= room.top && s.extent().bottom <= room.bottom;
+    auto fits = [&](const Planned& p) {
+        return wide(p) && p.sketch.extent().top >= room.top && p.sketch.extent().bottom <= room.bottom;
     };
     // The largest factor up to 1 that passes, found by halving the interval above `low`, a factor that
     // passes or 0; failing every one tried, the smallest tried.
@@ -773,15 +784,15 @@ Sketch fittedFigure(const model::DesignData& d, const SectionForcesChoices& c, S
         return low > 0 ? low : high;
     };
     // Most figures fit at the scales given; planned once, that figure is the page's.
-    if (Sketch s = at(1, 1); fits(s)) return s;
+    if (Planned p = at(1, 1); fits(p)) return std::move(p).finished();
     const double length = largest(0, [&](double k) { return wide(at(k, 1)); });
-    if (Sketch s = at(length, 1); fits(s)) return s;
+    if (Planned p = at(length, 1); fits(p)) return std::move(p).finished();
     const double reach = pressureReach(d) * given.pressure;
     const double least = reach > 400 ? 400 / reach : 1;
     if (fits(at(length, least)))
-        return at(length, largest(least, [&](double k) { return fits(at(length, k)); }));
+        return at(length, largest(least, [&](double k) { return fits(at(length, k)); })).finished();
     const double both = largest(0, [&](double k) { return fits(at(length * k, least * k)); });
-    return at(length * both, least * both);
+    return at(length * both, least * both).finished();
 }
 
 } // namespace
