@@ -261,6 +261,12 @@ bool Clearance::roomAtStart(Point start) const {
     return std::none_of(texts_.begin(), texts_.end(), [&](const Box& t) { return overlap(around, t); });
 }
 
+bool Clearance::offLines(Point p, double by) const {
+    return std::none_of(lines_.begin(), lines_.end(), [&](const Segment& l) {
+        return crosses(l.x1, l.y1, l.x2, l.y2, {p.x - by, p.y - by, p.x + by, p.y + by});
+    });
+}
+
 void Clearance::addBlock(const Box& block) {
     blocks_.push_back({block,
                        {{{block.left, block.top},
@@ -271,8 +277,10 @@ void Clearance::addBlock(const Box& block) {
 
 Crossing Clearance::crossing(const Segment& l, Point tip) const {
     Crossing c;
+    std::vector<Point> met;
     for (const Segment& k : lines_)
-        if (const auto at = meet(l, k); at && distance(*at, tip) > kAtTip) ++c.lines;
+        if (const auto at = meet(l, k); at && distance(*at, tip) > kAtTip) met.push_back(*at);
+    c.lines = static_cast<int>(met.size());
     // Whether the leader enters a body and leaves it again: neither of its ends lies inside.
     const Point start{l.x1, l.y1};
     const Box span = boundsOf(l);
@@ -286,8 +294,17 @@ Crossing Clearance::crossing(const Segment& l, Point tip) const {
         }
         return false;
     };
-    c.through = std::any_of(parts_.begin(), parts_.end(), through) ||
-                std::any_of(blocks_.begin(), blocks_.end(), through);
+    // A block passed through is crossed once, its strokes and all; a part passed through, once.
+    for (const Body& b : blocks_)
+        if (through(b)) {
+            const Box in = grown(b.bounds, 0.5, 0.5);
+            const auto inside = std::count_if(met.begin(), met.end(), [&](const Point& p) {
+                return p.x >= in.left && p.x <= in.right && p.y >= in.top && p.y <= in.bottom;
+            });
+            c.absorbed += static_cast<int>(std::max<std::ptrdiff_t>(inside - 1, 0));
+        }
+    if (std::any_of(parts_.begin(), parts_.end(), through)) ++c.absorbed;
+    c.absorbed = std::min(c.absorbed, std::max(c.lines - 1, 0));
     return c;
 }
 
@@ -363,7 +380,15 @@ std::vector<Point> Outline::inner(double inset) const {
                     out.push_back(p);
         if (!out.empty()) return out;
     }
-    return {};
+    // A sliver: the points inside on a grid as fine as it is narrow; one with no inside at all (a soil
+    // wedge over a batter that is zero but for rounding): its middle, on its outline.
+    std::vector<Point> out;
+    const double fine = std::max(1.0, std::min(e.right - e.left, e.bottom - e.top) / 4);
+    for (double y = e.top + fine / 2; y < e.bottom && out.size() < kMostTips; y += fine)
+        for (double x = e.left + fine / 2; x < e.right && out.size() < kMostTips; x += fine)
+            if (contains({x, y})) out.push_back({x, y});
+    if (out.empty()) out.push_back({(e.left + e.right) / 2, (e.top + e.bottom) / 2});
+    return out;
 }
 
 std::vector<Point> along(Point a, Point b, double inset, double step) {
@@ -418,14 +443,18 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
 
 LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const LeaderTarget& target) const {
     LeaderOptions out;
-    if (group.empty() || target.tips.empty()) return out;
+    std::vector<Point> kept;
+    for (const Point& t : target.tips)
+        if (!target.offLines || room_.offLines(t, Clearance::kLeastGap)) kept.push_back(t);
+    const std::vector<Point>& tipsAt = target.offLines && !kept.empty() ? kept : target.tips;
+    if (group.empty() || tipsAt.empty()) return out;
     const Box g = groupBox(group, size_);
     if (empty(g)) return out;
     std::vector<TextExtent> extents;
     for (const Piece& piece : group)
         extents.push_back(extentOf(piece.text, size_));
-    Box tips{target.tips[0].x, target.tips[0].y, target.tips[0].x, target.tips[0].y};
-    for (const Point& t : target.tips)
+    Box tips{tipsAt[0].x, tipsAt[0].y, tipsAt[0].x, tipsAt[0].y};
+    for (const Point& t : tipsAt)
         tips = {std::min(tips.left, t.x), std::min(tips.top, t.y), std::max(tips.right, t.x),
                 std::max(tips.bottom, t.y)};
     // A leader leaves its text half the room kept beside a text away from it.
@@ -471,10 +500,10 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
             for (double x = x0; x <= right; x += stage.step) {
                 const Box b{x + g.left, y + g.top, x + g.right, y + g.bottom};
                 if (b.bottom > target.floor || (shunParts_ && room_.inPart(b))) continue;
-                // The three shortest leaders from here, each to its own tip.
-                std::array<Candidate, 3> best;
+                // The shortest leaders from here, each to its own tip.
+                std::array<Candidate, 6> best;
                 std::size_t kept = 0;
-                for (const Point& t : target.tips) {
+                for (const Point& t : tipsAt) {
                     const auto s = leaderStart(grown(b, off, off), t);
                     if (!s || s->y > target.floor) continue;
                     const double length = distance(*s, t);

@@ -60,12 +60,12 @@ struct Outline {
 };
 
 // The lines a leader crosses. One that passes through a body of the drawing (a part, or a surcharge's
-// hatched block) crosses its outline going in and coming out: that counts as one line, once, for a leader
-// that has no way round it.
+// hatched block) crosses its outline going in and coming out, and a block's strokes between: that counts as
+// one line, for a leader that has no way round it (a part only once).
 struct Crossing {
     int lines = 0;
-    bool through = false;
-    int counted() const { return through && lines > 0 ? lines - 1 : lines; }
+    int absorbed = 0; // lines counted with others: those of a body passed through
+    int counted() const { return lines - absorbed; }
 };
 
 // What a drawing already holds, or will hold: its lines and texts, so that a text can be set where it
@@ -113,6 +113,8 @@ public:
     bool meetsLeader(const Segment& l) const;
     // Whether a leader may start here: no text but its own within kStartRoom.
     bool roomAtStart(Point start) const;
+    // Whether a point keeps `by` off every line kept.
+    bool offLines(Point p, double by) const;
     // The lines kept (leaders aside) a leader crosses, but where it ends at `tip`, and whether it passes
     // through a part or a block.
     Crossing crossing(const Segment& l, Point tip) const;
@@ -150,6 +152,8 @@ struct Led {
 struct LeaderTarget {
     std::vector<Point> tips;
     double floor = std::numeric_limits<double>::infinity();
+    // Tips inside a part keep off the lines drawn across it, which a leader ending there would seem to name.
+    bool offLines = false;
 };
 
 // The places a group of texts set apart may take, by what their leaders cross: the best whose leader

@@ -324,18 +324,25 @@ std::optional<Dimensions> dimensionsOf(const std::vector<const PrintedItem*>& li
         uprights = {2100, right + 850, right + 1350};
     for (double x : uprights) {
         double top = 1e9, bottom = -1e9;
-        // The dimension line, not a short stroke of a surcharge's hatching that stands on it.
+        // The dimension line, not a short stroke of a surcharge's hatching that stands on it, nor a rule of
+        // the table under the figure.
+        const double below = page == 2 ? 6700 : 6900;
         for (const PrintedItem* a : lines)
-            if (vertical(a->line) && near(a->line.x1(), x) && std::fabs(a->line.dy()) > 60) {
+            if (vertical(a->line) && near(a->line.x1(), x) && std::fabs(a->line.dy()) > 60 &&
+                std::max(a->line.y1(), a->line.y2()) < below) {
                 top = std::min({top, a->line.y1(), a->line.y2()});
                 bottom = std::max({bottom, a->line.y1(), a->line.y2()});
             }
         if (top >= bottom) continue;
+        // The lines that meet it mark off its segments: the ground and the slab's top across the others, but
+        // only its own extension lines, which end on it, on the toe's line, which a ground line lower than
+        // the toe's top runs across.
         std::vector<double> ticks{top, bottom};
         for (const PrintedItem* a : lines) {
             const QLineF& l = a->line;
+            const bool ends = near(l.x1(), x) || near(l.x2(), x);
             if (horizontal(l) && std::min(l.x1(), l.x2()) <= x + 1 && std::max(l.x1(), l.x2()) >= x - 1 &&
-                l.y1() >= top - 1 && l.y1() <= bottom + 1)
+                (ends || x != 2100) && l.y1() >= top - 1 && l.y1() <= bottom + 1)
                 ticks.push_back(l.y1());
         }
         dims.lines.push_back({false, x, distinct(ticks)});
@@ -543,13 +550,23 @@ std::vector<Block> blocksIn(const std::vector<const PrintedItem*>& lines) {
         if (!horizontal(top->line)) continue;
         const double y = top->line.y1(), left = std::min(top->line.x1(), top->line.x2()),
                      right = std::max(top->line.x1(), top->line.x2());
-        std::vector<double> lengths;
+        std::vector<double> lengths, xs;
         for (const PrintedItem* s : lines) {
             const QLineF& l = s->line;
-            if (vertical(l) && near(std::min(l.y1(), l.y2()), y) && l.x1() >= left - 1 && l.x1() <= right + 1)
+            if (vertical(l) && near(std::min(l.y1(), l.y2()), y) && l.x1() >= left - 1 &&
+                l.x1() <= right + 1) {
                 lengths.push_back(std::fabs(l.dy()));
+                xs.push_back(l.x1());
+            }
         }
-        if (lengths.size() >= 2 &&
+        // Hatching: runs of strokes 100 apart (from either end of a block between walls), unlike the
+        // extension lines that hang from a dimension line.
+        xs = distinct(xs);
+        std::size_t hatched = 0;
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            for (std::size_t j = i + 1; j < xs.size(); ++j)
+                hatched += near(xs[j] - xs[i], 100);
+        if (lengths.size() >= 2 && hatched >= 2 &&
             std::all_of(lengths.begin(), lengths.end(), [&](double h) { return near(h, lengths.front()); }))
             out.push_back({QRectF(left, y, right - left, lengths.front()), lengths.front()});
     }
@@ -763,10 +780,17 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
                     return true;
             return false;
         };
-        const bool passes = std::any_of(parts.begin(), parts.end(), through) ||
-                            std::any_of(blocks.begin(), blocks.end(),
-                                        [&](const Block& b) { return through(QPolygonF(b.area)); });
-        return passes && !at.empty() ? at.size() - 1 : at.size();
+        // A block passed through, its strokes and all, and a part passed through count once.
+        std::size_t absorbed = 0;
+        for (const Block& b : blocks)
+            if (through(QPolygonF(b.area))) {
+                const QRectF in = b.area.adjusted(-1, -1, 1, 1);
+                const auto n =
+                    std::count_if(at.begin(), at.end(), [&](const QPointF& p) { return in.contains(p); });
+                absorbed += n > 1 ? std::size_t(n - 1) : 0;
+            }
+        if (std::any_of(parts.begin(), parts.end(), through)) ++absorbed;
+        return at.size() - std::min(absorbed, at.empty() ? 0 : at.size() - 1);
     };
     // Where the leader of a text would end at what the text names: inside its part, along the segment it
     // measures, along the top of the block it labels; 40 within each.
@@ -788,6 +812,10 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
                         for (qsizetype e = 0; deep && e < parts[k].size(); ++e)
                             deep =
                                 distance(p, QLineF(parts[k][e], parts[k][(e + 1) % parts[k].size()])) >= 40;
+                        // Off the lines drawn across the part, which a leader ending there would seem to
+                        // name.
+                        for (const PrintedItem* l : lines)
+                            deep = deep && (isLeader(l) || distance(p, l->line) >= 20);
                         if (deep) tips.push_back(p);
                     }
         } else if (numberLike(text)) {

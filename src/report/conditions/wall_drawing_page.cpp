@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,7 @@ constexpr double kDrawingWidth = 6200;
 constexpr double kStep = 25;
 // A leader ends this far inside what it names at the most.
 constexpr double kTipInset = 40;
+constexpr double kNoFloor = std::numeric_limits<double>::infinity();
 
 } // namespace
 
@@ -446,7 +448,8 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
                          false,
                          true});
     for (const Part* part : partsApart)
-        texts.push_back({{Piece{0, 0, part->n}}, {part->outline.inner(kTipInset)}, {part->x, part->y}});
+        texts.push_back(
+            {{Piece{0, 0, part->n}}, {part->outline.inner(kTipInset), kNoFloor, true}, {part->x, part->y}});
     page.setApart(texts);
 
     // Dotted part boundaries.
