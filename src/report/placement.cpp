@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -130,8 +131,50 @@ bool crosses(double x1, double y1, double x2, double y2, const Box& b) {
     return t0 < t1;
 }
 
+namespace {
+
+// The side of the square cells the lines are filed under, so that a question about a small box or a short
+// leader looks at the lines near it only.
+constexpr double kCell = 400;
+
+long long cellKey(long long ix, long long iy) {
+    return ix * 1000003LL + iy;
+}
+
+Box boundsOf(const Segment& s) {
+    return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
+}
+
+} // namespace
+
 void Clearance::addLine(double x1, double y1, double x2, double y2) {
+    const auto index = static_cast<std::uint32_t>(lines_.size());
     lines_.push_back({x1, y1, x2, y2});
+    // A line with no end on the page stands in no cell; the writers never draw one.
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    const Box b = boundsOf(Segment{x1, y1, x2, y2});
+    for (double ix = std::floor(b.left / kCell); ix <= std::floor(b.right / kCell); ++ix)
+        for (double iy = std::floor(b.top / kCell); iy <= std::floor(b.bottom / kCell); ++iy)
+            cells_[cellKey(static_cast<long long>(ix), static_cast<long long>(iy))].push_back(index);
+}
+
+template <typename F> bool Clearance::anyLineNear(const Box& b, F f) const {
+    seen_.resize(lines_.size());
+    if (++stamp_ == 0) {
+        std::fill(seen_.begin(), seen_.end(), 0);
+        stamp_ = 1;
+    }
+    for (double ix = std::floor(b.left / kCell); ix <= std::floor(b.right / kCell); ++ix)
+        for (double iy = std::floor(b.top / kCell); iy <= std::floor(b.bottom / kCell); ++iy) {
+            const auto cell = cells_.find(cellKey(static_cast<long long>(ix), static_cast<long long>(iy)));
+            if (cell == cells_.end()) continue;
+            for (const std::uint32_t i : cell->second)
+                if (seen_[i] != stamp_) {
+                    seen_[i] = stamp_;
+                    if (f(lines_[i])) return true;
+                }
+        }
+    return false;
 }
 
 void Clearance::addText(double x, double y, std::string_view text, double size) {
@@ -146,9 +189,8 @@ bool Clearance::clearBox(const Box& b, double gap, double upDown) const {
     if (empty(b)) return true;
     if (frame_ && !inside(b, *frame_)) return false;
     const Box kept = grown(b, gap, upDown);
-    for (const auto* lines : {&lines_, &leaders_})
-        for (const Segment& l : *lines)
-            if (crosses(l.x1, l.y1, l.x2, l.y2, kept)) return false;
+    auto across = [&](const Segment& l) { return crosses(l.x1, l.y1, l.x2, l.y2, kept); };
+    if (anyLineNear(kept, across) || std::any_of(leaders_.begin(), leaders_.end(), across)) return false;
     // A leader's start is its own text's.
     if (std::any_of(leaders_.begin(), leaders_.end(), [&](const Segment& l) {
             return crosses(l.x1, l.y1, l.x1, l.y1, grown(b, kStartRoom, kStartRoom));
@@ -200,10 +242,6 @@ Box boundsOf(const Outline& o) {
 // Whether two boxes share any point, edges included.
 bool touch(const Box& a, const Box& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
-
-Box boundsOf(const Segment& s) {
-    return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
 }
 
 } // namespace
@@ -262,9 +300,8 @@ bool Clearance::roomAtStart(Point start) const {
 }
 
 bool Clearance::offLines(Point p, double by) const {
-    return std::none_of(lines_.begin(), lines_.end(), [&](const Segment& l) {
-        return crosses(l.x1, l.y1, l.x2, l.y2, {p.x - by, p.y - by, p.x + by, p.y + by});
-    });
+    const Box around{p.x - by, p.y - by, p.x + by, p.y + by};
+    return !anyLineNear(around, [&](const Segment& l) { return crosses(l.x1, l.y1, l.x2, l.y2, around); });
 }
 
 void Clearance::addBlock(const Box& block) {
@@ -278,8 +315,10 @@ void Clearance::addBlock(const Box& block) {
 Crossing Clearance::crossing(const Segment& l, Point tip) const {
     Crossing c;
     std::vector<Point> met;
-    for (const Segment& k : lines_)
+    anyLineNear(boundsOf(l), [&](const Segment& k) {
         if (const auto at = meet(l, k); at && distance(*at, tip) > kAtTip) met.push_back(*at);
+        return false;
+    });
     c.lines = static_cast<int>(met.size());
     // Whether the leader enters a body and leaves it again: neither of its ends lies inside.
     const Point start{l.x1, l.y1};

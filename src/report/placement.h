@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -125,7 +127,13 @@ public:
     Box extent() const;
 
 private:
+    // Whether f holds for a line kept whose cells the box meets, each line asked once.
+    template <typename F> bool anyLineNear(const Box& b, F f) const;
+
     std::vector<Segment> lines_, leaders_;
+    std::unordered_map<long long, std::vector<std::uint32_t>> cells_;
+    mutable std::vector<std::uint32_t> seen_;
+    mutable std::uint32_t stamp_ = 0;
     std::vector<Box> texts_;
     struct Body {
         Box bounds;
