@@ -145,20 +145,34 @@ Box boundsOf(const Segment& s) {
     return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
 }
 
+// Whether a box spans few enough cells to look them up one by one: a few pages' worth.
+bool manageable(const Box& b) {
+    constexpr double most = 64 * kCell;
+    return std::isfinite(b.left) && std::isfinite(b.right) && std::isfinite(b.top) &&
+           std::isfinite(b.bottom) && b.right - b.left <= most && b.bottom - b.top <= most &&
+           std::fabs(b.left) < 1e9 && std::fabs(b.top) < 1e9;
+}
+
 } // namespace
 
 void Clearance::addLine(double x1, double y1, double x2, double y2) {
     const auto index = static_cast<std::uint32_t>(lines_.size());
     lines_.push_back({x1, y1, x2, y2});
-    // A line with no end on the page stands in no cell; the writers never draw one.
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    // A line far longer than the page (a wall of absurd size) is asked every time.
     const Box b = boundsOf(Segment{x1, y1, x2, y2});
+    if (!manageable(b)) {
+        everywhere_.push_back(index);
+        return;
+    }
     for (double ix = std::floor(b.left / kCell); ix <= std::floor(b.right / kCell); ++ix)
         for (double iy = std::floor(b.top / kCell); iy <= std::floor(b.bottom / kCell); ++iy)
             cells_[cellKey(static_cast<long long>(ix), static_cast<long long>(iy))].push_back(index);
 }
 
 template <typename F> bool Clearance::anyLineNear(const Box& b, F f) const {
+    if (!manageable(b)) return std::any_of(lines_.begin(), lines_.end(), f);
+    for (const std::uint32_t i : everywhere_)
+        if (f(lines_[i])) return true;
     seen_.resize(lines_.size());
     if (++stamp_ == 0) {
         std::fill(seen_.begin(), seen_.end(), 0);

@@ -132,6 +132,7 @@ private:
 
     std::vector<Segment> lines_, leaders_;
     std::unordered_map<long long, std::vector<std::uint32_t>> cells_;
+    std::vector<std::uint32_t> everywhere_; // lines too long to file by cells
     mutable std::vector<std::uint32_t> seen_;
     mutable std::uint32_t stamp_ = 0;
     std::vector<Box> texts_;
