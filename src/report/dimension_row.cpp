@@ -184,16 +184,16 @@ DimensionRow::Own DimensionRow::acrossOwn(Clearance& room, double size, double g
                 lo.push_back(s.from + margin - w / 2);
                 hi.push_back(s.to - margin - w / 2);
             }
-            const auto lefts_ = spreadWithin(wanted, widths, lo, hi, off);
-            bool ok = lefts_.has_value();
+            const auto trialLefts = spreadWithin(wanted, widths, lo, hi, off);
+            bool ok = trialLefts.has_value();
             for (std::size_t k = 0; ok && k < trial.size(); ++k)
-                ok = clear(trial[k], {(*lefts_)[k], y}, upDown);
+                ok = clear(trial[k], {(*trialLefts)[k], y}, upDown);
             if (!ok) {
                 left.push_back(i);
                 continue;
             }
             kept = std::move(trial);
-            lefts = *lefts_;
+            lefts = *trialLefts;
         }
         for (std::size_t k = 0; k < kept.size(); ++k)
             keep(kept[k], {lefts[k], y});

@@ -347,17 +347,17 @@ Crossing Clearance::crossing(const Segment& l, Point tip) const {
         }
         return false;
     };
-    // A block passed through is crossed once, its strokes and all; a part passed through, once.
+    // One body passed through is crossed once: a block, its strokes and all, or a part.
     for (const Body& b : blocks_)
         if (through(b)) {
             const Box in = grown(b.bounds, 0.5, 0.5);
             const auto inside = std::count_if(met.begin(), met.end(), [&](const Point& p) {
                 return p.x >= in.left && p.x <= in.right && p.y >= in.top && p.y <= in.bottom;
             });
-            c.absorbed += static_cast<int>(std::max<std::ptrdiff_t>(inside - 1, 0));
+            c.absorbed = std::max(c.absorbed, static_cast<int>(inside) - 1);
         }
-    if (std::any_of(parts_.begin(), parts_.end(), through)) ++c.absorbed;
-    c.absorbed = std::min(c.absorbed, std::max(c.lines - 1, 0));
+    if (std::any_of(parts_.begin(), parts_.end(), through)) c.absorbed = std::max(c.absorbed, 1);
+    c.absorbed = std::clamp(c.absorbed, 0, std::max(c.lines - 1, 0));
     return c;
 }
 
@@ -496,10 +496,13 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
 
 LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const LeaderTarget& target) const {
     LeaderOptions out;
-    std::vector<Point> kept;
+    // Tips on the page only; inside a part, off its lines where there are such.
+    std::vector<Point> onPage, offLine;
     for (const Point& t : target.tips)
-        if (!target.offLines || room_.offLines(t, Clearance::kLeastGap)) kept.push_back(t);
-    const std::vector<Point>& tipsAt = target.offLines && !kept.empty() ? kept : target.tips;
+        if (std::isfinite(t.x) && std::isfinite(t.y)) onPage.push_back(t);
+    for (const Point& t : onPage)
+        if (target.offLines && room_.offLines(t, Clearance::kLeastGap)) offLine.push_back(t);
+    const std::vector<Point>& tipsAt = target.offLines && !offLine.empty() ? offLine : onPage;
     if (group.empty() || tipsAt.empty()) return out;
     const Box g = groupBox(group, size_);
     if (empty(g)) return out;

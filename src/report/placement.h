@@ -56,14 +56,14 @@ struct Outline {
     // Whether a box lies wholly inside, and whether it shares any of the inside.
     bool holds(const Box& b) const;
     bool meets(const Box& b) const;
-    // Points at least `inset` inside every edge, spread over the inside; fewer insets where it is narrow,
-    // none for an outline with no inside.
+    // Points at least `inset` inside every edge, spread over the inside; less inset where it is narrow; the
+    // middle of an outline with no inside.
     std::vector<Point> inner(double inset) const;
 };
 
 // The lines a leader crosses. One that passes through a body of the drawing (a part, or a surcharge's
-// hatched block) crosses its outline going in and coming out, and a block's strokes between: that counts as
-// one line, for a leader that has no way round it (a part only once).
+// hatched block) crosses its outline going in and coming out, and a block's strokes between: for a leader
+// that has no way round it, that counts as one line, for one such body.
 struct Crossing {
     int lines = 0;
     int absorbed = 0; // lines counted with others: those of a body passed through
@@ -117,8 +117,8 @@ public:
     bool roomAtStart(Point start) const;
     // Whether a point keeps `by` off every line kept.
     bool offLines(Point p, double by) const;
-    // The lines kept (leaders aside) a leader crosses, but where it ends at `tip`, and whether it passes
-    // through a part or a block.
+    // The lines kept (leaders aside) a leader crosses, but where it ends at `tip`, and those of them that
+    // count with others, for the parts and blocks it passes through.
     Crossing crossing(const Segment& l, Point tip) const;
 
     const std::optional<Box>& frame() const { return frame_; }

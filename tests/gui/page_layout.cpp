@@ -780,16 +780,16 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
                     return true;
             return false;
         };
-        // A block passed through, its strokes and all, and a part passed through count once.
+        // One body passed through counts once: a block, its strokes and all, or a part.
         std::size_t absorbed = 0;
         for (const Block& b : blocks)
             if (through(QPolygonF(b.area))) {
                 const QRectF in = b.area.adjusted(-1, -1, 1, 1);
                 const auto n =
                     std::count_if(at.begin(), at.end(), [&](const QPointF& p) { return in.contains(p); });
-                absorbed += n > 1 ? std::size_t(n - 1) : 0;
+                absorbed = std::max(absorbed, n > 1 ? std::size_t(n - 1) : 0);
             }
-        if (std::any_of(parts.begin(), parts.end(), through)) ++absorbed;
+        if (std::any_of(parts.begin(), parts.end(), through)) absorbed = std::max<std::size_t>(absorbed, 1);
         return at.size() - std::min(absorbed, at.empty() ? 0 : at.size() - 1);
     };
     // Where the leader of a text would end at what the text names: inside its part, along the segment it
