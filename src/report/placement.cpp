@@ -365,6 +365,8 @@ namespace {
 
 // The most points a leader's tip is tried at: enough to find a way in, few enough to try them all.
 constexpr int kMostTips = 16;
+// How far beyond the frame a tip may lie: further, no leader from the frame could reach it.
+constexpr double kFarOff = 1e6;
 
 } // namespace
 
@@ -421,6 +423,7 @@ std::vector<Point> Outline::inner(double inset) const {
     Box e{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
     for (const Point& p : corners)
         e = {std::min(e.left, p.x), std::min(e.top, p.y), std::max(e.right, p.x), std::max(e.bottom, p.y)};
+    if (!manageable(e)) return {};
     // About four points across and four down, none closer than 25.
     const double stepX = std::max(25.0, (e.right - e.left) / 4);
     const double stepY = std::max(25.0, (e.bottom - e.top) / 4);
@@ -436,7 +439,8 @@ std::vector<Point> Outline::inner(double inset) const {
     // A sliver: the points inside on a grid as fine as it is narrow; one with no inside at all (a soil
     // wedge over a batter that is zero but for rounding): its middle, on its outline.
     std::vector<Point> out;
-    const double fine = std::max(1.0, std::min(e.right - e.left, e.bottom - e.top) / 4);
+    const double fine = std::max({1.0, std::min(e.right - e.left, e.bottom - e.top) / 4,
+                                  std::max(e.right - e.left, e.bottom - e.top) / 64});
     for (double y = e.top + fine / 2; y < e.bottom && out.size() < kMostTips; y += fine)
         for (double x = e.left + fine / 2; x < e.right && out.size() < kMostTips; x += fine)
             if (contains({x, y})) out.push_back({x, y});
@@ -446,8 +450,9 @@ std::vector<Point> Outline::inner(double inset) const {
 
 std::vector<Point> along(Point a, Point b, double inset, double step) {
     const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (!std::isfinite(length)) return {};
     if (length <= 2 * inset) return {Point{(a.x + b.x) / 2, (a.y + b.y) / 2}};
-    const int n = std::clamp(static_cast<int>(std::floor((length - 2 * inset) / step)), 1, kMostTips - 1);
+    const int n = static_cast<int>(std::clamp(std::floor((length - 2 * inset) / step), 1.0, kMostTips - 1.0));
     std::vector<Point> out;
     for (int i = 0; i <= n; ++i) {
         const double t = (inset + (length - 2 * inset) * i / n) / length;
@@ -497,9 +502,13 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
 LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const LeaderTarget& target) const {
     LeaderOptions out;
     // Tips on the page only; inside a part, off its lines where there are such.
+    const Box drawing = room_.extent();
+    const Box frame = room_.frame().value_or(
+        Box{drawing.left - 3000, drawing.top - 3000, drawing.right + 3000, drawing.bottom + 3000});
+    if (!manageable(frame)) return out;
     std::vector<Point> onPage, offLine;
     for (const Point& t : target.tips)
-        if (std::isfinite(t.x) && std::isfinite(t.y)) onPage.push_back(t);
+        if (inside(Box{t.x, t.y, t.x, t.y}, grown(frame, kFarOff, kFarOff))) onPage.push_back(t);
     for (const Point& t : onPage)
         if (target.offLines && room_.offLines(t, Clearance::kLeastGap)) offLine.push_back(t);
     const std::vector<Point>& tipsAt = target.offLines && !offLine.empty() ? offLine : onPage;
@@ -515,9 +524,6 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
                 std::max(tips.bottom, t.y)};
     // A leader leaves its text half the room kept beside a text away from it.
     constexpr double off = Clearance::kGap / 2;
-    const Box drawing = room_.extent();
-    const Box frame = room_.frame().value_or(
-        Box{drawing.left - 3000, drawing.top - 3000, drawing.right + 3000, drawing.bottom + 3000});
     struct Candidate {
         double length;
         std::size_t position;
@@ -547,9 +553,11 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
         const double right = std::min(frame.right, tips.right + stage.reach + w) - g.right;
         const double top = std::max(frame.top, tips.top - stage.reach - h) - g.top;
         const double bottom = std::min(frame.bottom, tips.bottom + stage.reach + h) - g.bottom;
-        // On a grid through the place centred on the tips.
-        const double cx = (tips.left + tips.right - g.left - g.right) / 2;
-        const double cy = (tips.top + tips.bottom - g.top - g.bottom) / 2;
+        // On a grid through the place centred on the tips, or the nearest within reach.
+        const double cx =
+            std::clamp((tips.left + tips.right - g.left - g.right) / 2, left, std::max(left, right));
+        const double cy =
+            std::clamp((tips.top + tips.bottom - g.top - g.bottom) / 2, top, std::max(top, bottom));
         const double x0 = cx - std::floor((cx - left) / stage.step) * stage.step;
         const double y0 = cy - std::floor((cy - top) / stage.step) * stage.step;
         for (double y = y0; y <= bottom; y += stage.step)
@@ -651,9 +659,11 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
     const std::pair<Class, std::size_t> rounds[] = {{Class::OneLine, 0},    {Class::OneLine, 1},
                                                     {Class::OneCounted, 0}, {Class::OneCounted, 1},
                                                     {Class::OneCounted, 2}, {Class::Fewest, 0}};
-    for (const auto& [which, placement] : rounds)
+    for (const auto& round : rounds)
         for (std::size_t i = 0; i < texts.size(); ++i)
             for (const bool under : {false, true}) {
+                const Class which = round.first;
+                const std::size_t placement = round.second;
                 if (set[i] || (under && !texts[i].mayGoUnder) || (placement == 2 && !texts[i].mayStandInPart))
                     continue;
                 auto pick = [&]() -> const std::optional<Led>& {

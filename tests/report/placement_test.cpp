@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,25 @@ TEST(SetApart, ThoseWhoseLeadersCrossAtMostOneLineFirst) {
     EXPECT_FALSE(set[0].leader);
     EXPECT_EQ(set[0].at.x, 2000);
     EXPECT_EQ(set[0].at.y, 2000);
+}
+
+} // namespace
+
+namespace {
+
+// Where a leader may end, on a line or inside a part: a handful of points, even for a part or a line of
+// absurd size (a wall typed a million metres high), none off the page.
+TEST(LeaderPlacement, TipsForAnyLineOrPartAreAHandful) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(report::along({0, 0}, {0, 100}, 40, 25).size(), 2u); // 40 and 60
+    EXPECT_EQ(report::along({0, 0}, {0, 60}, 40, 25).size(), 1u);  // its middle
+    EXPECT_EQ(report::along({0, 0}, {0, 4e31}, 40, 25).size(), 16u);
+    EXPECT_TRUE(report::along({0, 0}, {0, inf}, 40, 25).empty());
+    EXPECT_EQ(square(0, 0, 400).inner(40).size(), 16u); // four by four, the outer 50 in from the edges
+    EXPECT_TRUE(square(0, 0, 4e31).inner(40).empty());
+    // A wedge with no inside: its middle.
+    const Outline wedge{{{0, 0}, {0, 100}, {0, 100}}};
+    EXPECT_EQ(wedge.inner(40).size(), 1u);
 }
 
 } // namespace
