@@ -499,8 +499,9 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
 
 } // namespace
 
-LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const LeaderTarget& target) const {
-    LeaderOptions out;
+std::array<LeaderOptions, 2> LeaderPlacement::search(const std::vector<Piece>& group,
+                                                     const LeaderTarget& target) const {
+    std::array<LeaderOptions, 2> out;
     // Tips on the page only; inside a part, off its lines where there are such.
     const Box drawing = room_.extent();
     const Box frame = room_.frame().value_or(
@@ -531,11 +532,12 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
     };
     struct Stage {
         double reach, step;
+        std::size_t tips; // the leaders tried from each place, to as many tips, the shortest
     };
     // Near the target first, finely; then further, more coarsely. A place further still would want a
     // leader too long to read as its text's: the frame is searched only where there is no place nearer.
     constexpr double kAnywhere = 1e6;
-    constexpr Stage stages[] = {{600, 25}, {2000, 50}, {kAnywhere, 100}};
+    constexpr Stage stages[] = {{600, 25, 6}, {2000, 50, 3}, {kAnywhere, 100, 3}};
     // By the lines crossed as counted, then as drawn; among equals the first found, the shortest.
     auto better = [](const Led& a, const std::optional<Led>& b) {
         return !b || std::pair{a.crossed.counted(), a.crossed.lines} <
@@ -544,7 +546,7 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
     std::vector<Point> positions;
     std::vector<Candidate> candidates;
     for (const Stage& stage : stages) {
-        if (stage.reach == kAnywhere && out.fewest) break;
+        if (stage.reach == kAnywhere && out[0].fewest) break;
         positions.clear();
         candidates.clear();
         // The group's box within reach of the tips, and within the frame.
@@ -566,18 +568,26 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
                 if (b.bottom > target.floor || (shunParts_ && room_.inPart(b))) continue;
                 // The shortest leaders from here, each to its own tip.
                 std::array<Candidate, 6> best;
+                const std::size_t most = std::min(stage.tips, best.size());
                 std::size_t kept = 0;
+                const Box around = grown(b, off, off);
                 for (const Point& t : tipsAt) {
-                    const auto s = leaderStart(grown(b, off, off), t);
+                    // No leader from the box is shorter than the way from the box to the tip.
+                    const double dx = std::max({around.left - t.x, 0.0, t.x - around.right});
+                    const double dy = std::max({around.top - t.y, 0.0, t.y - around.bottom});
+                    const double least = dx * dx + dy * dy;
+                    if (least > stage.reach * stage.reach ||
+                        (kept == most && least >= best[most - 1].length * best[most - 1].length))
+                        continue;
+                    const auto s = leaderStart(around, t);
                     if (!s || s->y > target.floor) continue;
                     const double length = distance(*s, t);
-                    if (length > stage.reach || (kept == best.size() && best.back().length <= length))
-                        continue;
-                    std::size_t i = std::min(kept, best.size() - 1);
+                    if (length > stage.reach || (kept == most && best[most - 1].length <= length)) continue;
+                    std::size_t i = std::min(kept, most - 1);
                     for (; i > 0 && best[i - 1].length > length; --i)
                         best[i] = best[i - 1];
                     best[i] = {length, positions.size(), {s->x, s->y, t.x, t.y}};
-                    kept = std::min(kept + 1, best.size());
+                    kept = std::min(kept + 1, most);
                 }
                 if (kept == 0) continue;
                 positions.push_back({x, y});
@@ -585,44 +595,56 @@ LeaderOptions LeaderPlacement::search(const std::vector<Piece>& group, const Lea
             }
         std::stable_sort(candidates.begin(), candidates.end(),
                          [](const Candidate& a, const Candidate& b) { return a.length < b.length; });
-        // Whether the group is clear at a position, worked out when first asked.
+        // How clear the group is at a position, worked out when first asked: not at all, keeping the close
+        // room, keeping the whole room.
         std::vector<signed char> clear(positions.size(), -1);
-        std::optional<Led> oneLine, oneCounted, fewest;
+        auto clearAt = [&](Point p, double gap) {
+            for (std::size_t i = 0; i < group.size(); ++i)
+                if (!room_.clearBox(boxAt(extents[i], p.x + group[i].dx, p.y + group[i].dy), gap))
+                    return false;
+            return true;
+        };
+        std::array<LeaderOptions, 2> inStage;
         for (const Candidate& c : candidates) {
-            signed char& ok = clear[c.position];
-            if (ok < 0) {
+            signed char& how = clear[c.position];
+            if (how < 0) {
                 const Point p = positions[c.position];
-                ok = 1;
-                for (std::size_t i = 0; ok && i < group.size(); ++i)
-                    ok = room_.clearBox(boxAt(extents[i], p.x + group[i].dx, p.y + group[i].dy), gap_);
+                how = !clearAt(p, close_) ? 0 : close_ < gap_ && !clearAt(p, gap_) ? 1 : 2;
             }
-            if (!ok || !room_.roomAtStart({c.leader.x1, c.leader.y1}) || !room_.clearOfTexts(c.leader) ||
+            if (how == 0 || !room_.roomAtStart({c.leader.x1, c.leader.y1}) || !room_.clearOfTexts(c.leader) ||
                 room_.meetsLeader(c.leader))
                 continue;
             const Led led{positions[c.position], c.leader,
                           room_.crossing(c.leader, {c.leader.x2, c.leader.y2})};
-            if (led.crossed.lines <= 1 && better(led, oneLine)) oneLine = led;
-            if (led.crossed.counted() <= 1 && better(led, oneCounted)) oneCounted = led;
-            if (better(led, fewest)) fewest = led;
-            // Nothing after it, longer, does better.
-            if (led.crossed.lines == 0) break;
+            for (std::size_t v = how == 2 ? 0 : 1; v < 2; ++v) {
+                LeaderOptions& o = inStage[v];
+                if (led.crossed.lines <= 1 && better(led, o.oneLine)) o.oneLine = led;
+                if (led.crossed.counted() <= 1 && better(led, o.oneCounted)) o.oneCounted = led;
+                if (better(led, o.fewest)) o.fewest = led;
+            }
+            // Nothing after it, longer, does better, for the whole room or the close.
+            if (how == 2 && led.crossed.lines == 0) break;
         }
-        if (!out.oneLine) out.oneLine = oneLine;
-        if (!out.oneCounted) out.oneCounted = oneCounted;
-        if (fewest && better(*fewest, out.fewest)) out.fewest = fewest;
-        if (out.oneLine) break;
+        for (std::size_t v = 0; v < 2; ++v) {
+            if (!out[v].oneLine) out[v].oneLine = inStage[v].oneLine;
+            if (!out[v].oneCounted) out[v].oneCounted = inStage[v].oneCounted;
+            if (inStage[v].fewest && better(*inStage[v].fewest, out[v].fewest))
+                out[v].fewest = inStage[v].fewest;
+        }
+        if (out[0].oneLine) break;
     }
     return out;
 }
 
 std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const LeaderTarget& target) const {
-    LeaderOptions o = search(group, target);
+    const LeaderOptions o = search(group, target)[0];
     return o.oneLine ? o.oneLine : o.oneCounted ? o.oneCounted : o.fewest;
 }
 
-bool LeaderPlacement::free(const std::vector<Piece>& group, const Led& led) const {
+bool LeaderPlacement::free(const std::vector<Piece>& group, const Led& led, bool close) const {
     for (const Piece& p : group)
-        if (!room_.clearBox(textBox(led.at.x + p.dx, led.at.y + p.dy, p.text, size_), gap_)) return false;
+        if (!room_.clearBox(textBox(led.at.x + p.dx, led.at.y + p.dy, p.text, size_), close ? close_ : gap_))
+            return false;
     return room_.roomAtStart({led.leader.x1, led.leader.y1}) && room_.clearOfTexts(led.leader) &&
            !room_.meetsLeader(led.leader);
 }
@@ -631,7 +653,7 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
     // In a tight spot a text set apart may come as close as a mark inside a small part does; where nothing
     // else reaches, a number or a label may stand in a part.
     const double close = std::min(gap, Clearance::kNarrowGap);
-    const LeaderPlacement placements[] = {{room, size, gap}, {room, size, close}, {room, size, close, false}};
+    const LeaderPlacement placements[] = {{room, size, gap, close}, {room, size, close, close, false}};
     std::vector<std::optional<SetApart>> set(texts.size());
     auto keep = [&](std::size_t i, Point at, const std::optional<Segment>& leader) {
         for (const Piece& p : texts[i].group)
@@ -641,10 +663,11 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
     };
     // What a search found for a text, kept while it stays free: what the texts set since take only ever
     // rules places out.
-    std::vector<std::array<std::array<std::optional<LeaderOptions>, 2>, std::size(placements)>> found(
-        texts.size());
-    auto options = [&](std::size_t i, std::size_t placement, bool under) -> const LeaderOptions& {
-        auto& f = found[i][placement][under];
+    using Found = std::optional<std::array<LeaderOptions, 2>>;
+    std::vector<std::array<std::array<Found, 2>, std::size(placements)>> found(texts.size());
+    auto options = [&](std::size_t i, std::size_t placement,
+                       bool under) -> const std::array<LeaderOptions, 2>& {
+        Found& f = found[i][placement][under];
         if (!f) {
             LeaderTarget target = texts[i].target;
             if (under) target.floor = std::numeric_limits<double>::infinity();
@@ -656,25 +679,29 @@ std::vector<SetApart> setApart(Clearance& room, double size, double gap, const s
     // they pass; then those that pass through a body and cross nothing else, then those that do so from a
     // part; then the others, where their leaders cross fewest.
     enum class Class { OneLine, OneCounted, Fewest };
-    const std::pair<Class, std::size_t> rounds[] = {{Class::OneLine, 0},    {Class::OneLine, 1},
-                                                    {Class::OneCounted, 0}, {Class::OneCounted, 1},
-                                                    {Class::OneCounted, 2}, {Class::Fewest, 0}};
-    for (const auto& round : rounds)
+    struct Round {
+        Class which;
+        std::size_t placement;
+        bool close;
+    };
+    const Round rounds[] = {{Class::OneLine, 0, false},    {Class::OneLine, 0, true},
+                            {Class::OneCounted, 0, false}, {Class::OneCounted, 0, true},
+                            {Class::OneCounted, 1, false}, {Class::Fewest, 0, false}};
+    for (const Round& round : rounds)
         for (std::size_t i = 0; i < texts.size(); ++i)
             for (const bool under : {false, true}) {
-                const Class which = round.first;
-                const std::size_t placement = round.second;
-                if (set[i] || (under && !texts[i].mayGoUnder) || (placement == 2 && !texts[i].mayStandInPart))
+                if (set[i] || (under && !texts[i].mayGoUnder) ||
+                    (round.placement == 1 && !texts[i].mayStandInPart))
                     continue;
                 auto pick = [&]() -> const std::optional<Led>& {
-                    const LeaderOptions& o = options(i, placement, under);
-                    return which == Class::OneLine      ? o.oneLine
-                           : which == Class::OneCounted ? o.oneCounted
-                                                        : o.fewest;
+                    const LeaderOptions& o = options(i, round.placement, under)[round.close];
+                    return round.which == Class::OneLine      ? o.oneLine
+                           : round.which == Class::OneCounted ? o.oneCounted
+                                                              : o.fewest;
                 };
                 // A place found before that the texts set since have taken is searched for again.
-                if (pick() && !placements[placement].free(texts[i].group, *pick()))
-                    found[i][placement][under].reset();
+                if (pick() && !placements[round.placement].free(texts[i].group, *pick(), round.close))
+                    found[i][round.placement][under].reset();
                 if (const auto& led = pick()) keep(i, led->at, led->leader);
             }
     for (std::size_t i = 0; i < texts.size(); ++i)

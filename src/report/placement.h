@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -180,19 +182,23 @@ struct LeaderOptions {
 // most one does it look further.
 class LeaderPlacement {
 public:
-    // With `shunParts` false the text may stand inside a part of the drawing too.
-    LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap, bool shunParts = true)
-        : room_(room), size_(size), gap_(gap), shunParts_(shunParts) {}
+    // A text keeps `gap` from what the drawing holds, or no less than `close` in a tight spot; with
+    // `shunParts` false it may stand inside a part of the drawing too.
+    LeaderPlacement(const Clearance& room, double size, double gap = Clearance::kGap,
+                    double close = Clearance::kGap, bool shunParts = true)
+        : room_(room), size_(size), gap_(gap), close_(std::min(gap, close)), shunParts_(shunParts) {}
 
-    LeaderOptions search(const std::vector<Piece>& group, const LeaderTarget& target) const;
-    // The best of them: one that crosses at most one line, else one as counted, else the fewest.
+    // The places keeping `gap`, and those keeping no less than `close`.
+    std::array<LeaderOptions, 2> search(const std::vector<Piece>& group, const LeaderTarget& target) const;
+    // The best of those keeping `gap`: one that crosses at most one line, else one as counted, else the
+    // fewest.
     std::optional<Led> find(const std::vector<Piece>& group, const LeaderTarget& target) const;
     // Whether a place found before is still free of what the drawing has taken since.
-    bool free(const std::vector<Piece>& group, const Led& led) const;
+    bool free(const std::vector<Piece>& group, const Led& led, bool close = false) const;
 
 private:
     const Clearance& room_;
-    double size_, gap_;
+    double size_, gap_, close_;
     bool shunParts_;
 };
 
