@@ -23,7 +23,7 @@ namespace report {
 // Upright (a vertical line): a number stands at its given place when that is beside the line and within
 // the segment's span, else beside the line on the row's side, then on the other, centred on the span,
 // then moved along the span; a span too short for its number has it near with a leader to the line
-// within the span, never below the line's lower end.
+// within the span, above the line's lower end unless only under it a leader finds a clear way.
 class DimensionRow {
 public:
     enum class Axis { Across, Upright };

@@ -57,10 +57,12 @@ public:
     std::vector<LayoutFault> checkDimensions(const platform::Page& sheet, int page,
                                              const model::DesignData& d);
     // Every fault of the leaders of the wall drawing (page 2) or the section-force figure (page 5): the
-    // slanted lines with a free end by a text. Each must slant, cross at most one other line and no other
-    // leader or text, and end at what its text names: a part number in its part (outlines from `d`), a
-    // dimension number on its own segment, a surcharge label on its block. Page 5 leads dimension numbers
-    // only. A part number also stands inside its part or leads into it, and never over another part.
+    // slanted lines with a free end by a text. Each must slant, cross no other leader or text, and end at
+    // what its text names: a part number in its part (outlines from `d`), a dimension number on its own
+    // segment, a surcharge label on its block. It crosses at most one other line (a part or a hatched
+    // block it passes through counted as one), unless the sheet has no free place, by the drawings' own
+    // room, from which a leader would. Page 5 leads dimension numbers only. A part number also stands
+    // inside its part or leads into it, and never over another part.
     std::vector<LayoutFault> checkLeaders(const platform::Page& sheet, int page, const model::DesignData& d);
 
     QPrinter& printer() { return printer_; }
