@@ -467,8 +467,8 @@ namespace {
 // dimension line nor an extension line.
 constexpr double kSlope = 0.15;
 
-// Where a leader to `tip` leaves the box around its text: on a side facing the tip, the point from which
-// the shortest slanted leader runs; none where the tip lies within the box or there is no such point.
+} // namespace
+
 std::optional<Point> leaderStart(const Box& around, Point tip) {
     std::optional<Point> best;
     double shortest = std::numeric_limits<double>::infinity();
@@ -496,8 +496,6 @@ std::optional<Point> leaderStart(const Box& around, Point tip) {
     }
     return best;
 }
-
-} // namespace
 
 std::array<LeaderOptions, 2> LeaderPlacement::search(const std::vector<Piece>& group,
                                                      const LeaderTarget& target) const {

@@ -150,6 +150,12 @@ private:
 // is shorter than twice the inset.
 std::vector<Point> along(Point a, Point b, double inset, double step);
 
+// Where a leader to `tip` leaves the box `around` its text: on a side facing the tip, the point from which
+// the shortest slanted leader runs, at least 100 across and 100 up or down and no flatter or steeper than
+// 0.15 in 1, so that it reads as neither a dimension line nor an extension line; none where the tip lies
+// within the box or there is no such point.
+std::optional<Point> leaderStart(const Box& around, Point tip);
+
 // A group of texts set apart from its place, and the leader from it to what it names.
 struct Led {
     Point at;

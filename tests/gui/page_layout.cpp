@@ -513,31 +513,6 @@ std::array<QPolygonF, 8> partOutlines(const model::DesignData& d, double perMetr
     return parts;
 }
 
-// Where a slanted leader to `tip` may leave the box `around` its text: on a side facing the tip, the
-// point nearest the tip from which it runs at least 100 across and 100 up or down, and no flatter or
-// steeper than 0.15 in 1; none where there is no such point.
-std::optional<QPointF> slantedStart(const QRectF& around, const QPointF& tip) {
-    std::optional<QPointF> best;
-    auto consider = [&](QPointF s) {
-        const double dx = std::fabs(tip.x() - s.x()), dy = std::fabs(tip.y() - s.y());
-        if (dx < std::max(100.0, 0.15 * dy) - 1e-9 || dy < std::max(100.0, 0.15 * dx) - 1e-9) return;
-        if (!best || QLineF(s, tip).length() < QLineF(*best, tip).length()) best = s;
-    };
-    if (tip.y() < around.top() || tip.y() > around.bottom()) {
-        const double y = tip.y() < around.top() ? around.top() : around.bottom();
-        const double need = std::max(100.0, 0.15 * std::fabs(tip.y() - y));
-        for (double x : {tip.x() - need, tip.x() + need, around.left(), around.right()})
-            if (x >= around.left() && x <= around.right()) consider({x, y});
-    }
-    if (tip.x() < around.left() || tip.x() > around.right()) {
-        const double x = tip.x() < around.left() ? around.left() : around.right();
-        const double need = std::max(100.0, 0.15 * std::fabs(tip.x() - x));
-        for (double y : {tip.y() - need, tip.y() + need, around.top(), around.bottom()})
-            if (y >= around.top() && y <= around.bottom()) consider({x, y});
-    }
-    return best;
-}
-
 // A surcharge's hatched block: its top line and the strokes that hang from it, 10 twips per kN/m2.
 struct Block {
     QRectF area;
@@ -878,7 +853,10 @@ std::vector<LayoutFault> SheetLayout::checkLeaders(const platform::Page& sheet, 
                     continue;
                 const QRectF around = grown(set.translated(shift), 20, 20);
                 for (const QPointF& tip : tips) {
-                    const auto from = slantedStart(around, tip);
+                    const auto start = report::leaderStart(
+                        {around.left(), around.top(), around.right(), around.bottom()}, {tip.x(), tip.y()});
+                    const std::optional<QPointF> from =
+                        start ? std::optional<QPointF>(QPointF(start->x, start->y)) : std::nullopt;
                     if (!from || QLineF(*from, tip).length() > 2000) continue;
                     const QLineF l(*from, tip);
                     bool ok = std::none_of(texts.begin(), texts.end(), [&](const PrintedItem* t) {
