@@ -609,9 +609,7 @@ std::array<LeaderOptions, 2> LeaderPlacement::search(const std::vector<Piece>& g
                 const Point p = positions[c.position];
                 how = !clearAt(p, close_) ? 0 : close_ < gap_ && !clearAt(p, gap_) ? 1 : 2;
             }
-            if (how == 0 || !room_.roomAtStart({c.leader.x1, c.leader.y1}) || !room_.clearOfTexts(c.leader) ||
-                room_.meetsLeader(c.leader))
-                continue;
+            if (how == 0 || !leaderFree(c.leader)) continue;
             const Led led{positions[c.position], c.leader,
                           room_.crossing(c.leader, {c.leader.x2, c.leader.y2})};
             for (std::size_t v = how == 2 ? 0 : 1; v < 2; ++v) {
@@ -640,11 +638,11 @@ std::optional<Led> LeaderPlacement::find(const std::vector<Piece>& group, const 
 }
 
 bool LeaderPlacement::free(const std::vector<Piece>& group, const Led& led, bool close) const {
-    for (const Piece& p : group)
-        if (!room_.clearBox(textBox(led.at.x + p.dx, led.at.y + p.dy, p.text, size_), close ? close_ : gap_))
-            return false;
-    return room_.roomAtStart({led.leader.x1, led.leader.y1}) && room_.clearOfTexts(led.leader) &&
-           !room_.meetsLeader(led.leader);
+    return room_.clear(led.at, group, size_, close ? close_ : gap_) && leaderFree(led.leader);
+}
+
+bool LeaderPlacement::leaderFree(const Segment& l) const {
+    return room_.roomAtStart({l.x1, l.y1}) && room_.clearOfTexts(l) && !room_.meetsLeader(l);
 }
 
 std::vector<SetApart> setApart(Clearance& room, double size, double gap, const std::vector<Apart>& texts) {

@@ -203,6 +203,9 @@ public:
     bool free(const std::vector<Piece>& group, const Led& led, bool close = false) const;
 
 private:
+    // Whether a leader keeps clear of the texts and the other leaders.
+    bool leaderFree(const Segment& l) const;
+
     const Clearance& room_;
     double size_, gap_, close_;
     bool shunParts_;

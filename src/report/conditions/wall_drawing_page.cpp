@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -37,7 +36,6 @@ constexpr double kDrawingWidth = 6200;
 constexpr double kStep = 25;
 // A leader ends this far inside what it names at the most.
 constexpr double kTipInset = 40;
-constexpr double kNoFloor = std::numeric_limits<double>::infinity();
 
 } // namespace
 
@@ -441,15 +439,16 @@ void writeWallDrawing(Surface& s, const model::DesignData& d, const WallPageChoi
         for (Apart& a : rows[i]->apart(apart[i], kLabelSize))
             texts.push_back(std::move(a));
     for (const Label& l : labelsApart)
-        texts.push_back({l.group,
-                         {along({l.block.x1, l.block.y1}, {l.block.x2, l.block.y2}, kTipInset, 50),
-                          y0 - Clearance::kGapUpDown},
-                         l.at,
-                         false,
-                         true});
-    for (const Part* part : partsApart)
         texts.push_back(
-            {{Piece{0, 0, part->n}}, {part->outline.inner(kTipInset), kNoFloor, true}, {part->x, part->y}});
+            {.group = l.group,
+             .target = {.tips = along({l.block.x1, l.block.y1}, {l.block.x2, l.block.y2}, kTipInset, 50),
+                        .floor = y0 - Clearance::kGapUpDown},
+             .fallback = l.at,
+             .mayStandInPart = true});
+    for (const Part* part : partsApart)
+        texts.push_back({.group = {Piece{0, 0, part->n}},
+                         .target = {.tips = part->outline.inner(kTipInset), .offLines = true},
+                         .fallback = {part->x, part->y}});
     page.setApart(texts);
 
     // Dotted part boundaries.
